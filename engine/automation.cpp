@@ -1,0 +1,156 @@
+#include "engine/automation.hpp"
+
+#include "input/key_names.hpp"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+AutomationOptions& Automation()
+{
+    static AutomationOptions options;
+    return options;
+}
+
+namespace {
+
+bool ParseCount(const std::string& text, long& out)
+{
+    if (text.empty())
+        return false;
+    char* end = nullptr;
+    errno = 0;
+    long value = std::strtol(text.c_str(), &end, 10);
+    if (*end != '\0' || errno == ERANGE || value < 0)
+        return false;
+    out = value;
+    return true;
+}
+
+std::string Trim(const std::string& text)
+{
+    const auto first = text.find_first_not_of(" \t\r");
+    if (first == std::string::npos)
+        return "";
+    const auto last = text.find_last_not_of(" \t\r");
+    return text.substr(first, last - first + 1);
+}
+
+} // namespace
+
+bool ParseInputScript(std::istream& in, std::vector<ScriptedEvent>& events, std::string& error)
+{
+    std::string line;
+    int lineNumber = 0;
+    while (std::getline(in, line)) {
+        ++lineNumber;
+        if (auto hash = line.find('#'); hash != std::string::npos)
+            line.erase(hash);
+        line = Trim(line);
+        if (line.empty())
+            continue;
+        const auto firstSpace = line.find_first_of(" \t");
+        const auto lastSpace = line.find_last_of(" \t");
+        const std::string where = "line " + std::to_string(lineNumber);
+        if (firstSpace == std::string::npos || firstSpace == lastSpace) {
+            error = where + ": expected TICK KEY down|up";
+            return false;
+        }
+        ScriptedEvent event;
+        if (!ParseCount(line.substr(0, firstSpace), event.tick)) {
+            error = where + ": bad tick '" + line.substr(0, firstSpace) + "'";
+            return false;
+        }
+        const std::string action = line.substr(lastSpace + 1);
+        if (action == "down")
+            event.down = true;
+        else if (action == "up")
+            event.down = false;
+        else {
+            error = where + ": expected down or up, got '" + action + "'";
+            return false;
+        }
+        const std::string name = Trim(line.substr(firstSpace, lastSpace - firstSpace));
+        event.keyCode = KeyCodeFromName(name);
+        if (event.keyCode < 0) {
+            error = where + ": unknown key '" + name + "'";
+            return false;
+        }
+        events.push_back(event);
+    }
+    std::stable_sort(events.begin(), events.end(),
+                     [](const ScriptedEvent& a, const ScriptedEvent& b) { return a.tick < b.tick; });
+    return true;
+}
+
+bool ParseAutomationOptions(int argc, const char* const* argv, AutomationOptions& options, std::string& error)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        auto value = [&](std::string& out) {
+            if (i + 1 >= argc) {
+                error = arg + " needs a value";
+                return false;
+            }
+            out = argv[++i];
+            return true;
+        };
+        std::string text;
+        if (arg == "--skip-setup") {
+            options.skipSetup = true;
+        } else if (arg == "--fixed-step") {
+            options.fixedStep = true;
+        } else if (arg == "--headless") {
+            options.headless = true;
+        } else if (arg == "--quit-after") {
+            if (!value(text))
+                return false;
+            if (!ParseCount(text, options.quitAfter)) {
+                error = "--quit-after needs a tick count, got '" + text + "'";
+                return false;
+            }
+        } else if (arg == "--input") {
+            if (!value(options.inputFile))
+                return false;
+            std::ifstream file(options.inputFile);
+            if (!file) {
+                error = "--input: cannot read " + options.inputFile;
+                return false;
+            }
+            std::string scriptError;
+            if (!ParseInputScript(file, options.script, scriptError)) {
+                error = "--input " + options.inputFile + ": " + scriptError;
+                return false;
+            }
+        } else if (arg == "--screenshot") {
+            if (!value(text))
+                return false;
+            const auto colon = text.find(':');
+            ScreenshotRequest request;
+            if (colon == std::string::npos || !ParseCount(text.substr(0, colon), request.tick) ||
+                colon + 1 == text.size()) {
+                error = "--screenshot needs TICK:FILE, got '" + text + "'";
+                return false;
+            }
+            request.file = text.substr(colon + 1);
+            options.screenshots.push_back(request);
+        } else if (arg == "--trace") {
+            if (!value(options.traceFile))
+                return false;
+        } else {
+            error = "unknown option '" + arg + "'";
+            return false;
+        }
+    }
+    if (options.headless) {
+        if (options.quitAfter < 0) {
+            error = "--headless needs --quit-after";
+            return false;
+        }
+        options.fixedStep = true; // no real clock to wait for: run as fast as the CPU allows
+        options.skipSetup = true;
+    }
+    return true;
+}

@@ -1,0 +1,37 @@
+#pragma once
+// Command-line options for tests, tools and scripted runs. None of them changes behaviour
+// unless given.
+#include <istream>
+#include <string>
+#include <vector>
+
+struct ScriptedEvent {
+    long tick = 0;    // dispatched before the update of this tick (ticks count from 1)
+    int keyCode = 0;  // a key code of the key-name table
+    bool down = true;
+};
+
+struct ScreenshotRequest {
+    long tick = 0;
+    std::string file;
+};
+
+struct AutomationOptions {
+    bool skipSetup = false;
+    bool fixedStep = false;
+    bool headless = false;
+    long quitAfter = -1; // -1: run until the player quits
+    std::string inputFile;
+    std::string traceFile;
+    std::vector<ScreenshotRequest> screenshots;
+    std::vector<ScriptedEvent> script; // sorted by tick, file order kept within a tick
+};
+
+// The options of this run, parsed once by main.
+AutomationOptions& Automation();
+
+// Parses argv[1..]; on a bad option returns false with a one-line message in `error`.
+bool ParseAutomationOptions(int argc, const char* const* argv, AutomationOptions& options, std::string& error);
+// Parses a key script: lines "TICK KEY down|up", '#' starts a comment, blank lines skipped.
+// KEY is a name of the key-name table and may contain spaces ("LEFT SHIFT").
+bool ParseInputScript(std::istream& in, std::vector<ScriptedEvent>& events, std::string& error);

@@ -1,0 +1,88 @@
+#include "engine/engine.hpp"
+
+#include "engine/automation.hpp"
+#include "engine/launch_settings.hpp"
+#include "engine/log.hpp"
+#include "engine/settings_file.hpp"
+#include "engine/trace_writer.hpp"
+
+#include <GL/gl.h>
+#include <SDL/SDL.h>
+
+Engine* TheEngine = nullptr;
+
+namespace {
+
+bool ReadFlag(const char* key)
+{
+    // Absent keys read as off: the launcher rewrites every key just before the engine starts.
+    int value = 0;
+    Settings().IntSetting(EngineConfigFile, key, value);
+    return value != 0;
+}
+
+} // namespace
+
+Engine::Engine(int width_, int height_)
+    : width(width_), height(height_), updateOp(&Engine::UpdateIdle), renderOp(&Engine::RenderClear)
+{
+    GameLog().Write("Intiailzing Engine!\n");
+    TheEngine = this;
+    quitRequested = false;
+    paused = false;
+    clock.SetFixedStep(Automation().fixedStep);
+    clock.ResetClock();
+
+    if (!StartUp())
+        return;
+    startupComplete = true;
+    RunFrameLoop();
+}
+
+Engine::~Engine()
+{
+    if (TheEngine == this)
+        TheEngine = nullptr;
+}
+
+bool Engine::StartUp()
+{
+    const bool headless = Automation().headless;
+
+    Settings().ForgetCreatedFiles();
+    showFps = ReadFlag("ShowFPS");
+    scanLines = ReadFlag("ScanLines");
+    bloom = ReadFlag("Bloom");
+    fullscreen = ReadFlag("Fullscreen");
+
+    startStage = 1;
+
+    if (!headless) {
+        glShadeModel(GL_SMOOTH);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        SDL_GL_SwapBuffers();
+    }
+
+    // The loading screen stays up for at least three seconds from the start of construction.
+    while (clock.Elapsed() < 3.0f)
+        clock.UpdateClock();
+
+    if (!Automation().traceFile.empty()) {
+        trace_ = std::make_unique<TraceWriter>(Automation().traceFile);
+        if (!trace_->IsOpen())
+            std::fprintf(stderr, "skyreaver: cannot write trace file %s\n", Automation().traceFile.c_str());
+    }
+
+    updateOp = &Engine::UpdateIdle;
+    renderOp = &Engine::RenderClear;
+    fromEditor = false;
+    return true;
+}
+
+void Engine::UpdateIdle() {}
+
+void Engine::RenderClear(float)
+{
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}

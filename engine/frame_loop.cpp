@@ -1,0 +1,106 @@
+#include "engine/automation.hpp"
+#include "engine/engine.hpp"
+#include "engine/process_flags.hpp"
+#include "engine/screenshot.hpp"
+#include "engine/trace_writer.hpp"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+#include <SDL/SDL.h>
+#include <cstdio>
+
+void Engine::RunFrameLoop()
+{
+    float accumulator = 0.0f;
+    if (quitRequested)
+        return;
+    const AutomationOptions& automation = Automation();
+    bool quitTickReached = false;
+    do {
+        clock.UpdateClock();
+        accumulator += clock.Delta();
+        RunDueTicks(
+            accumulator, TickLength,
+            [&] {
+                RunTick();
+                if (automation.quitAfter >= 0 && ticksSinceLaunch >= automation.quitAfter) {
+                    quitRequested = true;
+                    quitTickReached = true;
+                }
+            },
+            // --quit-after stops at exactly its tick even when a frame holds more.
+            [&] { return quitTickReached; });
+
+        if (!automation.headless) {
+            RenderFrame(paused ? 1.0f : accumulator / TickLength);
+            SDL_GL_SwapBuffers();
+            SDL_Delay(1);
+        }
+    } while (!quitRequested);
+}
+
+void Engine::RunTick()
+{
+    ++ticksSinceLaunch;
+    if (!Automation().headless)
+        PollEvents();
+    DispatchScriptedEvents();
+    (this->*updateOp)();
+    if (trace_)
+        trace_->WriteTick(*this);
+}
+
+void Engine::RenderFrame(float fraction)
+{
+    (this->*renderOp)(fraction);
+    if (GLenum error = glGetError(); error != GL_NO_ERROR)
+        std::fprintf(stderr, "OpenGL Error: %s\n", reinterpret_cast<const char*>(gluErrorString(error)));
+    TakeDueScreenshots();
+}
+
+void Engine::TakeDueScreenshots()
+{
+    const auto& requests = Automation().screenshots;
+    screenshotsTaken_.resize(requests.size(), false);
+    for (size_t i = 0; i < requests.size(); ++i) {
+        if (screenshotsTaken_[i] || requests[i].tick > ticksSinceLaunch)
+            continue;
+        screenshotsTaken_[i] = true;
+        if (!SaveWindowPng(requests[i].file, width, height))
+            std::fprintf(stderr, "skyreaver: cannot save screenshot %s\n", requests[i].file.c_str());
+    }
+}
+
+void Engine::PollEvents()
+{
+    SDL_Event event;
+    while (SDL_PollEvent(&event))
+        DispatchEvent(event);
+}
+
+void Engine::DispatchScriptedEvents()
+{
+    const auto& script = Automation().script;
+    while (nextScriptedEvent_ < script.size() && script[nextScriptedEvent_].tick <= ticksSinceLaunch) {
+        const ScriptedEvent& scripted = script[nextScriptedEvent_++];
+        SDL_Event event{};
+        event.type = scripted.down ? SDL_KEYDOWN : SDL_KEYUP;
+        event.key.state = scripted.down ? SDL_PRESSED : SDL_RELEASED;
+        event.key.keysym.sym = static_cast<SDLKey>(scripted.keyCode);
+        // Key-down events carry the character, as SDL's Unicode translation gives it.
+        if (scripted.down && scripted.keyCode > 0 && scripted.keyCode < 128)
+            event.key.keysym.unicode = static_cast<Uint16>(scripted.keyCode);
+        DispatchEvent(event);
+    }
+}
+
+void Engine::DispatchEvent(const SDL_Event& event)
+{
+    switch (event.type) {
+    case SDL_QUIT:
+        quitRequested = true;
+        break;
+    default:
+        break;
+    }
+}

@@ -1,0 +1,32 @@
+#include "engine/trace_writer.hpp"
+
+#include "engine/engine.hpp"
+#include "graphics/random.hpp"
+
+TraceWriter::TraceWriter(const std::string& path) : file_(std::fopen(path.c_str(), "w")) {}
+
+TraceWriter::~TraceWriter()
+{
+    if (file_)
+        std::fclose(file_);
+}
+
+void TraceWriter::WriteTick(const Engine& engine)
+{
+    if (!file_)
+        return;
+    const std::string line = TraceLine(engine);
+    std::fwrite(line.data(), 1, line.size(), file_);
+    std::fputc('\n', file_);
+    std::fflush(file_);
+}
+
+std::string TraceLine(const Engine& engine)
+{
+    std::string line = "{\"tick\":" + std::to_string(engine.ticksSinceLaunch);
+    line += ",\"paused\":";
+    line += engine.paused ? "true" : "false";
+    line += ",\"rng\":" + std::to_string(RandomState());
+    line += "}";
+    return line;
+}

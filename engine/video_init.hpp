@@ -1,0 +1,7 @@
+#pragma once
+// Opening the game window and preparing the image library and the OpenGL extensions.
+
+bool InitVideo(const char* title, int width, int height, int bitsPerPixel, bool vsync, bool fullscreen);
+void InitImageLibrary();
+// Only GLEW and multitexturing are hard requirements; the rest lowers to LowSpecMode.
+bool InitExtensions();
