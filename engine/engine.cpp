@@ -55,11 +55,19 @@ bool Engine::StartUp()
     bloom = ReadFlag("Bloom");
     fullscreen = ReadFlag("Fullscreen");
 
+    // step: joystick discovery
     startStage = 1;
+
+    // step: shaders
+    // step: render targets
+    // step: video formats, audio, volumes
+    // step: control configuration, high scores
+    // step: precache
 
     if (!headless) {
         glShadeModel(GL_SMOOTH);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        // step: "Loading..." text
         SDL_GL_SwapBuffers();
     }
 
@@ -73,9 +81,11 @@ bool Engine::StartUp()
             std::fprintf(stderr, "skyreaver: cannot write trace file %s\n", Automation().traceFile.c_str());
     }
 
+    // step: first screen (installed directly, then its entry runs)
     updateOp = &Engine::UpdateIdle;
     renderOp = &Engine::RenderClear;
     fromEditor = false;
+    // step: initial player-ship parameters
     return true;
 }
 

@@ -39,11 +39,25 @@ public:
     int sampleVolume = 100;
     bool joystickPresent = false;
 
+    // --- input: text entry and the logical buttons ---
+
     // The current screen: installed by the state machine.
     UpdateOp updateOp;
     RenderOp renderOp;
 
+    // --- game flow: menu selection, difficulty, fades ---
+
+    // --- graphics: first sprite sheets and loose textures ---
+
     FrameClock clock;
+
+    // --- graphics: shader set, fonts, texture and video caches ---
+
+    // --- world: layers, lists, stage data, second sprite sheets ---
+
+    // --- audio: music tracks and the sample table ---
+
+    // --- graphics: render targets ---
 
     // Ticks run by the frame loop since launch (the first tick is 1).
     long ticksSinceLaunch = 0;

@@ -46,6 +46,7 @@ void Engine::RunTick()
         PollEvents();
     DispatchScriptedEvents();
     (this->*updateOp)();
+    // step: advance the buttons
     if (trace_)
         trace_->WriteTick(*this);
 }
@@ -55,6 +56,7 @@ void Engine::RenderFrame(float fraction)
     (this->*renderOp)(fraction);
     if (GLenum error = glGetError(); error != GL_NO_ERROR)
         std::fprintf(stderr, "OpenGL Error: %s\n", reinterpret_cast<const char*>(gluErrorString(error)));
+    // step: FPS overlay
     TakeDueScreenshots();
 }
 
@@ -100,6 +102,7 @@ void Engine::DispatchEvent(const SDL_Event& event)
     case SDL_QUIT:
         quitRequested = true;
         break;
+    // keys and joystick: the input handlers
     default:
         break;
     }
