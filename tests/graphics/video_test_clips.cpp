@@ -1,0 +1,22 @@
+#include "graphics/video_test_clips.hpp"
+
+#include <cstdlib>
+
+namespace video_test {
+
+bool MakeClip(const std::filesystem::path& path, const std::string& encoder, int frames)
+{
+    const std::string command = "ffmpeg -nostdin -y -loglevel error -f lavfi -i "
+                                "\"color=c=black:s=32x32:r=25,format=yuv444p,geq=lum='30+N*20':cb=128:cr=128\""
+                                " -frames:v " + std::to_string(frames) + " -c:v " + encoder +
+                                " -q:v 2 -pix_fmt " + (encoder == "mjpeg" ? "yuvj420p" : "yuv420p") + " \"" +
+                                path.string() + "\" >/dev/null 2>&1";
+    return std::system(command.c_str()) == 0 && std::filesystem::exists(path);
+}
+
+int CentreRed(const unsigned char* rgb, int width, int height)
+{
+    return rgb[((height / 2) * width + width / 2) * 3];
+}
+
+} // namespace video_test
