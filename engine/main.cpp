@@ -1,6 +1,7 @@
 // skyreaver: parses the automation options, then runs the launcher and the game.
 #include "engine/automation.hpp"
 #include "engine/launch_game.hpp"
+#include "engine/launcher/launcher_app.hpp"
 
 #include <cstdio>
 #include <string>
@@ -15,7 +16,12 @@ int main(int argc, char** argv)
     }
 
     LaunchSettings settings;
-    StartLauncher(settings);
-    settings.launchRequested = true; // as if "READY" had been pressed
+    if (options.skipSetup || options.headless) {
+        StartLauncher(settings);
+        settings.launchRequested = true; // as if "READY" had been pressed
+    } else if (!RunLauncher(argv[0], settings)) {
+        std::fprintf(stderr, "skyreaver: the setup window could not be opened (--skip-setup starts without it)\n");
+        return 1;
+    }
     return LaunchGame(settings) ? 0 : 1;
 }
