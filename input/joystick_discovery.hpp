@@ -1,0 +1,3 @@
+#pragma once
+// Opens every joystick SDL reports, logging each; true when at least one opened.
+bool DiscoverJoysticks();
