@@ -3,8 +3,11 @@
 #include "engine/automation.hpp"
 #include "engine/launch_settings.hpp"
 #include "engine/log.hpp"
+#include "engine/process_flags.hpp"
 #include "engine/settings_file.hpp"
 #include "engine/trace_writer.hpp"
+#include "graphics/gl_draw.hpp"
+#include "graphics/precache.hpp"
 
 #include <GL/gl.h>
 #include <SDL/SDL.h>
@@ -59,15 +62,33 @@ bool Engine::StartUp()
     startStage = 1;
 
     // step: shaders
+    if (!headless && ShadersEnabled && !BuildShaders()) {
+        GameLog().Write("Failed to Initialize Shaders.\n");
+        GameLog().Write("Switching to ShaderLess mode.\n");
+        ShadersEnabled = false;
+        LowSpecMode = true;
+    }
     // step: render targets
+    if (!headless && !CreateRenderTargets()) {
+        GameLog().Write("Failed to Initialize Frame Buffers.\n");
+        return false;
+    }
     // step: video formats, audio, volumes
     // step: control configuration, high scores
     // step: precache
+    if (!PrecacheGraphics(*this))
+        return false;
+    // step: sample table (first precache of the process only)
 
     if (!headless) {
         glShadeModel(GL_SMOOTH);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         // step: "Loading..." text
+        SetProjection(640.0f, 480.0f);
+        mainFont.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
+        mainFont.SetScale(0.75f, 0.75f);
+        mainFont.SetAlignment(1);
+        mainFont.DrawText("Loading...", 570.0f, 450.0f);
         SDL_GL_SwapBuffers();
     }
 

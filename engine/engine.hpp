@@ -2,7 +2,16 @@
 // The one engine object: owns everything that lives longer than a frame and runs the
 // fixed-tick frame loop. Its constructor runs the whole game before it returns.
 #include "engine/frame_clock.hpp"
+#include "graphics/bitmap_font.hpp"
+#include "graphics/post_passes.hpp"
+#include "graphics/precache.hpp"
+#include "graphics/render_targets.hpp"
+#include "graphics/shader_set.hpp"
+#include "graphics/sprite_sheet.hpp"
+#include "graphics/texture_cache.hpp"
 
+#include <array>
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <vector>
@@ -48,16 +57,59 @@ public:
     // --- game flow: menu selection, difficulty, fades ---
 
     // --- graphics: first sprite sheets and loose textures ---
+    // Shared pictures loaded once by the precache and kept for the engine's life.
+    SpriteSheet bulletSheet;
+    SpriteSheet bulletSplashSheet;
+    SpriteSheet explosionSheet;
+    SpriteSheet explosionRingSheet;
+    SpriteSheet beamSheet;
+    SpriteSheet beamGlowSheet;
+    SpriteSheet particleSheet;
+    SpriteSheet speedometerSheet;
+    SpriteSheet hudBeamOrbSheet;
+    SpriteSheet forceChargeSheet;
+    uint32_t shockWaveMap = 0;
+    uint32_t waveDistortionMap = 0;
+    uint32_t waterMap = 0;
+    uint32_t waterSurface = 0;
+    uint32_t checkerTexture = 0;
+    uint32_t barsTexture = 0;
+    // Owns every precached texture above.
+    PrecachedTextures precachedTextures;
+    // The ships' pictures, filled by the ship-selection screen.
+    std::array<SpriteSheet, 14> shipSheets;
 
     FrameClock clock;
 
     // --- graphics: shader set, fonts, texture and video caches ---
+    ShaderSet shaders;
+    BitmapFont mainFont;
+    BitmapFont secondFont;
+    // Pictures shared by entity classes, cleared when a stage is cleaned up.
+    TextureCache textureCache;
 
     // --- world: layers, lists, stage data, second sprite sheets ---
 
     // --- audio: music tracks and the sample table ---
 
     // --- graphics: render targets ---
+    RenderTargets renderTargets;
+    // Per-frame effect state the full-screen passes read: rings added by explosions, and the
+    // greyscale set by the game flow.
+    std::vector<ShockWave> shockWaves;
+    bool greyscale = false;
+    float greyscaleAmount = 0.0f;
+
+    // The programs and targets of the post effects, and the passes of a frame.
+    bool BuildShaders();
+    bool CreateRenderTargets();
+    void SwapTarget(bool copyPrevious);
+    void BindTargetTexture(int unit, bool other);
+    void ShockwavePass();
+    // previousScroll and scroll: the water scroll offset of the last two ticks.
+    void WaterPass(float fraction, const std::vector<WaterRect>& water, float previousScroll, float scroll);
+    void PostPass();
+    void Present();
 
     // Ticks run by the frame loop since launch (the first tick is 1).
     long ticksSinceLaunch = 0;

@@ -3,11 +3,13 @@
 #include "engine/process_flags.hpp"
 #include "engine/screenshot.hpp"
 #include "engine/trace_writer.hpp"
+#include "graphics/gl_draw.hpp"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
 #include <SDL/SDL.h>
 #include <cstdio>
+#include <string>
 
 void Engine::RunFrameLoop()
 {
@@ -57,6 +59,15 @@ void Engine::RenderFrame(float fraction)
     if (GLenum error = glGetError(); error != GL_NO_ERROR)
         std::fprintf(stderr, "OpenGL Error: %s\n", reinterpret_cast<const char*>(gluErrorString(error)));
     // step: FPS overlay
+    if (showFps) {
+        SetProjection(640.0f, 480.0f);
+        glDisable(GL_DEPTH_TEST);
+        mainFont.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
+        mainFont.SetScale(0.5f, 0.5f);
+        mainFont.SetBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        mainFont.SetAlignment(0);
+        mainFont.DrawText("FPS " + std::to_string(clock.FramesPerSecond()), 15.0f, 450.0f);
+    }
     TakeDueScreenshots();
 }
 

@@ -1,0 +1,213 @@
+#include "graphics/post_passes.hpp"
+
+#include "engine/process_flags.hpp"
+#include "graphics/full_screen_quad.hpp"
+#include "graphics/gl_draw.hpp"
+#include "graphics/render_targets.hpp"
+#include "graphics/shader_set.hpp"
+
+#include <GL/glew.h>
+
+namespace {
+
+// The render-target pixel under a logical point.
+void TargetCoord(const RenderTargets& targets, float x, float y)
+{
+    glMultiTexCoord2f(GL_TEXTURE0, x * targets.width / 640.0f, targets.height - y * targets.height / 480.0f);
+}
+
+void BeginRectangleUnit0()
+{
+    glActiveTexture(GL_TEXTURE0);
+    glEnable(GL_TEXTURE_RECTANGLE_ARB);
+}
+
+void UnbindUnits()
+{
+    glActiveTexture(GL_TEXTURE1);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glDisable(GL_TEXTURE_2D);
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_RECTANGLE_ARB, 0);
+    glDisable(GL_TEXTURE_RECTANGLE_ARB);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glDisable(GL_TEXTURE_2D);
+}
+
+} // namespace
+
+void ShockwavePass(ShaderSet& shaders, RenderTargets& targets, const std::vector<ShockWave>& waves, uint32_t shockWaveMap)
+{
+    if (LowSpecMode || !ShadersEnabled || waves.empty())
+        return;
+    for (const ShockWave& wave : waves) {
+        targets.Swap(shaders, true);
+        glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+        glDisable(GL_DEPTH_TEST);
+        glDisable(GL_BLEND);
+        SetProjection(640.0f, 480.0f);
+        shaders.Use(ShaderProgram::Shockwave);
+        BeginRectangleUnit0();
+        targets.BindTexture(shaders, 0, true);
+        shaders.SetSampler("texUnit1", 1, shockWaveMap);
+        shaders.SetFloat("intensity", wave.intensity);
+        const float left = wave.x - wave.radius, right = wave.x + wave.radius;
+        const float top = wave.y - wave.radius, bottom = wave.y + wave.radius;
+        glBegin(GL_QUADS);
+        TargetCoord(targets, left, top);
+        glMultiTexCoord2f(GL_TEXTURE1, 0.0f, 1.0f);
+        glVertex2f(left, top);
+        TargetCoord(targets, right, top);
+        glMultiTexCoord2f(GL_TEXTURE1, 1.0f, 1.0f);
+        glVertex2f(right, top);
+        TargetCoord(targets, right, bottom);
+        glMultiTexCoord2f(GL_TEXTURE1, 1.0f, 0.0f);
+        glVertex2f(right, bottom);
+        TargetCoord(targets, left, bottom);
+        glMultiTexCoord2f(GL_TEXTURE1, 0.0f, 0.0f);
+        glVertex2f(left, bottom);
+        glEnd();
+        UnbindUnits();
+    }
+    shaders.UseProgram(0);
+    BindWindowFrameBuffer();
+}
+
+void WaterPass(ShaderSet& shaders, RenderTargets& targets, const std::vector<WaterRect>& water, float scroll,
+               uint32_t waterMap, uint32_t waterSurface)
+{
+    if (water.empty())
+        return;
+    const float w = scroll;
+    if (!LowSpecMode) {
+        targets.Swap(shaders, true);
+        glDisable(GL_DEPTH_TEST);
+        glDisable(GL_BLEND);
+        SetProjection(640.0f, 480.0f);
+        shaders.Use(ShaderProgram::WaterRipple);
+        BeginRectangleUnit0();
+        targets.BindTexture(shaders, 0, true);
+        shaders.SetSampler("texUnit1", 1, waterMap);
+        glBegin(GL_QUADS);
+        for (const WaterRect& r : water) {
+            const float s1 = w + (r.right - r.left) / 256.0f;
+            const float t1 = w + (r.bottom - r.top) / 256.0f;
+            glColor4f(0.25f, 0.25f, 0.25f, 1.0f);
+            TargetCoord(targets, r.left, r.top);
+            glMultiTexCoord2f(GL_TEXTURE1, w, w);
+            glVertex2f(r.left, r.top);
+            TargetCoord(targets, r.right, r.top);
+            glMultiTexCoord2f(GL_TEXTURE1, s1, w);
+            glVertex2f(r.right, r.top);
+            glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+            TargetCoord(targets, r.right, r.bottom);
+            glMultiTexCoord2f(GL_TEXTURE1, s1, t1);
+            glVertex2f(r.right, r.bottom);
+            TargetCoord(targets, r.left, r.bottom);
+            glMultiTexCoord2f(GL_TEXTURE1, w, t1);
+            glVertex2f(r.left, r.bottom);
+        }
+        glEnd();
+        UnbindUnits();
+        shaders.UseProgram(0);
+    }
+
+    glDisable(GL_DEPTH_TEST);
+    SetProjection(640.0f, 480.0f);
+    SetBlend(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glActiveTexture(GL_TEXTURE0);
+    glDisable(GL_TEXTURE_2D);
+    glBegin(GL_QUADS);
+    for (const WaterRect& r : water) {
+        glColor4f(0.0f, 0.25f, 0.5f, 0.25f);
+        glVertex2f(r.left, r.top);
+        glVertex2f(r.right, r.top);
+        glColor4f(0.0f, 0.5f, 1.0f, 0.25f);
+        glVertex2f(r.right, r.bottom);
+        glVertex2f(r.left, r.bottom);
+    }
+    glEnd();
+
+    SetBlend(GL_ONE, GL_ONE);
+    shaders.Use(ShaderProgram::PassThroughTexture);
+    glEnable(GL_TEXTURE_2D);
+    shaders.SetSampler("texUnit0", 0, waterSurface);
+    glBindTexture(GL_TEXTURE_2D, waterSurface);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    glBegin(GL_QUADS);
+    for (const WaterRect& r : water) {
+        const float s0 = 5.0f * w;
+        const float s1 = s0 + (r.right - r.left) / 32.0f;
+        glMultiTexCoord2f(GL_TEXTURE0, s0, 0.0f);
+        glVertex2f(r.left, r.top - 4.0f);
+        glMultiTexCoord2f(GL_TEXTURE0, s1, 0.0f);
+        glVertex2f(r.right, r.top - 4.0f);
+        glMultiTexCoord2f(GL_TEXTURE0, s1, 1.0f);
+        glVertex2f(r.right, r.top + 4.0f);
+        glMultiTexCoord2f(GL_TEXTURE0, s0, 1.0f);
+        glVertex2f(r.left, r.top + 4.0f);
+    }
+    glEnd();
+    glDisable(GL_BLEND);
+    glDisable(GL_TEXTURE_2D);
+    shaders.UseProgram(0);
+    if (!LowSpecMode)
+        BindWindowFrameBuffer();
+}
+
+void PostPass(ShaderSet& shaders, RenderTargets& targets, bool greyscale, float greyscaleAmount, bool bloom)
+{
+    if (LowSpecMode)
+        return;
+    if (greyscale) {
+        glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+        glDisable(GL_DEPTH_TEST);
+        glDisable(GL_BLEND);
+        targets.Swap(shaders, true);
+        SetProjection(640.0f, 480.0f);
+        shaders.Use(ShaderProgram::ToGreyscale);
+        BeginRectangleUnit0();
+        targets.BindTexture(shaders, 0, true);
+        shaders.SetFloat("amount", greyscaleAmount);
+        DrawFullScreenQuad(targets.width, targets.height);
+        UnbindUnits();
+        targets.Swap(shaders, true);
+        shaders.UseProgram(0);
+        BindWindowFrameBuffer();
+    }
+    if (bloom) {
+        targets.Swap(shaders, true);
+        SetProjection(640.0f, 480.0f);
+        shaders.UseProgram(0);
+        glDisable(GL_DEPTH_TEST);
+        BeginRectangleUnit0();
+        glBindTexture(GL_TEXTURE_RECTANGLE_ARB, targets.OtherTexture());
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+        glColor4f(0.75f, 0.75f, 0.75f, 1.0f);
+        SetBlend(GL_SRC_COLOR, GL_ONE);
+        DrawFullScreenQuad(targets.width, targets.height, 1.0f);
+        glDisable(GL_BLEND);
+        UnbindUnits();
+        BindWindowFrameBuffer();
+    }
+}
+
+void Present(ShaderSet& shaders, RenderTargets& targets, bool scanLines, bool fullscreen)
+{
+    if (LowSpecMode)
+        return;
+    BindWindowFrameBuffer();
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_BLEND);
+    SetProjection(640.0f, 480.0f);
+    shaders.Use(scanLines ? ShaderProgram::ScanlineRectangle : ShaderProgram::PassThroughRectangle);
+    shaders.SetFloat("scan", fullscreen ? 2.0f : 3.0f);
+    BeginRectangleUnit0();
+    targets.BindTexture(shaders, 0, false);
+    // Also bound for the fixed pipeline, which has no sampler to set.
+    glBindTexture(GL_TEXTURE_RECTANGLE_ARB, targets.DrawTexture());
+    DrawFullScreenQuad(targets.width, targets.height);
+    glDisable(GL_TEXTURE_RECTANGLE_ARB);
+    shaders.UseProgram(0);
+}

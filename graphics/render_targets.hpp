@@ -1,0 +1,42 @@
+#pragma once
+// The two window-sized rectangle textures and frame buffers the scene and the full-screen
+// passes draw into, alternately. Unused (and never touched) in LowSpecMode.
+#include <cstdint>
+
+class ShaderSet;
+
+class RenderTargets {
+public:
+    RenderTargets() = default;
+    ~RenderTargets();
+    RenderTargets(const RenderTargets&) = delete;
+    RenderTargets& operator=(const RenderTargets&) = delete;
+
+    // Logs its start-up step; in LowSpecMode creates nothing and succeeds.
+    bool Create(int width, int height);
+    // Drawing goes into the current target from now on and the other one becomes current;
+    // with copyPrevious the new target starts as a copy of the other target's image.
+    void Swap(ShaderSet& shaders, bool copyPrevious);
+    // Binds, as texUnit0 on the unit, the texture being drawn into (other false) or the other
+    // target's texture (other true).
+    void BindTexture(ShaderSet& shaders, int unit, bool other);
+
+    // The texture of the frame buffer bound by the last Swap, and the other one.
+    uint32_t DrawTexture() const { return current ? textureA : textureB; }
+    uint32_t OtherTexture() const { return current ? textureB : textureA; }
+    bool Created() const { return frameBufferA != 0; }
+
+    uint32_t textureA = 0;
+    uint32_t textureB = 0;
+    uint32_t frameBufferA = 0;
+    uint32_t frameBufferB = 0;
+    bool current = false; // false: A receives drawing at the next Swap
+    int width = 0;
+    int height = 0;
+
+private:
+    void Release();
+};
+
+// Rebinds the window's own frame buffer (only meaningful outside LowSpecMode).
+void BindWindowFrameBuffer();
