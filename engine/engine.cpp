@@ -6,6 +6,8 @@
 #include "engine/process_flags.hpp"
 #include "engine/settings_file.hpp"
 #include "engine/trace_writer.hpp"
+#include "input/joystick_discovery.hpp"
+#include "input/screenshot_key.hpp"
 #include "graphics/gl_draw.hpp"
 #include "graphics/precache.hpp"
 
@@ -59,6 +61,7 @@ bool Engine::StartUp()
     fullscreen = ReadFlag("Fullscreen");
 
     // step: joystick discovery
+    joystickPresent = !headless && DiscoverJoysticks();
     startStage = 1;
 
     // step: shaders
@@ -75,6 +78,12 @@ bool Engine::StartUp()
     }
     // step: video formats, audio, volumes
     // step: control configuration, high scores
+    if (headless) {
+        input.enableUnicode = nullptr; // no window: nothing translates keys
+    } else {
+        input.takeScreenshot = SaveKeyScreenshot;
+    }
+    input.ResetInputDefaults();
     // step: precache
     if (!PrecacheGraphics(*this))
         return false;

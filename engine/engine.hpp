@@ -9,6 +9,7 @@
 #include "graphics/shader_set.hpp"
 #include "graphics/sprite_sheet.hpp"
 #include "graphics/texture_cache.hpp"
+#include "input/input_state.hpp"
 
 #include <array>
 #include <cstdint>
@@ -49,6 +50,10 @@ public:
     bool joystickPresent = false;
 
     // --- input: text entry and the logical buttons ---
+    // Bindings, pad settings, text entry and the seventeen buttons.
+    InputState input;
+    // The stage editor's edit layer (1..4), set by the digit keys in every screen.
+    int& editLayer = input.editLayer;
 
     // The current screen: installed by the state machine.
     UpdateOp updateOp;

@@ -4,6 +4,7 @@
 #include "engine/screenshot.hpp"
 #include "engine/trace_writer.hpp"
 #include "graphics/gl_draw.hpp"
+#include "input/event_routing.hpp"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -49,6 +50,7 @@ void Engine::RunTick()
     DispatchScriptedEvents();
     (this->*updateOp)();
     // step: advance the buttons
+    input.AdvanceButtons();
     if (trace_)
         trace_->WriteTick(*this);
 }
@@ -97,6 +99,11 @@ void Engine::DispatchScriptedEvents()
     while (nextScriptedEvent_ < script.size() && script[nextScriptedEvent_].tick <= ticksSinceLaunch) {
         const ScriptedEvent& scripted = script[nextScriptedEvent_++];
         SDL_Event event{};
+        // Pad names become joystick events, which a script delivers even without a pad.
+        if (ScriptedPadEvent(scripted.keyCode, scripted.down, event)) {
+            RouteInputEvent(input, event, true);
+            continue;
+        }
         event.type = scripted.down ? SDL_KEYDOWN : SDL_KEYUP;
         event.key.state = scripted.down ? SDL_PRESSED : SDL_RELEASED;
         event.key.keysym.sym = static_cast<SDLKey>(scripted.keyCode);
@@ -114,6 +121,14 @@ void Engine::DispatchEvent(const SDL_Event& event)
         quitRequested = true;
         break;
     // keys and joystick: the input handlers
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+    case SDL_JOYAXISMOTION:
+    case SDL_JOYHATMOTION:
+    case SDL_JOYBUTTONDOWN:
+    case SDL_JOYBUTTONUP:
+        RouteInputEvent(input, event, joystickPresent);
+        break;
     default:
         break;
     }
