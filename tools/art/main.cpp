@@ -1,0 +1,76 @@
+// skyreaver_art: writes one picture of the game's content from its source description.
+//   skyreaver_art PALETTE SOURCE OUTDIR
+// The source's "output" line names the file under OUTDIR; its "kind" line the generator.
+#include "tools/art/generator.hpp"
+#include "tools/art/image_files.hpp"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+bool ReadText(const std::string& path, std::string& text)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    std::stringstream s;
+    s << in.rdbuf();
+    text = s.str();
+    return true;
+}
+
+AlphaMode ModeOf(const std::string& word)
+{
+    if (word == "light")
+        return AlphaMode::Light;
+    if (word == "opaque")
+        return AlphaMode::Opaque;
+    return AlphaMode::Straight;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: skyreaver_art PALETTE SOURCE OUTDIR\n");
+        return 2;
+    }
+    const std::string palettePath = argv[1], sourcePath = argv[2], outDir = argv[3];
+    std::string paletteText, sourceText;
+    if (!ReadText(palettePath, paletteText) || !ReadText(sourcePath, sourceText)) {
+        std::fprintf(stderr, "skyreaver_art: cannot read %s or %s\n", palettePath.c_str(), sourcePath.c_str());
+        return 1;
+    }
+    std::vector<std::string> errors;
+    auto palette = ParsePalette(paletteText, errors);
+    ArtSource source = ArtSource::Parse(sourceText, errors);
+    source.SetPalette(palette);
+    ArtContext context{source, std::filesystem::path(sourcePath).parent_path().string(), palette, errors};
+
+    const std::string output = source.Text("output"), kind = source.Text("kind");
+    const Generator generate = FindGenerator(kind);
+    if (output.empty() || !generate) {
+        std::fprintf(stderr, "%s: needs an 'output' line and a known 'kind' (got '%s')\n", sourcePath.c_str(),
+                     kind.c_str());
+        return 1;
+    }
+    if (context.Width() <= 0 || context.Height() <= 0 || context.Width() > 4096 || context.Height() > 4096) {
+        std::fprintf(stderr, "%s: 'size' must be two numbers from 1 to 4096\n", sourcePath.c_str());
+        return 1;
+    }
+    const Image picture = generate(context);
+    for (const auto& e : errors)
+        std::fprintf(stderr, "%s: %s\n", sourcePath.c_str(), e.c_str());
+    if (picture.Width() != context.Width() || picture.Height() != context.Height()) {
+        std::fprintf(stderr, "%s: generator '%s' made %ix%i, size says %ix%i\n", sourcePath.c_str(), kind.c_str(),
+                     picture.Width(), picture.Height(), context.Width(), context.Height());
+        return 1;
+    }
+    if (!errors.empty())
+        return 1;
+    return SavePicture(picture, ModeOf(source.Text("alpha", "straight")), outDir + "/" + output) ? 0 : 1;
+}
