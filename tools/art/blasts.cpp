@@ -49,22 +49,28 @@ Image ExplosionSheet(ArtContext& ctx)
     Image img(ctx.Width(), ctx.Height());
     ShadeCells(img, cols, rows, [&](int i, float x, float y) {
         const float t = float(i) / float(frames - 1);
-        const float radius = 0.3f + 0.62f * (1.0f - std::pow(1.0f - t, 3.0f));
+        const float radius = 0.4f + 0.45f * (1.0f - std::pow(1.0f - t, 2.0f));
         const float r = std::sqrt(x * x + y * y);
         const float a = std::atan2(y, x);
-        // Turbulence boils outward with time; the angle term breaks the disc into lobes.
-        const float n = Fbm(x * 2.6f + t * 1.5f, y * 2.6f - t * 1.1f, seed, 5);
-        const float lobes = 0.07f * std::sin(a * 5.0f + 1.3f) + 0.05f * std::sin(a * 9.0f + 0.4f);
-        const float d = r / radius + (n - 0.5f) * (0.5f + 0.6f * t) + lobes;
-        if (d >= 1.0f)
+        // Shape noise (broad) makes lobes; detail noise (fine) boils inside. Both grow with
+        // the ball so its outline keeps its character while it expands.
+        const float sx = x / radius, sy = y / radius;
+        const float shape = Fbm(sx * 1.3f + 7.0f, sy * 1.3f + 3.0f, seed, 3);
+        const float detail = Fbm(sx * 3.0f + t * 2.0f, sy * 3.0f - t * 1.5f, seed + 40, 5);
+        const float lobes = (0.06f * std::sin(a * 5.0f + 1.3f) + 0.04f * std::sin(a * 8.0f + 0.4f)) * std::min(1.0f, r / radius);
+        const float d = r / radius + (shape - 0.5f) * (0.55f + 0.4f * t) + lobes;
+        if (d >= 1.15f)
             return Rgba{};
-        const float cooling = std::pow(1.0f - t, 1.35f);
-        const float heat = std::clamp((1.0f - d) * 1.6f * cooling + (t < 0.12f ? (0.12f - t) * 6.0f : 0.0f) - (n - 0.5f) * 0.5f, 0.0f, 1.0f);
-        const float edge = Smoothstep(1.0f, 0.75f, d);
-        const float fade = 1.0f - Smoothstep(0.5f, 1.0f, t);
-        const float density = edge * fade * (t > 0.45f ? 0.55f + 0.6f * n : 1.0f);
+        const float cooling = std::pow(1.0f - t, 0.9f);
+        const float flash = t < 0.15f ? (0.15f - t) * 5.0f : 0.0f;
+        const float heat = std::clamp((1.05f - d) * 1.7f * cooling + flash - (detail - 0.5f) * 0.9f * (0.4f + t), 0.0f, 1.0f);
+        const float edge = Smoothstep(1.15f, 0.7f, d);
+        // Late frames thin out into broken smoke and vanish.
+        const float fade = 1.0f - Smoothstep(0.6f, 1.0f, t);
+        const float broken = Smoothstep(0.2f, 0.6f, detail + (0.6f - t) * 0.4f);
+        const float density = edge * fade * (1.0f + (broken - 1.0f) * Smoothstep(0.45f, 0.8f, t));
         const Rgba c = FireRamp(heat, smoke);
-        return Scaled(Rgba{c.r, c.g, c.b, 1}, std::clamp(density, 0.0f, 1.0f));
+        return Scaled(Rgba{c.r, c.g, c.b, 1}, std::clamp(density * (0.85f + 0.15f * heat), 0.0f, 1.0f));
     });
     return img;
 }

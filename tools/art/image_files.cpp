@@ -48,6 +48,32 @@ void Put32LE(std::vector<uint8_t>& out, uint32_t v)
     Put16LE(out, v >> 16);
 }
 
+// PackBits: repeated bytes as (257 - n, byte), literal stretches as (n - 1, bytes...).
+std::vector<uint8_t> PackBits(const uint8_t* row, size_t length)
+{
+    std::vector<uint8_t> out;
+    size_t i = 0;
+    while (i < length) {
+        size_t run = 1;
+        while (i + run < length && run < 128 && row[i + run] == row[i])
+            ++run;
+        if (run >= 2) {
+            out.push_back(uint8_t(257 - run));
+            out.push_back(row[i]);
+            i += run;
+            continue;
+        }
+        size_t literal = 1;
+        while (i + literal < length && literal < 128 &&
+               !(i + literal + 1 < length && row[i + literal] == row[i + literal + 1]))
+            ++literal;
+        out.push_back(uint8_t(literal - 1));
+        out.insert(out.end(), row + i, row + i + literal);
+        i += literal;
+    }
+    return out;
+}
+
 std::string Extension(const std::string& path)
 {
     std::string ext = std::filesystem::path(path).extension().string();
@@ -90,8 +116,8 @@ PixelBytes ToBytes(const Image& image, AlphaMode mode)
 
 std::vector<uint8_t> EncodePsd(const PixelBytes& p)
 {
-    // Flat file: header, empty colour-mode, resource and layer sections, then raw planar
-    // channel data (R, G, B and, with four channels, the alpha channel).
+    // Flat file: header, empty colour-mode, resource and layer sections, then the planar
+    // channels (R, G, B and, with four channels, the alpha channel), PackBits-compressed.
     std::vector<uint8_t> out;
     PutText(out, "8BPS");
     Put16BE(out, 1);
@@ -104,11 +130,21 @@ std::vector<uint8_t> EncodePsd(const PixelBytes& p)
     Put32BE(out, 0);
     Put32BE(out, 0);
     Put32BE(out, 0);
-    Put16BE(out, 0); // raw image data
-    const size_t count = size_t(p.width) * size_t(p.height);
+    // RLE channels: the image library reads the alpha of raw PSD data as 0.
+    Put16BE(out, 1);
+    const size_t w = size_t(p.width);
+    std::vector<std::vector<uint8_t>> rows;
+    std::vector<uint8_t> plane(w);
     for (int ch = 0; ch < p.channels; ++ch)
-        for (size_t i = 0; i < count; ++i)
-            out.push_back(p.bytes[i * size_t(p.channels) + size_t(ch)]);
+        for (int y = 0; y < p.height; ++y) {
+            for (size_t x = 0; x < w; ++x)
+                plane[x] = p.bytes[(size_t(y) * w + x) * size_t(p.channels) + size_t(ch)];
+            rows.push_back(PackBits(plane.data(), w));
+        }
+    for (const auto& row : rows)
+        Put16BE(out, uint32_t(row.size()));
+    for (const auto& row : rows)
+        out.insert(out.end(), row.begin(), row.end());
     return out;
 }
 

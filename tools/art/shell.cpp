@@ -140,22 +140,22 @@ Image SpaceBackdrop(ArtContext& ctx)
                 const float dx = (float(x) + 0.5f - px) / pr, dy = (float(y) + 0.5f - py) / pr;
                 const float r2 = dx * dx + dy * dy;
                 Rgba& dst = img.At(x, y);
-                if (r2 < 1.0f) {
+                const float r = std::sqrt(r2);
+                // Atmosphere haze on the lit side, strongest at the limb.
+                const float side = std::max(0.0f, (dx * lx + dy * ly) / (std::max(r, 1e-3f) * ll) + 0.3f);
+                const float haze = Falloff(std::max(0.0f, r - 1.0f), 0.12f, 2.0f) * side;
+                const Rgba sky{dst.r + rim.r * haze, dst.g + rim.g * haze, dst.b + rim.b * haze, 1.0f};
+                if (r < 1.0f) {
                     const float dz = std::sqrt(1.0f - r2);
                     const float lambert = std::max(0.0f, (dx * lx + dy * ly + dz * std::sqrt(0.5f)) / ll);
                     const float bands = Fbm(dx * 1.5f + 4, dy * 6.0f + dx * 0.8f, seed + 31, 5);
                     const Rgba c = Mix(Scaled(surface, 0.55f), surface, bands);
                     const float lit = 0.04f + 0.96f * std::pow(lambert, 0.8f);
-                    const float edge = Smoothstep(1.0f, 0.985f, std::sqrt(r2));
-                    const float fres = std::pow(1.0f - dz, 3.0f) * lambert * 1.5f;
+                    const float fres = std::pow(1.0f - dz, 3.0f) * (0.2f + side) * 1.2f;
                     const Rgba body{c.r * lit + rim.r * fres, c.g * lit + rim.g * fres, c.b * lit + rim.b * fres, 1.0f};
-                    dst = Mix(dst, body, edge);
+                    dst = Mix(sky, body, Smoothstep(1.0f, 1.0f - 1.5f / pr, r));
                 } else {
-                    // Atmosphere haze outside the limb, on the lit side.
-                    const float d = std::sqrt(r2) - 1.0f;
-                    const float side = std::max(0.0f, (dx * lx + dy * ly) / (std::sqrt(r2) * ll) + 0.3f);
-                    const float k = Falloff(d, 0.12f, 2.0f) * side;
-                    dst = Rgba{dst.r + rim.r * k, dst.g + rim.g * k, dst.b + rim.b * k, 1.0f};
+                    dst = sky;
                 }
             }
     }
