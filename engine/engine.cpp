@@ -6,10 +6,11 @@
 #include "engine/process_flags.hpp"
 #include "engine/settings_file.hpp"
 #include "engine/trace_writer.hpp"
-#include "input/joystick_discovery.hpp"
-#include "input/screenshot_key.hpp"
 #include "graphics/gl_draw.hpp"
 #include "graphics/precache.hpp"
+#include "graphics/video_cache.hpp"
+#include "input/joystick_discovery.hpp"
+#include "input/screenshot_key.hpp"
 
 #include <GL/gl.h>
 #include <SDL/SDL.h>
@@ -77,6 +78,7 @@ bool Engine::StartUp()
         return false;
     }
     // step: video formats, audio, volumes
+    RegisterVideoFormats();
     // step: control configuration, high scores
     if (headless) {
         input.enableUnicode = nullptr; // no window: nothing translates keys
@@ -112,9 +114,15 @@ bool Engine::StartUp()
     }
 
     // step: first screen (installed directly, then its entry runs)
-    updateOp = &Engine::UpdateIdle;
-    renderOp = &Engine::RenderClear;
+    SetState(Banner);
+    stageIndex = 1;
+    difficulty = 0;
+    acceptInput = true;
+    stateTicks = 0;
     fromEditor = false;
+    EnterBanner();
+    if (quitRequested)
+        return false;
     // step: initial player-ship parameters
     return true;
 }

@@ -2,6 +2,9 @@
 // The one engine object: owns everything that lives longer than a frame and runs the
 // fixed-tick frame loop. Its constructor runs the whole game before it returns.
 #include "engine/frame_clock.hpp"
+#include "game/game_state.hpp"
+#include "game/menu_pulse.hpp"
+#include "game/screen_fade.hpp"
 #include "graphics/bitmap_font.hpp"
 #include "graphics/post_passes.hpp"
 #include "graphics/precache.hpp"
@@ -9,6 +12,7 @@
 #include "graphics/shader_set.hpp"
 #include "graphics/sprite_sheet.hpp"
 #include "graphics/texture_cache.hpp"
+#include "graphics/video_cache.hpp"
 #include "input/input_state.hpp"
 
 #include <array>
@@ -60,6 +64,71 @@ public:
     RenderOp renderOp;
 
     // --- game flow: menu selection, difficulty, fades ---
+    // The current GameState number and the ticks spent in it (the time index in play).
+    int32_t state = Banner;
+    uint32_t stateTicks = 0;
+    // stateTicks when a screen was entered from play.
+    int32_t savedStateTicks = 0;
+    // Highlighted item of the current menu (the pause selection in play).
+    int32_t menuSelection = 0;
+    MenuPulse menuPulse;
+    int32_t difficulty = 0; // 0 Rookie, 1 Novice, 2 Expert
+    int32_t stageIndex = 1;
+    int32_t lives = 3;
+    int32_t continues = 0;
+    int32_t score = 0;
+    std::vector<ScreenFade> fades;
+    // Cheat settings, kept for the run (never saved).
+    int32_t startWeapon = 0; // 0 none, else an orb weapon kind + 1
+    bool allGunPods = false;
+    bool bonusShips = false;
+    bool infiniteContinues = false;
+    // The options screen's test indices.
+    int32_t soundTestIndex = 0; // 0..31
+    int32_t musicTestIndex = 0; // 0..10
+    // The studio logo's secret entry: press values 0..6, 7 for a press off the code.
+    std::vector<int32_t> secretPresses;
+    // Pictures of the shell screens, released by name when a screen is left.
+    TextureCache screenPictures;
+
+    // State machine: numbers outside 0..13 change nothing.
+    void SetState(int32_t number);
+    void StartFade(const FadeColour& from, const FadeColour& to, int32_t duration,
+                   ScreenFade::Operation onDone = nullptr);
+    void StartDelayedFade(const FadeColour& from, const FadeColour& to, int32_t duration,
+                          int32_t delay, ScreenFade::Operation onDone = nullptr);
+    void ProcessFades();
+    void DrawFades();
+    void RequestQuit();
+    // Loads a shell-screen picture; a failure sets quitRequested (the screen cannot show).
+    uint32_t LoadScreenPicture(const char* name);
+
+    // Entry operations and screens (update, render) of the shell.
+    void EnterBanner();
+    void UpdateBanner();
+    void RenderBanner(float fraction);
+    void EnterStudioLogo();
+    void UpdateStudioLogo();
+    void RenderStudioLogo(float fraction);
+    void EnterIntroStory();
+    void UpdateIntroStory();
+    void RenderIntroStory(float fraction);
+    void EnterTitle();
+    void UpdateTitle();
+    void RenderTitle(float fraction);
+    void EnterOptions();
+    void UpdateOptions();
+    void RenderOptions(float fraction);
+    void EnterCheats();
+    void UpdateCheats();
+    void RenderCheats(float fraction);
+    // Screens that land with play and ship selection; until then they return to the title.
+    void EnterShipSelect();
+    void EnterControls();
+    void StartGame();
+    void UpdateMissingScreen();
+    void RenderMissingScreen(float fraction);
+
 
     // --- graphics: first sprite sheets and loose textures ---
     // Shared pictures loaded once by the precache and kept for the engine's life.
@@ -92,6 +161,8 @@ public:
     BitmapFont secondFont;
     // Pictures shared by entity classes, cleared when a stage is cleaned up.
     TextureCache textureCache;
+    // Videos by file name, one frame per AdvanceAll.
+    VideoCache videoCache;
 
     // --- world: layers, lists, stage data, second sprite sheets ---
 

@@ -1,6 +1,7 @@
 #include "engine/trace_writer.hpp"
 
 #include "engine/engine.hpp"
+#include "game/game_flow_globals.hpp"
 #include "graphics/random.hpp"
 
 TraceWriter::TraceWriter(const std::string& path) : file_(std::fopen(path.c_str(), "w")) {}
@@ -24,6 +25,11 @@ void TraceWriter::WriteTick(const Engine& engine)
 std::string TraceLine(const Engine& engine)
 {
     std::string line = "{\"tick\":" + std::to_string(engine.ticksSinceLaunch);
+    line += ",\"state\":" + std::to_string(engine.state);
+    line += ",\"stateTicks\":" + std::to_string(engine.stateTicks);
+    line += ",\"difficulty\":" + std::to_string(engine.difficulty);
+    line += ",\"demoMode\":";
+    line += demoMode ? "true" : "false";
     line += ",\"paused\":";
     line += engine.paused ? "true" : "false";
     line += ",\"rng\":" + std::to_string(RandomState());

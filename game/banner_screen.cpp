@@ -1,0 +1,36 @@
+// The first screen after start-up: the banner picture on white.
+#include "engine/engine.hpp"
+#include "game/screen_drawing.hpp"
+
+#include <GL/gl.h>
+
+namespace {
+
+const char* const BannerPicture = "GFX/Banner.png";
+
+} // namespace
+
+void Engine::EnterBanner()
+{
+    LoadScreenPicture(BannerPicture);
+}
+
+void Engine::UpdateBanner()
+{
+    const UpdateOp self = updateOp;
+    ProcessFades();
+    if (updateOp != self)
+        return;
+    ++stateTicks;
+    if (acceptInput && (stateTicks == 150 || (stateTicks > 50 && input.Select.JustPressed()))) {
+        StartFade(FadeClearBlack, FadeBlack, 25, &Engine::EnterStudioLogo);
+        acceptInput = false;
+    }
+}
+
+void Engine::RenderBanner(float)
+{
+    BeginScreen(1.0f, 1.0f, 1.0f);
+    DrawPictureWithStrips(screenPictures.Get(BannerPicture, GL_CLAMP_TO_EDGE), 512);
+    DrawFades();
+}

@@ -1,0 +1,4 @@
+#include "game/game_flow_globals.hpp"
+
+bool demoMode = false;
+uint32_t idleTicks = 0;

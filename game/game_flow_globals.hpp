@@ -1,0 +1,8 @@
+#pragma once
+// Process-wide game-flow values that the title, demo playback and play share.
+#include <cstdint>
+
+// The game that starts next, or is running, is a demo playback.
+extern bool demoMode;
+// Title ticks since the last menu movement.
+extern uint32_t idleTicks;

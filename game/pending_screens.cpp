@@ -1,0 +1,19 @@
+// Entry operations of screens that arrive with ship selection, controls and play. Until
+// each lands, its entry installs the missing-screen state, which logs and returns to the
+// title. Delete a definition here when the real one is added.
+#include "engine/engine.hpp"
+
+void Engine::EnterShipSelect()
+{
+    SetState(ShipSelect);
+}
+
+void Engine::EnterControls()
+{
+    SetState(Controls);
+}
+
+void Engine::StartGame()
+{
+    SetState(Play);
+}

@@ -1,0 +1,82 @@
+// SetState, the fade list and the shared steps of every shell screen.
+#include "engine/engine.hpp"
+#include "engine/log.hpp"
+#include "engine/process_flags.hpp"
+#include "game/state_table.hpp"
+
+#include <GL/gl.h>
+
+// By GameState number. Screens that have not landed yet hold the missing-screen pair.
+const ScreenOps* ScreenFor(int32_t number)
+{
+    if (!IsGameState(number))
+        return nullptr;
+    static const ScreenOps table[GameStateCount] = {
+        {&Engine::UpdateTitle, &Engine::RenderTitle},                 // Title
+        {&Engine::UpdateMissingScreen, &Engine::RenderMissingScreen}, // Controls
+        {&Engine::UpdateOptions, &Engine::RenderOptions},             // Options
+        {&Engine::UpdateStudioLogo, &Engine::RenderStudioLogo},       // StudioLogo
+        {&Engine::UpdateIntroStory, &Engine::RenderIntroStory},       // IntroStory
+        {&Engine::UpdateCheats, &Engine::RenderCheats},               // Cheats
+        {&Engine::UpdateBanner, &Engine::RenderBanner},               // Banner
+        {&Engine::UpdateMissingScreen, &Engine::RenderMissingScreen}, // ShipSelect
+        {&Engine::UpdateMissingScreen, &Engine::RenderMissingScreen}, // Play
+        {&Engine::UpdateMissingScreen, &Engine::RenderMissingScreen}, // Continue
+        {&Engine::UpdateMissingScreen, &Engine::RenderMissingScreen}, // GameOver
+        {&Engine::UpdateMissingScreen, &Engine::RenderMissingScreen}, // HiScore
+        {&Engine::UpdateMissingScreen, &Engine::RenderMissingScreen}, // Ending
+        {&Engine::UpdateMissingScreen, &Engine::RenderMissingScreen}, // Editor
+    };
+    return &table[number];
+}
+
+void Engine::SetState(int32_t number)
+{
+    const ScreenOps* ops = ScreenFor(number);
+    if (!ops)
+        return;
+    state = number;
+    updateOp = ops->update;
+    renderOp = ops->render;
+}
+
+void Engine::StartFade(const FadeColour& from, const FadeColour& to, int32_t duration, ScreenFade::Operation onDone)
+{
+    fades.push_back(MakeFade(from, to, duration, onDone));
+}
+
+void Engine::StartDelayedFade(const FadeColour& from, const FadeColour& to, int32_t duration, int32_t delay,
+                              ScreenFade::Operation onDone)
+{
+    fades.push_back(MakeFade(from, to, duration, onDone, delay));
+}
+
+void Engine::ProcessFades()
+{
+    ::ProcessFades(fades, ShadersEnabled, [this](ScreenFade::Operation done) { (this->*done)(); });
+}
+
+void Engine::RequestQuit()
+{
+    quitRequested = true;
+}
+
+uint32_t Engine::LoadScreenPicture(const char* name)
+{
+    const uint32_t texture = screenPictures.Get(name, GL_CLAMP_TO_EDGE);
+    if (texture == 0)
+        quitRequested = true;
+    return texture;
+}
+
+void Engine::UpdateMissingScreen()
+{
+    GameLog().Writef("Screen %i is not available in this build; back to the title.\n", static_cast<int>(state));
+    EnterTitle();
+}
+
+void Engine::RenderMissingScreen(float)
+{
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
