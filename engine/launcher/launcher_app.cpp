@@ -6,6 +6,8 @@
 #include "engine/launcher/setup_frame.hpp"
 
 #include <clocale>
+#include <cstdlib>
+#include <wx/log.h>
 #include <wx/image.h>
 
 LauncherApp::LauncherApp(LaunchSettings& chosen, bool& opened) : chosen_(chosen), opened_(opened) {}
@@ -32,6 +34,13 @@ bool LauncherApp::OnInit()
 
 bool RunLauncher(const char* programName, LaunchSettings& settings)
 {
+    const char* display = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    if ((!display || !*display) && (!wayland || !*wayland))
+        return false;
+    // The toolkit's own complaints (a display that does not answer) go to the console: its
+    // default would be a message box, which cannot open in exactly that case.
+    delete wxLog::SetActiveTarget(new wxLogStderr);
     bool opened = false;
     wxApp::SetInstance(new LauncherApp(settings, opened));
     // Only the program name: the toolkit must not see (or strip) the game's options.
