@@ -105,9 +105,13 @@ float ArtSource::Number(const std::string& key, float fallback, size_t index) co
     for (const auto& [k, v] : lines_)
         if (k == key) {
             float out = fallback;
-            if (index < v.size() && ParseFloat(v[index], out))
-                return out;
-            return fallback;
+            if (index >= v.size())
+                return fallback;
+            if (!ParseFloat(v[index], out)) {
+                problems_.push_back("'" + key + "': '" + v[index] + "' is not a number");
+                return fallback;
+            }
+            return out;
         }
     return fallback;
 }
@@ -127,9 +131,13 @@ Rgba ArtSource::Colour(const std::string& key, Rgba fallback, size_t index) cons
     for (const auto& [k, v] : lines_)
         if (k == key) {
             Rgba out;
-            if (index < v.size() && ParseColour(v[index], out))
-                return out;
-            return fallback;
+            if (index >= v.size())
+                return fallback;
+            if (!ParseColour(v[index], out)) {
+                problems_.push_back("'" + key + "': '" + v[index] + "' is not a colour");
+                return fallback;
+            }
+            return out;
         }
     return fallback;
 }

@@ -22,10 +22,14 @@ public:
 
     // A colour word: palette name or hex.
     bool ParseColour(const std::string& word, Rgba& out) const;
+    // Values that were present but unreadable (a bad number or colour word), for the caller
+    // to report: a typo must not silently fall back to a default.
+    const std::vector<std::string>& Problems() const { return problems_; }
 
 private:
     std::vector<std::pair<std::string, std::vector<std::string>>> lines_;
     std::map<std::string, Rgba> palette_;
+    mutable std::vector<std::string> problems_;
 };
 
 // "name rrggbb" lines; unknown or malformed lines are reported and skipped.

@@ -114,7 +114,7 @@ Image GlyphSheet(ArtContext& ctx)
     const int cell = masks.cell;
     const Rgba top = ctx.source.Colour("top", Straight(1, 1, 1));
     const Rgba bottom = ctx.source.Colour("bottom", Straight(0.8f, 0.85f, 0.9f));
-    const Rgba edge = ctx.source.Colour("outline", Straight(0.1f, 0.12f, 0.16f));
+    const Rgba edge = ctx.source.Colour("outline-colour", Straight(0.1f, 0.12f, 0.16f));
     const int outline = int(src.Number("outline", 1));
     const int spacing = int(src.Number("spacing", 2));
     const float inkTop = src.Number("gradient", 4, 0), inkBottom = src.Number("gradient", 24, 1);

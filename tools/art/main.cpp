@@ -63,6 +63,7 @@ int main(int argc, char** argv)
         return 1;
     }
     const Image picture = generate(context);
+    errors.insert(errors.end(), source.Problems().begin(), source.Problems().end());
     for (const auto& e : errors)
         std::fprintf(stderr, "%s: %s\n", sourcePath.c_str(), e.c_str());
     if (picture.Width() != context.Width() || picture.Height() != context.Height()) {

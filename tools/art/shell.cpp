@@ -128,8 +128,8 @@ Image SpaceBackdrop(ArtContext& ctx)
         const float px = std::strtof(planet[0].c_str(), nullptr), py = std::strtof(planet[1].c_str(), nullptr);
         const float pr = std::strtof(planet[2].c_str(), nullptr);
         Rgba surface = Straight(0.3f, 0.4f, 0.6f), rim = Straight(0.4f, 0.8f, 1.0f);
-        ctx.source.ParseColour(planet[3], surface);
-        ctx.source.ParseColour(planet[4], rim);
+        if (!ctx.source.ParseColour(planet[3], surface) || !ctx.source.ParseColour(planet[4], rim))
+            ctx.errors.push_back("planet: bad colour '" + planet[3] + "' or '" + planet[4] + "'");
         float lx = planet.size() > 6 ? std::strtof(planet[5].c_str(), nullptr) : -0.6f;
         float ly = planet.size() > 6 ? std::strtof(planet[6].c_str(), nullptr) : -0.5f;
         const float ll = std::sqrt(lx * lx + ly * ly + 0.5f);

@@ -219,8 +219,8 @@ Image BeamSheet(ArtContext& ctx)
         const int r = std::atoi(row[0].c_str());
         const std::string style = row.size() > 1 ? row[1] : "streak";
         Rgba c = Straight(1, 1, 1);
-        if (row.size() > 2)
-            ctx.source.ParseColour(row[2], c);
+        if (row.size() > 2 && !ctx.source.ParseColour(row[2], c))
+            ctx.errors.push_back("bad colour '" + row[2] + "'");
         const auto seed = uint32_t(r * 13 + 3);
         img.Shade(0, r * ch, w, ch, [&](float u, float v) {
             const float s = u / float(w);           // 0..1 along, tiles
