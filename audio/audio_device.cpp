@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
+#include <string>
 #include <vector>
 
 namespace audio_device {
@@ -23,6 +24,7 @@ struct Sample {
 
 struct Stream {
     Mix_Music* music = nullptr; // null: a silent handle
+    std::string file;
     bool loop = false;
     int volume = 100;
 };
@@ -234,6 +236,7 @@ Handle OpenStream(const std::string& file, bool loop)
 {
     Device& d = State();
     Stream stream;
+    stream.file = file;
     stream.loop = loop;
     if (d.open) {
         stream.music = Mix_LoadMUS(file.c_str());
@@ -247,16 +250,37 @@ Handle OpenStream(const std::string& file, bool loop)
     return handle;
 }
 
+namespace {
+
+// Starts the stream on a freshly opened decoder. The MP3 decoder does not reliably rewind
+// or seek backwards once it has played, so every start and every seek opens the file again
+// and, for a seek, decodes forward to the target.
+bool StartStream(Device& d, Handle handle, Stream& stream, int seconds)
+{
+    if (!stream.music)
+        return false;
+    Mix_FreeMusic(stream.music);
+    stream.music = Mix_LoadMUS(stream.file.c_str());
+    if (!stream.music) {
+        d.soundingStream = 0;
+        return false;
+    }
+    d.soundingStream = handle;
+    ApplyMusicVolume(d);
+    // The mixer counts plays, not repeats: 1 plays once, -1 forever.
+    if (Mix_PlayMusic(stream.music, stream.loop ? -1 : 1) < 0)
+        return false;
+    return seconds <= 0 || Mix_SetMusicPosition(static_cast<double>(seconds)) == 0;
+}
+
+} // namespace
+
 void PlayStream(Handle handle)
 {
     Device& d = State();
     auto it = d.streams.find(handle);
-    if (it == d.streams.end() || !it->second.music)
-        return;
-    d.soundingStream = handle;
-    ApplyMusicVolume(d);
-    // The mixer counts plays, not repeats: 1 plays once, -1 forever.
-    Mix_PlayMusic(it->second.music, it->second.loop ? -1 : 1);
+    if (it != d.streams.end())
+        StartStream(d, handle, it->second, 0);
 }
 
 void StopStream(Handle handle)
@@ -285,7 +309,8 @@ bool SeekStream(Handle handle, int seconds)
     Device& d = State();
     if (handle == 0 || handle != d.soundingStream || !Mix_PlayingMusic())
         return false;
-    return Mix_SetMusicPosition(static_cast<double>(std::max(seconds, 0))) == 0;
+    auto it = d.streams.find(handle);
+    return it != d.streams.end() && StartStream(d, handle, it->second, std::max(seconds, 0));
 }
 
 void SetHandleVolume(Handle handle, int volume)

@@ -49,7 +49,8 @@ Handle OpenStream(const std::string& file, bool loop);
 void PlayStream(Handle stream);
 void StopStream(Handle stream);
 void FreeStream(Handle stream);
-// Seeks the stream if it is the one sounding (or paused with the output); false otherwise.
+// Moves the stream to the given time if it is the one sounding (or paused with the
+// output); false otherwise.
 bool SeekStream(Handle stream, int seconds);
 
 // The handle's own volume 0..100 (either kind), scaled by the matching global volume.
