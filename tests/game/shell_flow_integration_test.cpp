@@ -1,0 +1,208 @@
+// The boot sequence, the secret entry, the title menu and quitting, driven through the real
+// binary with scripted keys and checked tick by tick in its trace.
+#include "support/game_run.hpp"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace testing_support;
+
+namespace {
+
+struct TraceTick {
+    long tick = 0;
+    int state = -1;
+    long stateTicks = 0;
+    int difficulty = 0;
+    bool demoMode = false;
+};
+
+long Field(const std::string& line, const std::string& key)
+{
+    const size_t at = line.find("\"" + key + "\":");
+    EXPECT_NE(at, std::string::npos) << key << " missing in " << line;
+    return at == std::string::npos ? -1 : std::stol(line.substr(at + key.size() + 3));
+}
+
+std::vector<TraceTick> RunShell(const std::string& tag, const std::string& script, long ticks, int* status = nullptr)
+{
+    ScratchDir dir(tag);
+    WriteFile(dir / "keys.txt", script);
+    const RunResult run = RunGame(dir, "--skip-setup --headless --fixed-step --input keys.txt --trace trace.jsonl "
+                                       "--quit-after " + std::to_string(ticks));
+    if (status)
+        *status = run.exitStatus;
+    else
+        EXPECT_EQ(run.exitStatus, 0) << run.output;
+    std::vector<TraceTick> trace;
+    for (const std::string& line : ReadLines(dir / "trace.jsonl")) {
+        TraceTick tick;
+        tick.tick = Field(line, "tick");
+        tick.state = int(Field(line, "state"));
+        tick.stateTicks = Field(line, "stateTicks");
+        tick.difficulty = int(Field(line, "difficulty"));
+        tick.demoMode = line.find("\"demoMode\":true") != std::string::npos;
+        trace.push_back(tick);
+    }
+    return trace;
+}
+
+// The first tick at or after `from` in that state, or -1.
+long FirstTickIn(const std::vector<TraceTick>& trace, int state, long from = 0)
+{
+    for (const TraceTick& tick : trace)
+        if (tick.tick >= from && tick.state == state)
+            return tick.tick;
+    return -1;
+}
+
+const TraceTick& At(const std::vector<TraceTick>& trace, long tick)
+{
+    static const TraceTick none;
+    return tick >= 1 && size_t(tick) <= trace.size() ? trace[tick - 1] : none;
+}
+
+std::string Press(long tick, const std::string& key)
+{
+    return std::to_string(tick) + " " + key + " down\n" + std::to_string(tick + 1) + " " + key + " up\n";
+}
+
+// Banner skipped at tick 60 (logo from 86, intro from 462), intro skipped at 480: the title
+// is entered at tick 506.
+constexpr long TitleTick = 506;
+std::string ToTitle()
+{
+    return Press(60, "RETURN") + Press(480, "Z");
+}
+
+constexpr int Title = 0, Options = 2, StudioLogo = 3, IntroStory = 4, Cheats = 5, Banner = 6, ShipSelect = 7,
+              Play = 8;
+
+} // namespace
+
+TEST(ShellFlow, BootRunsBannerLogoAndIntroAtTheirTickCountsAndTheIntroIgnoresEarlyKeys)
+{
+    // Z in the intro's first ticks is ignored; at intro tick 48 it leads to the title.
+    const auto trace = RunShell("boot", Press(555, "Z") + Press(600, "Z"), 640);
+    ASSERT_EQ(trace.size(), 640u);
+    EXPECT_EQ(At(trace, 1).state, Banner);
+    EXPECT_EQ(At(trace, 1).stateTicks, 1);
+    EXPECT_EQ(At(trace, 150).stateTicks, 150);
+    // The banner ends at 150, its 25-tick fade completes on its 26th processing.
+    EXPECT_EQ(FirstTickIn(trace, StudioLogo), 176);
+    EXPECT_EQ(At(trace, 176).stateTicks, 0);
+    EXPECT_EQ(FirstTickIn(trace, IntroStory), 176 + 350 + 26);
+    EXPECT_EQ(At(trace, 552).stateTicks, 0);
+    EXPECT_EQ(At(trace, 600).stateTicks, 48);
+    EXPECT_EQ(FirstTickIn(trace, Title), 626) << "the early press did nothing, the later one faded to white";
+    EXPECT_EQ(At(trace, 626).stateTicks, 0);
+    EXPECT_TRUE(At(trace, 626).demoMode) << "the title arms the demo";
+    EXPECT_FALSE(At(trace, 625).demoMode);
+}
+
+TEST(ShellFlow, SelectSkipsTheBannerOnlyAfterTick50)
+{
+    const auto early = RunShell("banner", Press(40, "RETURN"), 200);
+    EXPECT_EQ(FirstTickIn(early, StudioLogo), 176) << "a press before tick 50 is ignored";
+    const auto skipped = RunShell("banner", Press(60, "RETURN"), 200);
+    EXPECT_EQ(FirstTickIn(skipped, StudioLogo), 86);
+}
+
+TEST(ShellFlow, TheSecretCodeOnTheLogoReachesCheatsAndReadyFadesToTheTitle)
+{
+    std::string script = Press(60, "RETURN");
+    const char* code[] = {"UP", "DOWN", "X", "LEFT", "RIGHT", "Z", "UP", "C", "DOWN", "LEFT", "RIGHT"};
+    long tick = 100;
+    for (const char* key : code) {
+        script += Press(tick, key);
+        tick += 4;
+    }
+    const long lastPress = tick - 4;
+    // On the cheats screen (100-tick fade in): down five times to READY, then Select.
+    const long cheats = lastPress + 26;
+    for (int i = 0; i < 5; ++i)
+        script += Press(cheats + 120 + 4 * i, "DOWN");
+    script += Press(cheats + 150, "RETURN");
+    const auto trace = RunShell("secret", script, cheats + 220);
+    EXPECT_EQ(FirstTickIn(trace, IntroStory), -1);
+    EXPECT_EQ(FirstTickIn(trace, Cheats), cheats);
+    EXPECT_EQ(FirstTickIn(trace, Title), cheats + 150 + 51) << "READY: a 50-tick fade to white";
+}
+
+TEST(ShellFlow, AWrongPressAmongTheElevenLeadsToTheIntro)
+{
+    std::string script = Press(60, "RETURN");
+    const char* presses[] = {"UP", "DOWN", "X", "LEFT", "LEFT", "Z", "UP", "C", "DOWN", "LEFT", "RIGHT"};
+    long tick = 100;
+    for (const char* key : presses) {
+        script += Press(tick, key);
+        tick += 4;
+    }
+    const auto trace = RunShell("secret", script, 220);
+    EXPECT_EQ(FirstTickIn(trace, Cheats), -1);
+    EXPECT_EQ(FirstTickIn(trace, IntroStory), tick - 4 + 26);
+}
+
+TEST(ShellFlow, LeftAndRightOnStartGameCycleTheDifficultyAndRestartTheCountdown)
+{
+    std::string script = ToTitle();
+    script += Press(520, "RIGHT") + Press(530, "RIGHT") + Press(540, "RIGHT") + Press(550, "LEFT");
+    // On CONTROLS the arrows change nothing; back up to START GAME at 580.
+    script += Press(560, "DOWN") + Press(570, "RIGHT") + Press(580, "UP");
+    const auto trace = RunShell("difficulty", script, 1110);
+    ASSERT_EQ(At(trace, TitleTick).state, Title);
+    EXPECT_EQ(At(trace, 519).difficulty, 0);
+    EXPECT_EQ(At(trace, 520).difficulty, 1);
+    EXPECT_EQ(At(trace, 530).difficulty, 2);
+    EXPECT_EQ(At(trace, 540).difficulty, 0) << "EXPERT wraps to ROOKIE";
+    EXPECT_EQ(At(trace, 550).difficulty, 2) << "ROOKIE wraps back to EXPERT";
+    EXPECT_EQ(At(trace, 575).difficulty, 2) << "RIGHT on CONTROLS does nothing";
+    // The last menu movement at 580 restarts the 500-tick countdown: the demo fade starts at
+    // 1080 and completes 26 ticks later (without the restarts it would be 1032).
+    EXPECT_EQ(FirstTickIn(trace, Play), 1106);
+}
+
+TEST(ShellFlow, FiveHundredIdleTicksStartADemoAndInputIsRefusedMeanwhile)
+{
+    // Select right after the demo trigger would otherwise lead to ship selection.
+    const std::string script = ToTitle() + Press(TitleTick + 505, "RETURN");
+    const auto trace = RunShell("demo", script, TitleTick + 540);
+    const long demoStart = TitleTick + 500;
+    EXPECT_EQ(FirstTickIn(trace, ShipSelect), -1) << "input is refused during the demo fade";
+    EXPECT_EQ(FirstTickIn(trace, Play), demoStart + 26);
+    EXPECT_TRUE(At(trace, demoStart + 26).demoMode);
+    // Play has not landed yet: the missing screen returns to the title.
+    EXPECT_EQ(At(trace, demoStart + 27).state, Title);
+}
+
+TEST(ShellFlow, QuitAndEscapeOnTheTitleEndTheProgramWithStatusZero)
+{
+    int status = -1;
+    const std::string quit = ToTitle() + Press(520, "DOWN") + Press(525, "DOWN") + Press(530, "DOWN") +
+                             Press(540, "RETURN");
+    const auto quitTrace = RunShell("quit", quit, 5000, &status);
+    EXPECT_EQ(status, 0);
+    ASSERT_FALSE(quitTrace.empty());
+    EXPECT_EQ(quitTrace.back().tick, 540 + 26) << "QUIT fades for 25 ticks, then the program ends";
+    EXPECT_FALSE(quitTrace.back().demoMode) << "a confirmed choice clears demoMode";
+
+    const auto escapeTrace = RunShell("quit", ToTitle() + Press(520, "ESCAPE"), 5000, &status);
+    EXPECT_EQ(status, 0);
+    ASSERT_FALSE(escapeTrace.empty());
+    EXPECT_EQ(escapeTrace.back().tick, 520 + 26);
+}
+
+TEST(ShellFlow, OptionsIsReachedFromTheTitleAndBackReturnsToIt)
+{
+    // OPTIONS is the third item; BACK is the fifth item of the options screen.
+    std::string script = ToTitle() + Press(520, "DOWN") + Press(525, "DOWN") + Press(530, "RETURN");
+    const long options = 530 + 26;
+    for (int i = 0; i < 4; ++i)
+        script += Press(options + 40 + 4 * i, "DOWN");
+    script += Press(options + 60, "RETURN");
+    const auto trace = RunShell("options", script, options + 100);
+    EXPECT_EQ(FirstTickIn(trace, Options), options);
+    EXPECT_EQ(FirstTickIn(trace, Title, options), options + 60 + 26);
+}
