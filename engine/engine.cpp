@@ -1,5 +1,6 @@
 #include "engine/engine.hpp"
 
+#include "audio/audio_system.hpp"
 #include "engine/automation.hpp"
 #include "engine/launch_settings.hpp"
 #include "engine/log.hpp"
@@ -79,6 +80,10 @@ bool Engine::StartUp()
     }
     // step: video formats, audio, volumes
     RegisterVideoFormats();
+    InitAudio();
+    musicVolume = 75;
+    sampleVolume = 100;
+    SetVolumes(musicVolume, sampleVolume);
     // step: control configuration, high scores
     if (headless) {
         input.enableUnicode = nullptr; // no window: nothing translates keys

@@ -1,6 +1,8 @@
 #pragma once
 // The one engine object: owns everything that lives longer than a frame and runs the
 // fixed-tick frame loop. Its constructor runs the whole game before it returns.
+#include "audio/music_track.hpp"
+#include "audio/sample_table.hpp"
 #include "engine/frame_clock.hpp"
 #include "game/game_state.hpp"
 #include "game/menu_pulse.hpp"
@@ -167,6 +169,12 @@ public:
     // --- world: layers, lists, stage data, second sprite sheets ---
 
     // --- audio: music tracks and the sample table ---
+    // The track most screens load theirs into in turn (the stage music in play).
+    MusicTrack music;
+    // The second track (the boss music in play).
+    MusicTrack secondMusic;
+    // Every sound effect, by index; loaded once per process by the precache.
+    SampleTable samples;
 
     // --- graphics: render targets ---
     RenderTargets renderTargets;
