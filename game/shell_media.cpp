@@ -4,24 +4,6 @@
 #include "audio/sample_table.hpp"
 #include "engine/engine.hpp"
 
-// The engine's sample table and music track have not landed as members yet; until they do,
-// the shell keeps its own, loaded on first use.
-namespace {
-
-struct ShellMedia {
-    MusicTrack music;
-    SoundSample effects[SampleTable::EffectCount];
-    bool effectsTried[SampleTable::EffectCount] = {};
-};
-
-ShellMedia& Media()
-{
-    static ShellMedia media;
-    return media;
-}
-
-} // namespace
-
 BitmapFont& ShellFont(Engine& engine)
 {
     return engine.mainFont;
@@ -32,29 +14,22 @@ ShaderSet& ShellShaders(Engine& engine)
     return engine.shaders;
 }
 
-void PlayEffect(Engine&, int index)
+void PlayEffect(Engine& engine, int index)
 {
-    if (index < 0 || index >= SampleTable::EffectCount)
-        return;
-    ShellMedia& media = Media();
-    if (!media.effectsTried[index]) {
-        media.effectsTried[index] = true;
-        media.effects[index].Load(SampleFile(index), SampleLoops(index));
-    }
-    media.effects[index].PlaySound();
+    if (SoundSample* effect = engine.samples.Effect(index))
+        effect->PlaySound();
 }
 
-bool PlayMusic(Engine&, const std::string& file, bool loop)
+bool PlayMusic(Engine& engine, const std::string& file, bool loop)
 {
-    MusicTrack& music = Media().music;
-    music.Free();
-    if (!music.Load(file, loop))
+    engine.music.Free();
+    if (!engine.music.Load(file, loop))
         return false;
-    music.Play();
+    engine.music.Play();
     return true;
 }
 
-void FreeMusic(Engine&)
+void FreeMusic(Engine& engine)
 {
-    Media().music.Free();
+    engine.music.Free();
 }
