@@ -206,3 +206,22 @@ TEST(ShellFlow, OptionsIsReachedFromTheTitleAndBackReturnsToIt)
     EXPECT_EQ(FirstTickIn(trace, Options), options);
     EXPECT_EQ(FirstTickIn(trace, Title, options), options + 60 + 26);
 }
+
+TEST(ShellFlow, AScreenWhosePictureIsMissingEndsTheProgramAfterItsEntry)
+{
+    ScratchDir dir("missing");
+    // The content folder again, without the options picture.
+    std::filesystem::remove(dir / "GFX");
+    std::filesystem::create_directory(dir / "GFX");
+    for (const auto& entry : std::filesystem::directory_iterator(std::string(SKYREAVER_RUN_DIR) + "/GFX"))
+        if (entry.path().filename() != "Splash3.png")
+            std::filesystem::create_symlink(entry.path(), dir / "GFX" / entry.path().filename());
+    WriteFile(dir / "keys.txt", ToTitle() + Press(520, "DOWN") + Press(525, "DOWN") + Press(530, "RETURN"));
+    const RunResult run = RunGame(dir, "--skip-setup --headless --fixed-step --input keys.txt --trace trace.jsonl "
+                                       "--quit-after 2000");
+    EXPECT_EQ(run.exitStatus, 0) << run.output;
+    const auto lines = ReadLines(dir / "trace.jsonl");
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(Field(lines.back(), "tick"), 530 + 26) << "the tick that entered the options screen was the last";
+    EXPECT_NE(ReadFile(dir / "Logfile.txt").find("GFX/Splash3.png"), std::string::npos);
+}
