@@ -124,9 +124,11 @@ public:
     void EnterCheats();
     void UpdateCheats();
     void RenderCheats(float fraction);
+    void EnterControls();
+    void UpdateControls();
+    void RenderControls(float fraction);
     // Screens that land with play and ship selection; until then they return to the title.
     void EnterShipSelect();
-    void EnterControls();
     void StartGame();
     void UpdateMissingScreen();
     void RenderMissingScreen(float fraction);

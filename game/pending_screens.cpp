@@ -8,11 +8,6 @@ void Engine::EnterShipSelect()
     SetState(ShipSelect);
 }
 
-void Engine::EnterControls()
-{
-    SetState(Controls);
-}
-
 void Engine::StartGame()
 {
     SetState(Play);

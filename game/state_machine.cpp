@@ -13,7 +13,7 @@ const ScreenOps* ScreenFor(int32_t number)
         return nullptr;
     static const ScreenOps table[GameStateCount] = {
         {&Engine::UpdateTitle, &Engine::RenderTitle},                 // Title
-        {&Engine::UpdateMissingScreen, &Engine::RenderMissingScreen}, // Controls
+        {&Engine::UpdateControls, &Engine::RenderControls},           // Controls
         {&Engine::UpdateOptions, &Engine::RenderOptions},             // Options
         {&Engine::UpdateStudioLogo, &Engine::RenderStudioLogo},       // StudioLogo
         {&Engine::UpdateIntroStory, &Engine::RenderIntroStory},       // IntroStory
