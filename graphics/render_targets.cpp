@@ -33,7 +33,19 @@ bool AttachTarget(GLuint frameBuffer, GLuint texture)
 
 } // namespace
 
-void BindWindowFrameBuffer() { glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, 0); }
+namespace {
+GLint windowFrameBuffer = -1;
+}
+
+void RememberWindowFrameBuffer()
+{
+    if (windowFrameBuffer < 0)
+        glGetIntegerv(GL_FRAMEBUFFER_BINDING_EXT, &windowFrameBuffer);
+}
+
+uint32_t WindowFrameBuffer() { return windowFrameBuffer > 0 ? static_cast<uint32_t>(windowFrameBuffer) : 0; }
+
+void BindWindowFrameBuffer() { glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, WindowFrameBuffer()); }
 
 RenderTargets::~RenderTargets() { Release(); }
 
@@ -58,6 +70,7 @@ bool RenderTargets::Create(int width_, int height_)
         log.Write("Disabled for low spec!\n");
         return true;
     }
+    RememberWindowFrameBuffer();
     Release();
     width = width_;
     height = height_;

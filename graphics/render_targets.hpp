@@ -38,5 +38,10 @@ private:
     void Release();
 };
 
-// Rebinds the window's own frame buffer (only meaningful outside LowSpecMode).
+// The window's own frame buffer is not always 0: the SDL 1.2 layer may draw the window
+// through a frame buffer of its own, bound when the video mode is set. Its name is taken
+// once, before any target is bound (RenderTargets::Create does this).
+void RememberWindowFrameBuffer();
+uint32_t WindowFrameBuffer();
+// Rebinds the window's frame buffer (only meaningful outside LowSpecMode).
 void BindWindowFrameBuffer();

@@ -279,7 +279,7 @@ TEST_F(PostEffects, ShockwaveShiftsTheImageInsideItsSquareOnly)
 TEST_F(PostEffects, LowSpecDrawsStraightToTheWindowAndEveryPassIsANoOp)
 {
     LowSpecMode = true;
-    glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, 0);
+    BindWindowFrameBuffer();
     glClear(GL_COLOR_BUFFER_BIT);
     targets.Swap(shaders, false);
     Quad(0, 0, 640, 480, 1, 0, 0);
@@ -289,7 +289,7 @@ TEST_F(PostEffects, LowSpecDrawsStraightToTheWindowAndEveryPassIsANoOp)
     Present(shaders, targets, true, false);
     GLint frameBuffer = -1;
     glGetIntegerv(GL_FRAMEBUFFER_BINDING_EXT, &frameBuffer);
-    EXPECT_EQ(frameBuffer, 0);
+    EXPECT_EQ(static_cast<uint32_t>(frameBuffer), WindowFrameBuffer());
     for (int y : {0, 1, 2, 240})
         EXPECT_EQ(Pixel(320, y), (std::array<int, 4>{255, 0, 0, 255})) << y;
 }
@@ -298,7 +298,7 @@ TEST_F(PostEffects, WaterTintsItsRectangleInEveryMode)
 {
     for (bool lowSpec : {false, true}) {
         LowSpecMode = lowSpec;
-        glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, 0);
+        BindWindowFrameBuffer();
         if (!lowSpec)
             BeginScene();
         glClear(GL_COLOR_BUFFER_BIT);

@@ -3,6 +3,7 @@
 #include "engine/log.hpp"
 #include "engine/process_flags.hpp"
 #include "graphics/gl_draw.hpp"
+#include "graphics/render_targets.hpp"
 
 #include <IL/il.h>
 #include <IL/ilu.h>
@@ -22,6 +23,7 @@ void GraphicsGL::SetUpTestSuite()
     SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, 8);
     if (!SDL_SetVideoMode(640, 480, 32, SDL_OPENGL) || glewInit() != GLEW_OK)
         return;
+    RememberWindowFrameBuffer();
     ilInit();
     iluInit();
     ilutInit();
@@ -44,7 +46,7 @@ void GraphicsGL::SetUp()
     savedShaders_ = ShadersEnabled;
     LowSpecMode = false;
     ShadersEnabled = true;
-    glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, 0);
+    BindWindowFrameBuffer();
     glViewport(0, 0, 640, 480);
     glClearColor(0, 0, 0, 1);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
