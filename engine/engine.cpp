@@ -1,5 +1,7 @@
 #include "engine/engine.hpp"
 
+#include "audio/sample_table.hpp"
+
 #include "audio/audio_system.hpp"
 #include "engine/automation.hpp"
 #include "engine/launch_settings.hpp"
@@ -95,6 +97,8 @@ bool Engine::StartUp()
     if (!PrecacheGraphics(*this))
         return false;
     // step: sample table (first precache of the process only)
+    if (!LoadSampleTable(samples))
+        return false;
 
     if (!headless) {
         glShadeModel(GL_SMOOTH);
