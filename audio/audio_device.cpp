@@ -4,6 +4,7 @@
 #include <SDL/SDL_mixer.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <map>
 #include <string>
@@ -93,6 +94,15 @@ void ApplyMusicVolume(Device& d)
     Mix_VolumeMusic(MixerVolume(d.musicVolume) * own / 100);
 }
 
+// Written by the mixer's thread after each buffer, read by the main thread.
+std::atomic<uint64_t> mixedFrames{0};
+int bytesPerFrame = OutputChannels * 2;
+
+void CountMixedFrames(void*, Uint8*, int bytes)
+{
+    mixedFrames += static_cast<uint64_t>(bytes) / bytesPerFrame;
+}
+
 Handle NewHandle(Device& d)
 {
     return d.nextHandle++;
@@ -115,6 +125,12 @@ bool OpenDevice()
         return false;
     }
     Mix_AllocateChannels(0);
+    int rate = 0, channels = 0;
+    Uint16 format = 0;
+    Mix_QuerySpec(&rate, &format, &channels);
+    bytesPerFrame = std::max(1, channels * ((format & 0xFF) / 8));
+    mixedFrames = 0;
+    Mix_SetPostMix(CountMixedFrames, nullptr);
     d.channelCount = 0;
     d.freeChannels.clear();
     d.open = true;
@@ -145,6 +161,7 @@ void CloseDevice()
     d.channelCount = 0;
     d.soundingStream = 0;
     if (d.open) {
+        Mix_SetPostMix(nullptr, nullptr);
         Mix_CloseAudio();
         Mix_Quit();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
@@ -334,6 +351,11 @@ bool HandlePlaying(Handle handle)
     if (auto st = d.streams.find(handle); st != d.streams.end())
         return st->second.music && handle == d.soundingStream && Mix_PlayingMusic();
     return false;
+}
+
+uint64_t OutputFrames()
+{
+    return State().open ? mixedFrames.load() : 0;
 }
 
 } // namespace audio_device

@@ -59,5 +59,8 @@ void SetHandleVolume(Handle handle, int volume);
 // Whether the handle is a sample or a stream that is currently sounding (false for silent
 // handles). For diagnostics and tests.
 bool HandlePlaying(Handle handle);
+// Frames (1/44100 s) mixed for the output since the device opened, silence included; 0
+// without a device. Lets tests place calls on the output's own clock.
+uint64_t OutputFrames();
 
 } // namespace audio_device

@@ -1,5 +1,6 @@
 #include "audio/audio_listening.hpp"
 
+#include "audio/audio_device.hpp"
 #include "engine/log.hpp"
 #include "support/game_run.hpp"
 
@@ -23,6 +24,7 @@ Capture RunListening(const fs::path& dir, const std::function<int()>& script, co
     const fs::path logFile = dir / "Logfile.txt";
     fs::remove(raw);
     fs::remove(logFile);
+    fs::remove(dir / "marks.txt");
     const pid_t pid = fork();
     if (pid == 0) {
         alarm(60); // a hung child must not hang the test run
@@ -48,12 +50,31 @@ Capture RunListening(const fs::path& dir, const std::function<int()>& script, co
     capture.pcm.resize(bytes.size() / 2);
     std::memcpy(capture.pcm.data(), bytes.data(), capture.pcm.size() * 2);
     capture.log = testing_support::ReadFile(logFile);
+    std::ifstream marks(dir / "marks.txt");
+    std::string name;
+    uint64_t frames = 0;
+    while (marks >> name >> frames)
+        capture.marks[name] = static_cast<size_t>(frames / WindowFrames);
     return capture;
 }
 
 void SleepMs(int milliseconds)
 {
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+void WaitOutput(int milliseconds)
+{
+    const uint64_t target = audio_device::OutputFrames() + static_cast<uint64_t>(milliseconds) * Rate / 1000;
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(5 * milliseconds + 2000);
+    while (audio_device::OutputFrames() < target && std::chrono::steady_clock::now() < giveUp)
+        SleepMs(1);
+}
+
+void Mark(const std::string& name)
+{
+    std::ofstream marks("marks.txt", std::ios::app);
+    marks << name << ' ' << audio_device::OutputFrames() << '\n';
 }
 
 namespace {

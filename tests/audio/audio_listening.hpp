@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,7 @@ struct Capture {
     int exitCode = -1;         // the script's result, -1 if the child did not exit normally
     std::vector<int16_t> pcm;  // interleaved stereo, 16-bit, 44100 Hz
     std::string log;           // the child's Logfile.txt
+    std::map<std::string, size_t> marks; // output window of each Mark the script made
 };
 
 // Runs `script` in a child whose working directory is `dir`, with SDL_AUDIODRIVER set to
@@ -29,6 +31,12 @@ Capture RunListening(const std::filesystem::path& dir, const std::function<int()
                      const std::string& driver = "disk");
 
 void SleepMs(int milliseconds);
+// In the script: waits until the mixer has produced this much more output, so that a busy
+// machine stretches the wait instead of the sound (gives up after a generous wall time).
+// The output clock stands still while the output is paused: wait with SleepMs then.
+void WaitOutput(int milliseconds);
+// In the script: notes the current output position under a name, for the parent to read.
+void Mark(const std::string& name);
 
 // A stereo 16-bit WAV at 44100 Hz of a sine whose frequency may glide linearly from
 // `startHz` to `endHz`; amplitude 0..1.

@@ -80,22 +80,23 @@ TEST_F(AudioSystemTest, PauseHoldsBackWhatStartsMeanwhileAndStopAllResumesOutput
         SoundSample blip;
         if (!blip.Load("blip.wav", false))
             return 1;
-        SleepMs(100);
+        WaitOutput(100);
+        Mark("pause");
         PauseAudio(true);
         blip.PlaySound();
-        SleepMs(400);
+        SleepMs(400);      // the output clock stands still meanwhile
         PauseAudio(false); // the effect started while paused sounds now, once
-        SleepMs(400);
+        WaitOutput(400);
         PauseAudio(true);
         StopAllAudio();    // stops everything and leaves the output running
         blip.PlaySound();
-        SleepMs(400);
+        WaitOutput(400);
         return 0;
     });
     ASSERT_EQ(out.exitCode, 0);
     const auto runs = SoundingRuns(out.pcm);
     ASSERT_EQ(runs.size(), 2u);
-    EXPECT_GE(runs[0].begin, 45u);
+    EXPECT_GE(runs[0].begin, out.marks.at("pause") + 20); // held back through the pause
     EXPECT_NEAR(runs[0].Seconds(), 0.2, 0.03);
     EXPECT_NEAR(runs[1].Seconds(), 0.2, 0.03);
 }

@@ -94,27 +94,35 @@ TEST_F(SampleTableTest, EntryTwentySevenLoopsUntilStopOrStopAll)
         SampleTable table;
         if (!LoadSampleTable(table))
             return 1;
-        SleepMs(100);
+        WaitOutput(100);
         table.entries[27].PlaySound();
-        SleepMs(800);
+        Mark("play1");
+        WaitOutput(800);
         table.entries[27].Stop();
-        SleepMs(300);
+        Mark("stop");
+        WaitOutput(300);
         table.entries[27].PlaySound();
-        SleepMs(600);
+        Mark("play2");
+        WaitOutput(600);
         StopAllAudio();
-        SleepMs(300);
+        Mark("stopAll");
+        WaitOutput(300);
         table.entries[26].PlaySound(); // output ready again after the global stop
-        SleepMs(400);
+        WaitOutput(400);
         return 0;
     });
     ASSERT_EQ(out.exitCode, 0);
     const auto runs = SoundingRuns(out.pcm);
     ASSERT_EQ(runs.size(), 3u);
-    EXPECT_NEAR(runs[0].Seconds(), 0.8, 0.06); // far beyond the 0.15 s of the sample
-    EXPECT_NEAR(runs[1].Seconds(), 0.6, 0.06);
+    const auto& m = out.marks;
+    // Sounding from each start to its stop, far beyond the 0.15 s of the sample.
+    EXPECT_NEAR(runs[0].begin, m.at("play1"), 4);
+    EXPECT_NEAR(runs[0].end, m.at("stop"), 4);
+    EXPECT_NEAR(runs[1].begin, m.at("play2"), 4);
+    EXPECT_NEAR(runs[1].end, m.at("stopAll"), 4);
+    EXPECT_GE(runs[0].Seconds(), 0.7);
+    EXPECT_GE(runs[1].Seconds(), 0.5);
     EXPECT_NEAR(runs[2].Seconds(), 0.15, 0.03); // an ordinary entry plays once
-    EXPECT_GE((runs[1].begin - runs[0].end) / 100.0, 0.25);
-    EXPECT_GE((runs[2].begin - runs[1].end) / 100.0, 0.25);
 }
 
 } // namespace

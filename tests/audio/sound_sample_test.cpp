@@ -31,9 +31,10 @@ TEST_F(SoundSampleTest, PlayedEffectIsHeardForItsLengthAfterSilence)
         SoundSample blip;
         if (!blip.Load("blip.wav", false))
             return 1;
-        SleepMs(150);
+        WaitOutput(150);
         blip.PlaySound();
-        SleepMs(600);
+        Mark("play");
+        WaitOutput(600);
         return 0;
     });
     ASSERT_EQ(out.exitCode, 0);
@@ -41,7 +42,7 @@ TEST_F(SoundSampleTest, PlayedEffectIsHeardForItsLengthAfterSilence)
     EXPECT_NE(out.log.find("Loaded sample: blip.wav\n"), std::string::npos) << out.log;
     const auto runs = SoundingRuns(out.pcm);
     ASSERT_EQ(runs.size(), 1u);
-    EXPECT_GE(runs[0].begin, 10u); // nothing before the call
+    EXPECT_NEAR(runs[0].begin, out.marks.at("play"), 4); // nothing before the call
     EXPECT_NEAR(runs[0].Seconds(), 0.3, 0.03);
     EXPECT_NEAR(Peak(out.pcm, runs[0].begin, runs[0].end), ExpectedPeak, ExpectedPeak / 20);
     EXPECT_NEAR(Frequency(out.pcm, runs[0].begin + 2, runs[0].end - 2), 1000, 30);
@@ -54,13 +55,13 @@ TEST_F(SoundSampleTest, SameEffectTwiceInOneTickSoundsOnceWhileDifferentEffectsA
         SoundSample blip, other;
         if (!blip.Load("blip.wav", false) || !other.Load("other.wav", false))
             return 1;
-        SleepMs(100);
+        WaitOutput(100);
         blip.PlaySound();
         blip.PlaySound();
-        SleepMs(500);
+        WaitOutput(500);
         blip.PlaySound();
         other.PlaySound();
-        SleepMs(500);
+        WaitOutput(500);
         return 0;
     });
     ASSERT_EQ(out.exitCode, 0);
@@ -80,22 +81,29 @@ TEST_F(SoundSampleTest, ReplayingCutsThePreviousInstanceAndRestarts)
         SoundSample blip;
         if (!blip.Load("blip.wav", false))
             return 1;
-        SleepMs(100);
+        WaitOutput(100);
         blip.PlaySound();
-        SleepMs(150);
+        Mark("first");
+        WaitOutput(150);
         blip.PlaySound(); // restarts: sounding until 0.3 s after this call
-        SleepMs(500);
+        Mark("second");
+        WaitOutput(500);
         blip.Play();      // Play restarts too
-        SleepMs(100);
+        Mark("third");
+        WaitOutput(100);
         blip.Play();
-        SleepMs(500);
+        Mark("fourth");
+        WaitOutput(500);
         return 0;
     });
     ASSERT_EQ(out.exitCode, 0);
     const auto runs = SoundingRuns(out.pcm);
     ASSERT_EQ(runs.size(), 2u);
-    EXPECT_NEAR(runs[0].Seconds(), 0.45, 0.05);
-    EXPECT_NEAR(runs[1].Seconds(), 0.40, 0.05);
+    const auto& m = out.marks;
+    EXPECT_NEAR(runs[0].end, m.at("second") + 30, 4);
+    EXPECT_NEAR(runs[1].end, m.at("fourth") + 30, 4);
+    EXPECT_GE(runs[0].Seconds(), 0.4);
+    EXPECT_GE(runs[1].Seconds(), 0.35);
     for (const SoundRun& run : runs)
         EXPECT_LT(Peak(out.pcm, run.begin, run.end), ExpectedPeak * 11 / 10); // never overlapping
 }
@@ -108,24 +116,27 @@ TEST_F(SoundSampleTest, StopVolumeAndFree)
         if (!blip.Load("blip.wav", false))
             return 1;
         blip.SetVolume(50);
-        SleepMs(100);
+        WaitOutput(100);
         blip.PlaySound();
-        SleepMs(100);
+        Mark("play");
+        WaitOutput(100);
         blip.Stop();
-        SleepMs(300);
+        Mark("stop");
+        WaitOutput(300);
         blip.Free();
         if (blip.handle != 0)
             return 2;
         blip.PlaySound(); // freed: nothing
         blip.Stop();
         blip.Free();
-        SleepMs(400);
+        WaitOutput(400);
         return 0;
     });
     ASSERT_EQ(out.exitCode, 0);
     const auto runs = SoundingRuns(out.pcm);
     ASSERT_EQ(runs.size(), 1u);
-    EXPECT_NEAR(runs[0].Seconds(), 0.1, 0.04);
+    EXPECT_NEAR(runs[0].begin, out.marks.at("play"), 4);
+    EXPECT_NEAR(runs[0].end, out.marks.at("stop"), 4);
     EXPECT_NEAR(Peak(out.pcm, runs[0].begin, runs[0].end), ExpectedPeak / 2, ExpectedPeak / 20);
 }
 
@@ -144,7 +155,7 @@ TEST_F(SoundSampleTest, MissingOrCorruptSampleFailsWithItsLogLineAndStaysInert)
         missing.Stop();
         missing.SetVolume(10);
         missing.Free();
-        SleepMs(200);
+        WaitOutput(200);
         return 0;
     });
     ASSERT_EQ(out.exitCode, 0);
