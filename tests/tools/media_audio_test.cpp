@@ -176,8 +176,9 @@ TEST(MediaAudio, EffectsAreAudibleUnclippedAndShort)
         EXPECT_LT(Peak(d.mono), 0.99f) << file << " clips";
         EXPECT_GT(Rms(d.mono, 0, d.mono.size()), 0.02) << file << " is nearly silent";
         // A one-shot effect dies away instead of stopping on a step.
-        if (file != "Sound/SFX_22.wav")
+        if (file != "Sound/SFX_22.wav") {
             EXPECT_LT(std::fabs(d.mono.back()), 0.02f) << file << " ends with a click";
+        }
     }
 }
 
