@@ -9,7 +9,8 @@ bool SaveWindowPng(const std::string& path, int width, int height)
 {
     std::vector<unsigned char> pixels(static_cast<size_t>(width) * height * 3);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadBuffer(GL_BACK);
+    // The read buffer stays as the window's frame buffer has it: the SDL layer may draw the
+    // window through a frame-buffer object of its own, where GL_BACK is not a valid choice.
     glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
 
     // OpenGL's rows run bottom-up; files run top-down.
