@@ -140,18 +140,18 @@ const std::map<std::string, Shape>& Shapes()
     return shapes;
 }
 
-void DrawCell(Image& img, int cellW, int cellH, int columns, int index, const std::vector<std::string>& spec,
+void DrawCell(Image& img, int cellW, int cellH, int columns, int index, const std::vector<std::string>& fields,
               ArtContext& ctx, float frame)
 {
-    const auto it = Shapes().find(spec.size() > 1 ? spec[1] : "");
+    const auto it = Shapes().find(fields.size() > 1 ? fields[1] : "");
     if (it == Shapes().end()) {
-        ctx.errors.push_back("unknown shot shape '" + (spec.size() > 1 ? spec[1] : "") + "'");
+        ctx.errors.push_back("unknown shot shape '" + (fields.size() > 1 ? fields[1] : "") + "'");
         return;
     }
     Rgba colour = Straight(1, 1, 1);
-    if (spec.size() > 2 && !ctx.source.ParseColour(spec[2], colour))
-        ctx.errors.push_back("bad colour '" + spec[2] + "'");
-    const float scale = spec.size() > 3 ? std::strtof(spec[3].c_str(), nullptr) : 1.0f;
+    if (fields.size() > 2 && !ctx.source.ParseColour(fields[2], colour))
+        ctx.errors.push_back("bad colour '" + fields[2] + "'");
+    const float scale = fields.size() > 3 ? std::strtof(fields[3].c_str(), nullptr) : 1.0f;
     const auto seed = uint32_t(index * 31 + 7);
     const int x0 = (index % columns) * cellW, y0 = (index / columns) * cellH;
     img.Shade(x0, y0, cellW, cellH, [&](float u, float v) {

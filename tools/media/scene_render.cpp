@@ -128,24 +128,24 @@ SceneRenderer::SceneRenderer(const Scene& scene)
     }
 
     for (const std::string& name : scene.planetOrder) {
-        const PlanetSpec& spec = scene.planets.at(name);
-        PlanetData p{&spec, {}, {}, scene.loop ? std::round(spec.spin) : spec.spin};
-        const TileNoise height(spec.seed, 4, 6), detail(spec.seed + 7, 16, 3);
+        const PlanetSpec& planet = scene.planets.at(name);
+        PlanetData p{&planet, {}, {}, scene.loop ? std::round(planet.spin) : planet.spin};
+        const TileNoise height(planet.seed, 4, 6), detail(planet.seed + 7, 16, 3);
         p.surface.resize(size_t(SurfaceW) * SurfaceH);
         // Craters: random discs on the map, darker floors and bright rims.
-        SeedRandom(spec.seed * 13 + 3);
+        SeedRandom(planet.seed * 13 + 3);
         struct Crater { float u, v, r; };
-        std::vector<Crater> craters(size_t(spec.craters));
+        std::vector<Crater> craters(size_t(planet.craters));
         for (Crater& c : craters)
             c = {Unit(), 0.15f + 0.7f * Unit(), 0.01f + 0.04f * Unit() * Unit()};
         for (int y = 0; y < SurfaceH; ++y)
             for (int x = 0; x < SurfaceW; ++x) {
                 const double u = double(x) / SurfaceW, v = double(y) / SurfaceH;
                 float h = height.At(u, v * 0.5);
-                if (spec.bands > 0.0) {
+                if (planet.bands > 0.0) {
                     const double warp = 0.06 * height.At(u * 2.0, v);
                     const float band = float(0.5 + 0.5 * std::sin((v + warp) * Pi * 14.0) * std::cos((v - warp) * Pi * 5.0));
-                    h = h + (band - h) * float(spec.bands);
+                    h = h + (band - h) * float(planet.bands);
                 }
                 h = std::clamp(h + (detail.At(u, v * 0.5) - 0.5f) * 0.25f, 0.0f, 1.0f);
                 float crater = 0.0f;
@@ -156,18 +156,18 @@ SceneRenderer::SceneRenderer(const Scene& scene)
                     if (d < 1.2)
                         crater += d < 1.0 ? -0.18f * float(1.0 - d * d) : 0.12f * float(1.0 - (d - 1.0) / 0.2);
                 }
-                Rgb col = PaletteAt(spec.palette, std::clamp(h + crater, 0.0f, 1.0f));
+                Rgb col = PaletteAt(planet.palette, std::clamp(h + crater, 0.0f, 1.0f));
                 const double lat = std::fabs(v - 0.5) * 2.0;
-                if (spec.caps > 0.0 && lat > spec.caps - 0.08 * (h - 0.5)) {
-                    const float ice = float(std::clamp((lat - spec.caps) / 0.05 + 0.5, 0.0, 1.0));
+                if (planet.caps > 0.0 && lat > planet.caps - 0.08 * (h - 0.5)) {
+                    const float ice = float(std::clamp((lat - planet.caps) / 0.05 + 0.5, 0.0, 1.0));
                     col = Mix(col, Rgb{0.85f, 0.88f, 0.92f}, ice);
                 }
                 p.surface[size_t(y) * SurfaceW + size_t(x)] = col;
             }
 
-        const double ll = std::sqrt(spec.lightX * spec.lightX + spec.lightY * spec.lightY + spec.lightZ * spec.lightZ);
-        const double lx = spec.lightX / ll, ly = spec.lightY / ll, lz = spec.lightZ / ll;
-        const double ct = std::cos(spec.tilt), st = std::sin(spec.tilt);
+        const double ll = std::sqrt(planet.lightX * planet.lightX + planet.lightY * planet.lightY + planet.lightZ * planet.lightZ);
+        const double lx = planet.lightX / ll, ly = planet.lightY / ll, lz = planet.lightZ / ll;
+        const double ct = std::cos(planet.tilt), st = std::sin(planet.tilt);
         p.grid.assign(size_t(Grid) * Grid, PlanetData::Cell{});
         for (int gy = 0; gy < Grid; ++gy)
             for (int gx = 0; gx < Grid; ++gx) {
@@ -259,9 +259,9 @@ void SceneRenderer::DrawStars(int frame)
 
 void SceneRenderer::DrawPlanet(const PlanetData& p, int frame)
 {
-    const PlanetSpec& spec = *p.spec;
-    const double radius = std::max(1.0, p.spec->radius.At(frame));
-    const double cx = spec.x.At(frame), cy = spec.y.At(frame);
+    const PlanetSpec& planet = *p.planet;
+    const double radius = std::max(1.0, p.planet->radius.At(frame));
+    const double cx = planet.x.At(frame), cy = planet.y.At(frame);
     const double reach = radius * GridReach;
     const double rotation = p.spin * frame / scene_.frames;
     const float turn = float(rotation - std::floor(rotation));
@@ -279,8 +279,8 @@ void SceneRenderer::DrawPlanet(const PlanetData& p, int frame)
             const PlanetData::Cell& cell = p.grid[size_t(gy) * Grid + size_t(gx)];
             Rgb& c = image_[size_t(y) * Size + size_t(x)];
             const float rim = cell.rim;
-            const Rgb a = spec.atmosphere;
-            const float as = float(spec.atmosphereStrength);
+            const Rgb a = planet.atmosphere;
+            const float as = float(planet.atmosphereStrength);
             if (cell.shade < 0.0f) {
                 c = {c.r + a.r * rim * as, c.g + a.g * rim * as, c.b + a.b * rim * as};
                 continue;

@@ -21,7 +21,7 @@ private:
         Rgb tint;
     };
     struct PlanetData {
-        const PlanetSpec* spec;
+        const PlanetSpec* planet;
         std::vector<Rgb> surface;               // SurfaceW x SurfaceH
         // Grid x Grid cells over 2.2 radii: map position, light, rim glow, distance from the
         // centre; one record per cell so a pixel touches one cache line.
