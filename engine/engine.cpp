@@ -44,7 +44,6 @@ Engine::Engine(int width_, int height_)
 
     if (!StartUp())
         return;
-    startupComplete = true;
     RunFrameLoop();
 }
 

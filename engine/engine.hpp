@@ -199,8 +199,6 @@ public:
 
     // Ticks run by the frame loop since launch (the first tick is 1).
     long ticksSinceLaunch = 0;
-    // False when start-up stopped before the frame loop (a failed render target or asset).
-    bool startupComplete = false;
 
 private:
     // Constructor steps; false leaves the constructor without running a frame.
