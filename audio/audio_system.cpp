@@ -29,3 +29,8 @@ void StopAllAudio()
 {
     audio_device::StopDevice();
 }
+
+void ShutdownAudio()
+{
+    audio_device::CloseDevice();
+}

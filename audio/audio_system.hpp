@@ -11,3 +11,7 @@ void SetVolumes(int32_t music, int32_t samples);
 void PauseAudio(bool pause);
 // Stops every effect and track; output is ready for new playback at once.
 void StopAllAudio();
+// Frees every sample and stream and closes the device. Must run before the program exits:
+// the mixer's thread calls into SDL until the device is closed, and would otherwise run on
+// while the libraries it calls are being unloaded.
+void ShutdownAudio();

@@ -100,6 +100,9 @@ public:
     void StartDelayedFade(const FadeColour& from, const FadeColour& to, int32_t duration,
                           int32_t delay, ScreenFade::Operation onDone = nullptr);
     void ProcessFades();
+    // Runs the fades; true when one of them finished into another screen, so the screen
+    // that called it must stop its update at once.
+    bool FadesChangedScreen();
     void DrawFades();
     void RequestQuit();
     // Loads a shell-screen picture; a failure sets quitRequested (the screen cannot show).

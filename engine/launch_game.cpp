@@ -1,5 +1,6 @@
 #include "engine/launch_game.hpp"
 
+#include "audio/audio_system.hpp"
 #include "engine/automation.hpp"
 #include "engine/engine.hpp"
 #include "engine/log.hpp"
@@ -20,6 +21,17 @@ bool LaunchGame(LaunchSettings& settings)
     SaveLaunchSettings(settings);
     if (!settings.launchRequested)
         return true;
+
+    // Shut down in the reverse order of start-up, whichever way the game ends: the engine
+    // frees its samples and tracks, then the audio device stops the mixer's thread, then SDL
+    // closes the window. Leaving any of it to the exit handlers crashes the mixer's thread.
+    struct ShutdownInOrder {
+        ~ShutdownInOrder()
+        {
+            ShutdownAudio();
+            ShutdownVideo();
+        }
+    } shutdown;
 
     const Resolution resolution = LaunchResolution(settings);
     if (!Automation().headless) {

@@ -27,11 +27,15 @@ std::string TraceLine(const Engine& engine)
     std::string line = "{\"tick\":" + std::to_string(engine.ticksSinceLaunch);
     line += ",\"state\":" + std::to_string(engine.state);
     line += ",\"stateTicks\":" + std::to_string(engine.stateTicks);
+    line += ",\"stageIndex\":" + std::to_string(engine.stageIndex);
     line += ",\"difficulty\":" + std::to_string(engine.difficulty);
     line += ",\"demoMode\":";
     line += demoMode ? "true" : "false";
     line += ",\"paused\":";
     line += engine.paused ? "true" : "false";
+    line += ",\"score\":" + std::to_string(engine.score);
+    line += ",\"lives\":" + std::to_string(engine.lives);
+    line += ",\"continues\":" + std::to_string(engine.continues);
     line += ",\"rng\":" + std::to_string(RandomState());
     line += "}";
     return line;

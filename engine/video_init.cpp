@@ -111,3 +111,9 @@ bool InitExtensions()
     log.Write("Complete...\n\n");
     return true;
 }
+
+void ShutdownVideo()
+{
+    if (SDL_WasInit(0) != 0)
+        SDL_Quit();
+}

@@ -5,3 +5,5 @@ bool InitVideo(const char* title, int width, int height, int bitsPerPixel, bool 
 void InitImageLibrary();
 // Only GLEW and multitexturing are hard requirements; the rest lowers to LowSpecMode.
 bool InitExtensions();
+// Closes the window and every SDL subsystem; safe when nothing was opened.
+void ShutdownVideo();

@@ -17,9 +17,7 @@ void Engine::EnterBanner()
 
 void Engine::UpdateBanner()
 {
-    const UpdateOp self = updateOp;
-    ProcessFades();
-    if (updateOp != self)
+    if (FadesChangedScreen())
         return;
     ++stateTicks;
     if (acceptInput && (stateTicks == 150 || (stateTicks > 50 && input.Select.JustPressed()))) {

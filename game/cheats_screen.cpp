@@ -1,6 +1,7 @@
 // Cheats, reached by the secret entry on the studio logo: start stage, start weapon, gun
 // pods, bonus ships and infinite continues, kept until the program ends.
 #include "engine/engine.hpp"
+#include "input/menu_step.hpp"
 #include "game/screen_drawing.hpp"
 #include "game/shell_media.hpp"
 
@@ -37,9 +38,7 @@ void Engine::EnterCheats()
 void Engine::UpdateCheats()
 {
     menuPulse.Step();
-    const UpdateOp self = updateOp;
-    ProcessFades();
-    if (updateOp != self || !acceptInput)
+    if (FadesChangedScreen() || !acceptInput)
         return;
     ++stateTicks;
 
@@ -47,17 +46,16 @@ void Engine::UpdateCheats()
         acceptInput = false;
         StartFade(FadeClearBlack, FadeWhite, 50, &Engine::EnterTitle);
     }
-    if (input.MenuDown.JustPressed() || input.DOWN.JustPressed()) {
-        menuSelection = menuSelection >= ReadyItem ? 0 : menuSelection + 1;
+    if (MenuDownPressed(input)) {
+        menuSelection = StepMenu(menuSelection, +1, ReadyItem);
         PlayEffect(*this, MenuMoveSound);
     }
-    if (input.MenuUp.JustPressed() || input.UP.JustPressed()) {
-        menuSelection = menuSelection <= 0 ? ReadyItem : menuSelection - 1;
+    if (MenuUpPressed(input)) {
+        menuSelection = StepMenu(menuSelection, -1, ReadyItem);
         PlayEffect(*this, MenuMoveSound);
     }
     for (int step : {+1, -1}) {
-        const bool pressed = step > 0 ? input.MenuRight.JustPressed() || input.RIGHT.JustPressed()
-                                      : input.MenuLeft.JustPressed() || input.LEFT.JustPressed();
+        const bool pressed = step > 0 ? MenuRightPressed(input) : MenuLeftPressed(input);
         if (!pressed)
             continue;
         switch (menuSelection) {

@@ -72,9 +72,7 @@ void Engine::UpdateIntroStory()
         videoCache.AdvanceAll();
         ++stateTicks;
     }
-    const UpdateOp self = updateOp;
-    ProcessFades();
-    if (updateOp != self)
+    if (FadesChangedScreen())
         return;
     if (stateTicks == 175)
         StartFade(FadeClearBlack, FadeBlack, 25);

@@ -1,6 +1,7 @@
 // Options: music and effect volumes, a sound test and a music test.
 #include "audio/audio_system.hpp"
 #include "engine/engine.hpp"
+#include "input/menu_step.hpp"
 #include "game/screen_drawing.hpp"
 #include "game/shell_media.hpp"
 
@@ -28,11 +29,6 @@ const TestTrack MusicTestTracks[] = {
 constexpr int32_t LastMusicTest = 10;
 constexpr int32_t LastSoundTest = 31;
 
-int32_t Wrap(int32_t value, int32_t last)
-{
-    return value > last ? 0 : value < 0 ? last : value;
-}
-
 } // namespace
 
 void Engine::EnterOptions()
@@ -52,9 +48,7 @@ void Engine::EnterOptions()
 void Engine::UpdateOptions()
 {
     menuPulse.Step();
-    const UpdateOp self = updateOp;
-    ProcessFades();
-    if (updateOp != self || !acceptInput)
+    if (FadesChangedScreen() || !acceptInput)
         return;
     ++stateTicks;
 
@@ -72,20 +66,19 @@ void Engine::UpdateOptions()
             acceptInput = false;
         }
     }
-    const bool down = input.MenuDown.JustPressed() || input.DOWN.JustPressed();
-    const bool up = input.MenuUp.JustPressed() || input.UP.JustPressed();
+    const bool down = MenuDownPressed(input);
+    const bool up = MenuUpPressed(input);
     if (down || up) {
         if (down)
-            menuSelection = Wrap(menuSelection + 1, OptionItemCount - 1);
+            menuSelection = StepMenu(menuSelection, +1, OptionItemCount - 1);
         if (up)
-            menuSelection = Wrap(menuSelection - 1, OptionItemCount - 1);
+            menuSelection = StepMenu(menuSelection, -1, OptionItemCount - 1);
         StopAllAudio(); // moving on silences a running test
         PlayEffect(*this, MenuMoveSound);
     }
 
     for (int step : {+1, -1}) {
-        const bool pressed = step > 0 ? input.MenuRight.JustPressed() || input.RIGHT.JustPressed()
-                                      : input.MenuLeft.JustPressed() || input.LEFT.JustPressed();
+        const bool pressed = step > 0 ? MenuRightPressed(input) : MenuLeftPressed(input);
         if (!pressed)
             continue;
         switch (menuSelection) {
@@ -98,10 +91,10 @@ void Engine::UpdateOptions()
             SetVolumes(musicVolume, sampleVolume);
             break;
         case SoundTestItem:
-            soundTestIndex = Wrap(soundTestIndex + step, LastSoundTest);
+            soundTestIndex = StepMenu(soundTestIndex, step, LastSoundTest);
             break;
         case MusicTestItem:
-            musicTestIndex = Wrap(musicTestIndex + step, LastMusicTest);
+            musicTestIndex = StepMenu(musicTestIndex, step, LastMusicTest);
             break;
         default:
             break;

@@ -56,6 +56,13 @@ void Engine::ProcessFades()
     ::ProcessFades(fades, ShadersEnabled, [this](ScreenFade::Operation done) { (this->*done)(); });
 }
 
+bool Engine::FadesChangedScreen()
+{
+    const UpdateOp self = updateOp;
+    ProcessFades();
+    return updateOp != self;
+}
+
 void Engine::RequestQuit()
 {
     quitRequested = true;

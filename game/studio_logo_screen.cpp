@@ -45,9 +45,7 @@ void Engine::EnterStudioLogo()
 
 void Engine::UpdateStudioLogo()
 {
-    const UpdateOp self = updateOp;
-    ProcessFades();
-    if (updateOp != self)
+    if (FadesChangedScreen())
         return;
     ++stateTicks;
     if (stateTicks == 100 || stateTicks == 150 || stateTicks == 170 || stateTicks == 250)

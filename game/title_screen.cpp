@@ -3,6 +3,7 @@
 #include "audio/audio_system.hpp"
 #include "engine/engine.hpp"
 #include "engine/process_flags.hpp"
+#include "input/menu_step.hpp"
 #include "game/game_flow_globals.hpp"
 #include "game/screen_drawing.hpp"
 #include "game/shell_media.hpp"
@@ -21,11 +22,6 @@ constexpr uint32_t DemoIdleTicks = 500;
 // Pictures of every screen the title can be reached from.
 const char* const PicturesLeftBehind[] = {"GFX/MoorhavenSoftware.png", "GFX/CheatUI.png", "GFX/Splash2.png",
                                           "GFX/Splash3.png", "GFX/Splash4.png", "GFX/Banner.png"};
-
-bool Pressed(const InputButton& a, const InputButton& b)
-{
-    return a.JustPressed() || b.JustPressed();
-}
 
 float LogoSaturation(uint32_t ticks)
 {
@@ -67,9 +63,7 @@ void Engine::UpdateTitle()
     ++idleTicks;
     ++stateTicks;
     menuPulse.Step();
-    const UpdateOp self = updateOp;
-    ProcessFades();
-    if (updateOp != self || !acceptInput)
+    if (FadesChangedScreen() || !acceptInput)
         return;
 
     if (input.Select.JustPressed()) {
@@ -86,22 +80,22 @@ void Engine::UpdateTitle()
         acceptInput = false;
         StopAllAudio();
     }
-    if (Pressed(input.MenuDown, input.DOWN)) {
+    if (MenuDownPressed(input)) {
         idleTicks = 0;
-        menuSelection = menuSelection >= 3 ? 0 : menuSelection + 1;
+        menuSelection = StepMenu(menuSelection, +1, 3);
         PlayEffect(*this, MenuMoveSound);
     }
-    if (Pressed(input.MenuUp, input.UP)) {
+    if (MenuUpPressed(input)) {
         idleTicks = 0;
-        menuSelection = menuSelection <= 0 ? 3 : menuSelection - 1;
+        menuSelection = StepMenu(menuSelection, -1, 3);
         PlayEffect(*this, MenuMoveSound);
     }
     if (menuSelection == 0) {
-        if (Pressed(input.MenuRight, input.RIGHT)) {
+        if (MenuRightPressed(input)) {
             difficulty = difficulty >= 2 ? 0 : difficulty + 1;
             idleTicks = 0;
         }
-        if (Pressed(input.MenuLeft, input.LEFT)) {
+        if (MenuLeftPressed(input)) {
             difficulty = difficulty <= 0 ? 2 : difficulty - 1;
             idleTicks = 0;
             return;

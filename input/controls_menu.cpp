@@ -1,17 +1,9 @@
 #include "input/controls_menu.hpp"
 
+#include "input/menu_step.hpp"
 #include "input/input_state.hpp"
 
 #include <algorithm>
-
-namespace {
-
-bool Either(const InputButton& a, const InputButton& b)
-{
-    return a.JustPressed() || b.JustPressed();
-}
-
-} // namespace
 
 ControlsMenuStep StepControlsMenu(InputState& input, int32_t& row)
 {
@@ -28,7 +20,7 @@ ControlsMenuStep StepControlsMenu(InputState& input, int32_t& row)
             input.bindingToPrimary = row < ActionCount;
         }
     }
-    if (Either(input.MenuDown, input.DOWN)) {
+    if (MenuDownPressed(input)) {
         // Down from the primary column skips the secondary one, reached with right.
         ++row;
         if (row == ActionCount)
@@ -37,21 +29,21 @@ ControlsMenuStep StepControlsMenu(InputState& input, int32_t& row)
             row = 0;
         step.moved = true;
     }
-    if (Either(input.MenuUp, input.UP)) {
+    if (MenuUpPressed(input)) {
         if (--row < 0)
             row = BackRow;
         step.moved = true;
     }
-    if (row >= 0 && row < ActionCount && Either(input.MenuRight, input.RIGHT)) {
+    if (row >= 0 && row < ActionCount && MenuRightPressed(input)) {
         row += ActionCount;
         step.moved = true;
-    } else if (row >= ActionCount && row < SensitivityRow && Either(input.MenuLeft, input.LEFT)) {
+    } else if (row >= ActionCount && row < SensitivityRow && MenuLeftPressed(input)) {
         row -= ActionCount;
         step.moved = true;
     } else if (row == SensitivityRow) {
-        if (Either(input.MenuRight, input.RIGHT))
+        if (MenuRightPressed(input))
             ++input.sensitivity;
-        if (Either(input.MenuLeft, input.LEFT))
+        if (MenuLeftPressed(input))
             --input.sensitivity;
         input.sensitivity = std::clamp(input.sensitivity, 50, 100);
     }

@@ -37,9 +37,7 @@ void Engine::EnterControls()
 void Engine::UpdateControls()
 {
     menuPulse.Step();
-    const UpdateOp self = updateOp;
-    ProcessFades();
-    if (updateOp != self || !acceptInput)
+    if (FadesChangedScreen() || !acceptInput)
         return;
 
     const ControlsMenuStep step = StepControlsMenu(input, menuSelection);

@@ -4,6 +4,7 @@
 #include "engine/process_flags.hpp"
 #include "graphics/gl_draw.hpp"
 #include "graphics/render_targets.hpp"
+#include "support/required.hpp"
 
 #include <IL/il.h>
 #include <IL/ilu.h>
@@ -36,7 +37,7 @@ void GraphicsGL::TearDownTestSuite() {}
 void GraphicsGL::SetUp()
 {
     if (!open_)
-        GTEST_SKIP() << "no display for an OpenGL window";
+        SKIP_UNLESS_REQUIRED("no display for an OpenGL window");
     // The log is written relative to the working directory: keep it in the scratch folder.
     previousDir_ = std::filesystem::current_path().string();
     std::filesystem::current_path(dir_->Path());

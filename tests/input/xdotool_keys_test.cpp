@@ -2,6 +2,7 @@
 // SDL delivers go through the same routing as the frame loop's.
 #include "input/event_routing.hpp"
 #include "input_test_support.hpp"
+#include "support/required.hpp"
 
 #include <SDL/SDL.h>
 #include <chrono>
@@ -18,7 +19,7 @@ protected:
     void SetUp() override
     {
         if (!std::getenv("DISPLAY"))
-            GTEST_SKIP() << "needs a display (make test runs under xvfb-run)";
+            SKIP_UNLESS_REQUIRED("needs a display (make test runs under xvfb-run)");
         ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
         title_ = "skyreaver-input-" + std::to_string(getpid());
         SDL_WM_SetCaption(title_.c_str(), title_.c_str());

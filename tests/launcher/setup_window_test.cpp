@@ -1,6 +1,7 @@
 // The real setup window on a display of its own, driven like a player would: clicks at the
 // widgets' places, keys, and the close box's WM_DELETE_WINDOW.
 #include "launcher/setup_window_driver.hpp"
+#include "support/required.hpp"
 
 #include <gtest/gtest.h>
 
@@ -142,7 +143,7 @@ TEST(SetupWindow, PictureFillsTheRightPanel)
 {
     const std::filesystem::path picture = std::filesystem::path(SKYREAVER_RUN_DIR) / "GFX/IniSplash.bmp";
     if (!std::filesystem::exists(picture))
-        GTEST_SKIP() << "content not generated: " << picture;
+        SKIP_UNLESS_REQUIRED("content not generated: " << picture);
     PrivateDisplay display;
     ASSERT_TRUE(display.Ok());
     ScratchDir dir("setup");
