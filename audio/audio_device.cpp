@@ -207,6 +207,11 @@ Handle LoadSample(const std::string& file, bool loop)
         sample.chunk = Mix_LoadWAV(file.c_str());
         if (!sample.chunk)
             return 0;
+        // The converter leaves the buffer at its worst-case size, several times the sound
+        // itself; samples live for the whole run, so give the rest back.
+        if (sample.chunk->allocated && sample.chunk->alen > 0)
+            if (auto* exact = static_cast<Uint8*>(SDL_realloc(sample.chunk->abuf, sample.chunk->alen)))
+                sample.chunk->abuf = exact;
         sample.channel = TakeChannel(d);
     } else if (!Readable(file)) {
         return 0;

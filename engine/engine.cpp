@@ -17,6 +17,8 @@
 
 #include <GL/gl.h>
 #include <SDL/SDL.h>
+#include <cstdlib>
+#include <ctime>
 
 Engine* TheEngine = nullptr;
 
@@ -28,6 +30,21 @@ bool ReadFlag(const char* key)
     int value = 0;
     Settings().IntSetting(EngineConfigFile, key, value);
     return value != 0;
+}
+
+// For the start-up benchmark: the wall-clock time at which the first frame was presented,
+// in nanoseconds, written to the file named by SKYREAVER_FIRST_FRAME_MARK.
+void MarkFirstFrame()
+{
+    const char* path = std::getenv("SKYREAVER_FIRST_FRAME_MARK");
+    if (!path || !*path)
+        return;
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    if (FILE* file = std::fopen(path, "w")) {
+        std::fprintf(file, "%lld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
+        std::fclose(file);
+    }
 }
 
 } // namespace
@@ -109,6 +126,7 @@ bool Engine::StartUp()
         mainFont.SetAlignment(1);
         mainFont.DrawText("Loading...", 570.0f, 450.0f);
         SDL_GL_SwapBuffers();
+        MarkFirstFrame();
     }
 
     // The loading screen stays up for at least three seconds from the start of construction.

@@ -5,6 +5,7 @@
 #include "game/state_table.hpp"
 
 #include <GL/gl.h>
+#include <malloc.h>
 
 // By GameState number. Screens that have not landed yet hold the missing-screen pair.
 const ScreenOps* ScreenFor(int32_t number)
@@ -38,6 +39,9 @@ void Engine::SetState(int32_t number)
     state = number;
     updateOp = ops->update;
     renderOp = ops->render;
+    // Screens change after the last one's pictures, videos and decode buffers were let go:
+    // hand those pages back instead of keeping them resident for the rest of the run.
+    malloc_trim(0);
 }
 
 void Engine::StartFade(const FadeColour& from, const FadeColour& to, int32_t duration, ScreenFade::Operation onDone)

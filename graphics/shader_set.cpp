@@ -99,6 +99,16 @@ bool ShaderSet::Link()
         GameLog().Write(InfoLog(handle, true));
         return false;
     }
+    // A linked program no longer needs its shader objects; deleting them lets the driver
+    // free their compiled form, which otherwise stays for the whole run.
+    GLuint attached[8];
+    GLsizei count = 0;
+    glGetAttachedShaders(handle, 8, &count, attached);
+    for (GLsizei i = 0; i < count; ++i) {
+        glDetachShader(handle, attached[i]);
+        glDeleteShader(attached[i]);
+        std::erase_if(shaders_, [&](const Object& shader) { return shader.handle == attached[i]; });
+    }
     return true;
 }
 
