@@ -1,8 +1,5 @@
 #include "graphics/video_cache.hpp"
 
-extern "C" {
-#include <libavutil/log.h>
-}
 
 VideoTexture* VideoCache::Get(const std::string& file, bool loop, int width, int height)
 {
@@ -40,6 +37,6 @@ VideoTexture* VideoCache::Find(const std::string& file) const
 
 void RegisterVideoFormats()
 {
-    // Our own log lines report failures; the decoder's warnings about damaged clips are noise.
-    av_log_set_level(AV_LOG_FATAL);
+    // Nothing to do before the first video: the decoder libraries are opened with it, and
+    // quietened then (graphics/ffmpeg_api).
 }

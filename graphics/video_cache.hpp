@@ -23,6 +23,6 @@ private:
     std::map<std::string, std::unique_ptr<VideoTexture>> videos_;
 };
 
-// Registers the container formats and codecs the videos need (quiets the library's own
-// console chatter; current FFmpeg registers its formats by itself).
+// The start-up step that readies video decoding. Current FFmpeg registers its formats by
+// itself, and the libraries are only opened with the first video.
 void RegisterVideoFormats();

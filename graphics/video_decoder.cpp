@@ -2,12 +2,7 @@
 
 #include "engine/log.hpp"
 
-extern "C" {
-#include <libavcodec/avcodec.h>
-#include <libavformat/avformat.h>
-#include <libavutil/imgutils.h>
-#include <libswscale/swscale.h>
-}
+#include "graphics/ffmpeg_api.hpp"
 
 #include <cstdio>
 
@@ -30,7 +25,7 @@ void ReportDecodeError()
 void DropPending(VideoDecoder& decoder)
 {
     if (decoder.pending)
-        av_packet_unref(decoder.pending);
+        decoder.api->av_packet_unref(decoder.pending);
     decoder.pendingFull = false;
 }
 
@@ -54,9 +49,13 @@ int VideoDecoder::Height() const
 std::unique_ptr<VideoDecoder> OpenVideo(const std::string& file)
 {
     auto decoder = std::make_unique<VideoDecoder>();
-    if (avformat_open_input(&decoder->format, file.c_str(), nullptr, nullptr) != 0)
+    decoder->api = AcquireFfmpeg();
+    if (!decoder->api)
         return Fail("Failed to open video file!\n");
-    if (avformat_find_stream_info(decoder->format, nullptr) < 0)
+    const FfmpegApi& api = *decoder->api;
+    if (api.avformat_open_input(&decoder->format, file.c_str(), nullptr, nullptr) != 0)
+        return Fail("Failed to open video file!\n");
+    if (api.avformat_find_stream_info(decoder->format, nullptr) < 0)
         return Fail("Failed to open video stream!\n");
 
     for (unsigned i = 0; i < decoder->format->nb_streams; ++i) {
@@ -69,17 +68,17 @@ std::unique_ptr<VideoDecoder> OpenVideo(const std::string& file)
         return Fail("Invalid stream!\n");
 
     const AVCodecParameters* parameters = decoder->format->streams[decoder->streamIndex]->codecpar;
-    const AVCodec* codec = avcodec_find_decoder(parameters->codec_id);
+    const AVCodec* codec = api.avcodec_find_decoder(parameters->codec_id);
     if (!codec)
         return Fail("No codec available!\n");
-    decoder->codec = avcodec_alloc_context3(codec);
-    if (!decoder->codec || avcodec_parameters_to_context(decoder->codec, parameters) < 0 ||
-        avcodec_open2(decoder->codec, codec, nullptr) < 0)
+    decoder->codec = api.avcodec_alloc_context3(codec);
+    if (!decoder->codec || api.avcodec_parameters_to_context(decoder->codec, parameters) < 0 ||
+        api.avcodec_open2(decoder->codec, codec, nullptr) < 0)
         return Fail("Failed to open codec!\n");
 
-    decoder->frame = av_frame_alloc();
-    decoder->rgbFrame = av_frame_alloc();
-    decoder->pending = av_packet_alloc();
+    decoder->frame = api.av_frame_alloc();
+    decoder->rgbFrame = api.av_frame_alloc();
+    decoder->pending = api.av_packet_alloc();
     if (!decoder->frame || !decoder->rgbFrame || !decoder->pending)
         return Fail("Failed to allocate frame!\n");
 
@@ -88,10 +87,10 @@ std::unique_ptr<VideoDecoder> OpenVideo(const std::string& file)
     if (width <= 0 || height <= 0 || width > MaxVideoSide || height > MaxVideoSide)
         return Fail("Failed to allocate frame!\n");
     // Rows packed without padding, so the buffer uploads as it stands.
-    const int size = av_image_get_buffer_size(AV_PIX_FMT_RGB24, width, height, 1);
-    decoder->rgbBuffer = size > 0 ? static_cast<uint8_t*>(av_malloc(size)) : nullptr;
+    const int size = api.av_image_get_buffer_size(AV_PIX_FMT_RGB24, width, height, 1);
+    decoder->rgbBuffer = size > 0 ? static_cast<uint8_t*>(api.av_malloc(size)) : nullptr;
     if (!decoder->rgbBuffer ||
-        av_image_fill_arrays(decoder->rgbFrame->data, decoder->rgbFrame->linesize, decoder->rgbBuffer,
+        api.av_image_fill_arrays(decoder->rgbFrame->data, decoder->rgbFrame->linesize, decoder->rgbBuffer,
                              AV_PIX_FMT_RGB24, width, height, 1) < 0)
         return Fail("Failed to allocate frame!\n");
     decoder->rgbFrame->width = width;
@@ -104,9 +103,9 @@ bool SeekVideo(VideoDecoder& decoder, int64_t position)
 {
     if (!decoder.format || !decoder.codec)
         return false;
-    const bool sought = av_seek_frame(decoder.format, decoder.streamIndex, position,
+    const bool sought = decoder.api->av_seek_frame(decoder.format, decoder.streamIndex, position,
                                       AVSEEK_FLAG_ANY | AVSEEK_FLAG_BACKWARD) >= 0;
-    avcodec_flush_buffers(decoder.codec);
+    decoder.api->avcodec_flush_buffers(decoder.codec);
     DropPending(decoder);
     decoder.draining = false;
     decoder.finished = false;
@@ -121,7 +120,7 @@ bool NextFrame(VideoDecoder& decoder, bool loop)
     // keep the call spinning.
     bool restarted = false;
     for (;;) {
-        const int received = avcodec_receive_frame(decoder.codec, decoder.frame);
+        const int received = decoder.api->avcodec_receive_frame(decoder.codec, decoder.frame);
         if (received == 0)
             return true;
         // A drained decoder that still asks for input has nothing more to give either.
@@ -143,19 +142,19 @@ bool NextFrame(VideoDecoder& decoder, bool loop)
         }
 
         if (!decoder.pendingFull) {
-            if (av_read_frame(decoder.format, decoder.pending) < 0) {
+            if (decoder.api->av_read_frame(decoder.format, decoder.pending) < 0) {
                 // End of the file (or an unreadable tail): decode what the decoder still holds.
-                avcodec_send_packet(decoder.codec, nullptr);
+                decoder.api->avcodec_send_packet(decoder.codec, nullptr);
                 decoder.draining = true;
                 continue;
             }
             if (decoder.pending->stream_index != decoder.streamIndex) {
-                av_packet_unref(decoder.pending);
+                decoder.api->av_packet_unref(decoder.pending);
                 continue;
             }
             decoder.pendingFull = true;
         }
-        const int sent = avcodec_send_packet(decoder.codec, decoder.pending);
+        const int sent = decoder.api->avcodec_send_packet(decoder.codec, decoder.pending);
         if (sent == AVERROR(EAGAIN))
             continue; // the decoder is full: it gives a picture first, the packet waits
         DropPending(decoder);
@@ -171,28 +170,32 @@ bool ConvertToRgb(VideoDecoder& decoder)
     AVFrame* frame = decoder.frame;
     if (!frame || !decoder.rgbBuffer || frame->width <= 0 || frame->height <= 0 || !frame->data[0])
         return false;
-    decoder.scaler = sws_getCachedContext(decoder.scaler, frame->width, frame->height,
+    decoder.scaler = decoder.api->sws_getCachedContext(decoder.scaler, frame->width, frame->height,
                                           static_cast<AVPixelFormat>(frame->format), decoder.Width(),
                                           decoder.Height(), AV_PIX_FMT_RGB24, SWS_BILINEAR, nullptr,
                                           nullptr, nullptr);
     if (!decoder.scaler)
         return false;
-    sws_scale(decoder.scaler, frame->data, frame->linesize, 0, frame->height, decoder.rgbFrame->data,
+    decoder.api->sws_scale(decoder.scaler, frame->data, frame->linesize, 0, frame->height, decoder.rgbFrame->data,
               decoder.rgbFrame->linesize);
     return true;
 }
 
 void CloseVideo(VideoDecoder& decoder)
 {
-    av_freep(&decoder.rgbBuffer);
-    av_frame_free(&decoder.rgbFrame);
-    av_frame_free(&decoder.frame);
-    av_packet_free(&decoder.pending);
+    if (!decoder.api)
+        return;
+    decoder.api->av_freep(&decoder.rgbBuffer);
+    decoder.api->av_frame_free(&decoder.rgbFrame);
+    decoder.api->av_frame_free(&decoder.frame);
+    decoder.api->av_packet_free(&decoder.pending);
     decoder.pendingFull = false;
-    avcodec_free_context(&decoder.codec);
+    decoder.api->avcodec_free_context(&decoder.codec);
     if (decoder.format)
-        avformat_close_input(&decoder.format);
-    sws_freeContext(decoder.scaler);
+        decoder.api->avformat_close_input(&decoder.format);
+    decoder.api->sws_freeContext(decoder.scaler);
     decoder.scaler = nullptr;
     decoder.streamIndex = -1;
+    decoder.api = nullptr;
+    ReleaseFfmpeg();
 }

@@ -10,8 +10,11 @@ struct AVFormatContext;
 struct AVFrame;
 struct AVPacket;
 struct SwsContext;
+struct FfmpegApi;
 
 struct VideoDecoder {
+    // The decoder libraries, held open while this video is.
+    const FfmpegApi* api = nullptr;
     AVFormatContext* format = nullptr;
     AVCodecContext* codec = nullptr;
     int streamIndex = -1;
