@@ -1,7 +1,7 @@
 // skyreaver: parses the automation options, then runs the launcher and the game.
 #include "engine/automation.hpp"
 #include "engine/launch_game.hpp"
-#include "engine/launcher/launcher_app.hpp"
+#include "engine/setup_process.hpp"
 
 #include <cstdio>
 #include <string>
@@ -19,7 +19,7 @@ int main(int argc, char** argv)
     if (options.skipSetup || options.headless) {
         StartLauncher(settings);
         settings.launchRequested = true; // as if "READY" had been pressed
-    } else if (!RunLauncher(argv[0], settings)) {
+    } else if (RunSetupWindow(argv[0], settings) == SetupOutcome::NoWindow) {
         std::fprintf(stderr, "skyreaver: the setup window could not be opened (--skip-setup starts without it)\n");
         return 1;
     }
