@@ -22,6 +22,18 @@ void TraceWriter::WriteTick(const Engine& engine)
     std::fflush(file_);
 }
 
+namespace {
+
+// Enough digits to read back as the same float.
+std::string TraceNumber(float value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.9g", static_cast<double>(value));
+    return text;
+}
+
+} // namespace
+
 std::string TraceLine(const Engine& engine)
 {
     std::string line = "{\"tick\":" + std::to_string(engine.ticksSinceLaunch);
@@ -32,6 +44,12 @@ std::string TraceLine(const Engine& engine)
     line += demoMode ? "true" : "false";
     line += ",\"paused\":";
     line += engine.paused ? "true" : "false";
+    const StageWorld& world = engine.world;
+    line += ",\"cam\":[" + TraceNumber(world.camera.x) + "," + TraceNumber(world.camera.y) + "]";
+    line += ",\"layers\":[";
+    for (size_t i = 0; i < world.entityLayers.size(); ++i)
+        line += (i ? "," : "") + std::to_string(world.entityLayers[i].size());
+    line += "],\"pickups\":" + std::to_string(world.pickups.size());
     line += ",\"rng\":" + std::to_string(RandomState());
     line += "}";
     return line;

@@ -103,6 +103,9 @@ bool LoadEntityFile(StageWorld& world, const std::string& path, bool loadResourc
     }
 
     GameLog().Write(">>Loading water.\n");
+    // Stages saved before water existed end with the generators: no water.
+    if (file.BytesLeft() == 0)
+        return true;
     if (!ReadCount(file, WaterBytes, "water rectangles", count))
         return false;
     for (int32_t i = 0; i < count; ++i) {

@@ -10,7 +10,8 @@ struct StageWorld;
 std::string EntityFilePath(int stageIndex);
 
 // Reads the file into the world's manipulator list (emptied first), master generator lists
-// and water list (both appended to). Tools that only read the data pass
+// and water list (both appended to). A file that ends right before the water count has no
+// water (the 20 bytes of five zero counts are an empty stage). Tools that only read the data pass
 // loadResources = false: templates then skip LoadResources.
 bool LoadEntityFile(StageWorld& world, const std::string& path, bool loadResources = true);
 // Writes a temporary file beside `path` and renames it over `path`, so a failed save keeps
