@@ -29,6 +29,14 @@ std::string ReadBytes(const std::filesystem::path& path)
     return text.str();
 }
 
+bool ReadTextFile(const std::filesystem::path& path, std::string& text)
+{
+    if (!std::filesystem::exists(path))
+        return false;
+    text = ReadBytes(path);
+    return true;
+}
+
 void WriteBytes(const std::filesystem::path& path, const std::string& bytes)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);

@@ -102,6 +102,8 @@ public:
 };
 
 std::string ReadBytes(const std::filesystem::path& path);
+inline std::string ReadFile(const std::filesystem::path& path) { return ReadBytes(path); }
+bool ReadTextFile(const std::filesystem::path& path, std::string& text);
 void WriteBytes(const std::filesystem::path& path, const std::string& bytes);
 
 // A time-manipulator generator record (type 2) with its template.
