@@ -9,7 +9,7 @@ static_assert(std::endian::native == std::endian::little, "the stage files are l
 
 bool DataFile::Open(const std::string& path, const std::string& mode)
 {
-    path_ = path.substr(0, 255);
+    path_ = path;
     mode_ = mode;
     position_ = 0;
     FILE* file = std::fopen(path_.c_str(), mode_.c_str());

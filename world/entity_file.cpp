@@ -114,6 +114,11 @@ bool LoadEntityFile(StageWorld& world, const std::string& path, bool loadResourc
             return false;
         world.water.push_back(RectFromSize(2.0f * a, 2.0f * b, c, d));
     }
+    if (file.BytesLeft() != 0) {
+        GameLog().Writef("%s: %llu bytes follow the water rectangles.\n", path.c_str(),
+                         static_cast<unsigned long long>(file.BytesLeft()));
+        return false;
+    }
     return true;
 }
 

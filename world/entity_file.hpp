@@ -11,7 +11,8 @@ std::string EntityFilePath(int stageIndex);
 
 // Reads the file into the world's manipulator list (emptied first), master generator lists
 // and water list (both appended to). A file that ends right before the water count has no
-// water (the 20 bytes of five zero counts are an empty stage). Tools that only read the data pass
+// water (the 20 bytes of five zero counts are an empty stage); bytes after the water fail
+// the load. Tools that only read the data pass
 // loadResources = false: templates then skip LoadResources.
 bool LoadEntityFile(StageWorld& world, const std::string& path, bool loadResources = true);
 // Writes a temporary file beside `path` and renames it over `path`, so a failed save keeps

@@ -29,8 +29,10 @@ bool LoadGenerator(Generator& generator, DataFile& file, bool loadResources)
         GameLog().Writef("%s: the template of entity type %i did not load.\n", file.Path().c_str(), generator.type);
         return false;
     }
-    if (loadResources && !made->LoadResources())
+    if (loadResources && !made->LoadResources()) {
+        GameLog().Writef("%s: the resources of entity type %i did not load.\n", file.Path().c_str(), generator.type);
         return false;
+    }
     generator.templateEntity = std::move(made);
     generator.tickCounter = generator.delay;
     GameLog().Write(">>Generator Loaded.\n");

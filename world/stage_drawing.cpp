@@ -169,3 +169,9 @@ void DrawExplosions(Engine& engine, int layer, float interpolation)
     glDisable(GL_TEXTURE_2D);
     glPopMatrix();
 }
+
+void DrawTemplate(const Generator& generator, float interpolation)
+{
+    if (generator.templateEntity)
+        generator.templateEntity->Draw(interpolation, 0);
+}

@@ -48,6 +48,8 @@ TEST_F(EntityFileTest, ZeroCountsAreAnEmptyStageWithOrWithoutTheWaterCount)
     WriteBytes(dir / "STAGE1.ENT", std::string(22, '\0'));
     StageWorld world;
     EXPECT_FALSE(LoadEntityFile(world, dir / "STAGE1.ENT")) << "a cut water count";
+    WriteBytes(dir / "STAGE1.ENT", std::string(25, '\0'));
+    EXPECT_FALSE(LoadEntityFile(world, dir / "STAGE1.ENT")) << "a byte after the water";
 }
 
 TEST_F(EntityFileTest, LoadReadsEverySectionAndSaveWritesTheSameBytes)
