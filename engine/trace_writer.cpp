@@ -47,8 +47,11 @@ std::string TraceLine(const Engine& engine)
     const StageWorld& world = engine.world;
     line += ",\"cam\":[" + TraceNumber(world.camera.x) + "," + TraceNumber(world.camera.y) + "]";
     line += ",\"layers\":[";
-    for (size_t i = 0; i < world.entityLayers.size(); ++i)
-        line += (i ? "," : "") + std::to_string(world.entityLayers[i].size());
+    for (size_t i = 0; i < world.entityLayers.size(); ++i) {
+        if (i > 0)
+            line += ",";
+        line += std::to_string(world.entityLayers[i].size());
+    }
     line += "],\"pickups\":" + std::to_string(world.pickups.size());
     line += ",\"rng\":" + std::to_string(RandomState());
     line += "}";

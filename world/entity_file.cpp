@@ -112,7 +112,7 @@ bool LoadEntityFile(StageWorld& world, const std::string& path, bool loadResourc
         float a = 0.0f, b = 0.0f, c = 0.0f, d = 0.0f;
         if (!file.ReadF32(a) || !file.ReadF32(b) || !file.ReadF32(c) || !file.ReadF32(d))
             return false;
-        world.water.push_back(RectFromSize(2.0f * a, 2.0f * b, c, d));
+        world.water.push_back(RectFromHalfSize(a, b, c, d));
     }
     if (file.BytesLeft() != 0) {
         GameLog().Writef("%s: %llu bytes follow the water rectangles.\n", path.c_str(),

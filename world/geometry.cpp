@@ -16,6 +16,20 @@ Rect RectFromSize(float width, float height, float centreX, float centreY)
     return rect;
 }
 
+Rect RectFromHalfSize(float halfWidth, float halfHeight, float centreX, float centreY)
+{
+    Rect rect;
+    rect.halfWidth = halfWidth;
+    rect.halfHeight = halfHeight;
+    rect.centreX = centreX;
+    rect.centreY = centreY;
+    rect.left = centreX - halfWidth;
+    rect.top = centreY - halfHeight;
+    rect.right = centreX + halfWidth;
+    rect.bottom = centreY + halfHeight;
+    return rect;
+}
+
 Rect RectFromEdges(float left, float top, float right, float bottom)
 {
     Rect rect;

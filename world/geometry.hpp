@@ -26,6 +26,9 @@ struct Rect {
 };
 
 Rect RectFromSize(float width, float height, float centreX, float centreY);
+// The same rectangle from its half sizes, which it keeps bit for bit (halving a doubled
+// size would not for huge or NaN values).
+Rect RectFromHalfSize(float halfWidth, float halfHeight, float centreX, float centreY);
 Rect RectFromEdges(float left, float top, float right, float bottom);
 
 // Touching circles (distance equal to the sum of the radii) overlap.

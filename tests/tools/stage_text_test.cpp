@@ -5,6 +5,8 @@
 #include "world/world_test_support.hpp"
 
 #include <gtest/gtest.h>
+#include <bit>
+#include <limits>
 
 using namespace world_testing;
 
@@ -118,8 +120,10 @@ TEST_F(StageTextTest, ErrorsNameTheSourceAndLine)
 
 TEST_F(StageTextTest, FloatsAreWrittenShortAndReadBackExactly)
 {
-    for (float v : {0.0f, 60.0f, -0.03f, 0.1f, 1.0f / 3.0f, 123456.79f, -2.5e-7f, 3.0e20f})
+    for (float v : {0.0f, 60.0f, -0.03f, 0.1f, 1.0f / 3.0f, 123456.79f, -2.5e-7f, 3.0e20f, 1.0e-40f,
+                    std::numeric_limits<float>::infinity()})
         EXPECT_EQ(std::strtof(FloatText(v).c_str(), nullptr), v) << FloatText(v);
+    EXPECT_EQ(FloatText(std::bit_cast<float>(0xFFA00001u)), "nan:0xffa00001");
     EXPECT_EQ(FloatText(-0.03f), "-0.03");
     EXPECT_EQ(FloatText(3000.0f), "3000");
 }

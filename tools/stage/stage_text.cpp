@@ -6,6 +6,7 @@
 #include "world/stage_world.hpp"
 
 #include <array>
+#include <bit>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -66,9 +67,19 @@ bool ParseFloat(const std::string& text, float& value)
     if (text.empty())
         return false;
     char* end = nullptr;
+    // A NaN is written as its bits, so its payload survives.
+    if (text.rfind("nan:0x", 0) == 0) {
+        errno = 0;
+        const unsigned long long bits = std::strtoull(text.c_str() + 6, &end, 16);
+        if (*end != '\0' || errno == ERANGE || bits > 0xFFFFFFFFull || text.size() == 6)
+            return false;
+        value = std::bit_cast<float>(static_cast<uint32_t>(bits));
+        return true;
+    }
     errno = 0;
     const float parsed = std::strtof(text.c_str(), &end);
-    if (*end != '\0' || errno == ERANGE)
+    // Underflow to a subnormal is exact enough to keep; overflow is a mistake.
+    if (*end != '\0' || (errno == ERANGE && std::isinf(parsed)))
         return false;
     value = parsed;
     return true;
@@ -222,7 +233,7 @@ bool Reader::WaterLine(const std::vector<Token>& tokens, std::string& error)
     if (tokens.size() != 4 || !ParseFloat(tokens[0].text, cx) || !ParseFloat(tokens[1].text, cy) ||
         !ParseFloat(tokens[2].text, hw) || !ParseFloat(tokens[3].text, hh))
         return Fail(error, "a water line is: centre-x centre-y half-width half-height");
-    world_.water.push_back(RectFromSize(2.0f * hw, 2.0f * hh, cx, cy));
+    world_.water.push_back(RectFromHalfSize(hw, hh, cx, cy));
     return true;
 }
 
@@ -390,6 +401,10 @@ void WriteGenerator(std::ostringstream& out, const Generator& generator, int sec
 std::string FloatText(float value)
 {
     char text[48];
+    if (std::isnan(value)) {
+        std::snprintf(text, sizeof text, "nan:0x%08x", std::bit_cast<uint32_t>(value));
+        return text;
+    }
     if (value == std::trunc(value) && std::fabs(value) < 1.0e9f && !(value == 0.0f && std::signbit(value))) {
         std::snprintf(text, sizeof text, "%lld", static_cast<long long>(value));
         return text;
