@@ -3,7 +3,10 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 ARGS ?=
 
-.PHONY: all deps configure build run test clean
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 600
+
+.PHONY: all deps configure build run test fuzz clean
 
 all: build
 
@@ -21,6 +24,16 @@ run: build
 
 test: build
 	@scripts/run-tests $(BUILD_DIR)
+
+# The stage readers under libFuzzer: a separate clang build, each target run FUZZ_SECONDS
+# from the seed corpora in tests/fixtures/fuzz/. Not needed by `make test`.
+fuzz: deps
+	@scripts/install-deps --fuzz
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=Release -DSKYREAVER_FUZZ=ON \
+	  -DCMAKE_C_FLAGS="-g -fsanitize=fuzzer-no-link,address" \
+	  -DCMAKE_CXX_FLAGS="-g -fsanitize=fuzzer-no-link,address" >/dev/null
+	@cmake --build $(FUZZ_DIR) --target map_fuzzer ent_fuzzer -j $(JOBS)
+	@scripts/run-fuzz $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 clean:
 	rm -rf $(BUILD_DIR)

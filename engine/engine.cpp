@@ -64,6 +64,11 @@ Engine::Engine(int width_, int height_)
     RunFrameLoop();
 }
 
+Engine::Engine(Detached) : updateOp(&Engine::UpdateIdle), renderOp(&Engine::RenderClear)
+{
+    TheEngine = this;
+}
+
 Engine::~Engine()
 {
     if (TheEngine == this)

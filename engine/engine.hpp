@@ -16,6 +16,7 @@
 #include "graphics/texture_cache.hpp"
 #include "graphics/video_cache.hpp"
 #include "input/input_state.hpp"
+#include "world/stage_world.hpp"
 
 #include <array>
 #include <cstdint>
@@ -32,6 +33,10 @@ public:
     using RenderOp = void (Engine::*)(float fraction);
 
     Engine(int width, int height);
+    // An engine that neither starts up nor runs its loop: it only becomes TheEngine with
+    // default values, for unit tests and tools that drive the world directly.
+    struct Detached {};
+    explicit Engine(Detached);
     ~Engine();
     Engine(const Engine&) = delete;
     Engine& operator=(const Engine&) = delete;
@@ -172,6 +177,29 @@ public:
     VideoCache videoCache;
 
     // --- world: layers, lists, stage data, second sprite sheets ---
+    StageWorld world;
+
+    // Stage load and clean-up; the map and entity files of stageIndex.
+    bool LoadStage();
+    bool LoadMap();
+    void CleanupStage();
+    bool LoadEntityFile();
+    bool SaveEntityFile();
+    // Drawing of a layer's tiles, entities (one pass) and explosions.
+    void DrawTiles(int layer, float interpolation);
+    void DrawLayer(int layer, float interpolation, int pass, bool earlyPass);
+    void DrawExplosions(int layer, float interpolation);
+    void AddExplosion(int layer, float x, float y, float halfWidth, float halfHeight, int style, float angle);
+    // The scenery: tile test with breakable quadrants, growing walls, restoring at a start.
+    bool HitTile(float x, float y);
+    void GrowTile(float x, float y);
+    void RestoreTiles();
+    // Generators of a stage started at a time index; each tick's activation and release.
+    void QueueGenerators(uint32_t startTime);
+    void ActivateDue(uint32_t timeIndex);
+    void RunGenerators();
+    // Moves everything living in world coordinates by (-dx, -dy) (the clock jumped).
+    void ShiftWorld(float dx, float dy);
 
     // --- audio: music tracks and the sample table ---
     // The track most screens load theirs into in turn (the stage music in play).

@@ -22,6 +22,18 @@ void TraceWriter::WriteTick(const Engine& engine)
     std::fflush(file_);
 }
 
+namespace {
+
+// Enough digits to read back as the same float.
+std::string TraceNumber(float value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.9g", static_cast<double>(value));
+    return text;
+}
+
+} // namespace
+
 std::string TraceLine(const Engine& engine)
 {
     std::string line = "{\"tick\":" + std::to_string(engine.ticksSinceLaunch);
@@ -36,6 +48,15 @@ std::string TraceLine(const Engine& engine)
     line += ",\"score\":" + std::to_string(engine.score);
     line += ",\"lives\":" + std::to_string(engine.lives);
     line += ",\"continues\":" + std::to_string(engine.continues);
+    const StageWorld& world = engine.world;
+    line += ",\"cam\":[" + TraceNumber(world.camera.x) + "," + TraceNumber(world.camera.y) + "]";
+    line += ",\"layers\":[";
+    for (size_t i = 0; i < world.entityLayers.size(); ++i) {
+        if (i > 0)
+            line += ",";
+        line += std::to_string(world.entityLayers[i].size());
+    }
+    line += "],\"pickups\":" + std::to_string(world.pickups.size());
     line += ",\"rng\":" + std::to_string(RandomState());
     line += "}";
     return line;

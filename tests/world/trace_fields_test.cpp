@@ -1,0 +1,20 @@
+#include "engine/trace_writer.hpp"
+#include "world/stage_world.hpp"
+#include "world/world_test_support.hpp"
+
+#include <gtest/gtest.h>
+
+using namespace world_testing;
+
+TEST(TraceFields, CameraLayerCountsAndPickups)
+{
+    Engine engine{Engine::Detached{}};
+    engine.world.camera = {2999.5f, -0.03f};
+    AddEntity(engine.world, std::make_unique<ProbeEntity>(), 2);
+    AddEntity(engine.world, std::make_unique<ProbeEntity>(), 4);
+    AddEntity(engine.world, std::make_unique<ProbeEntity>(), 4);
+    engine.world.pickups.push_back(std::make_unique<ProbeEntity>());
+    const std::string line = TraceLine(engine);
+    EXPECT_NE(line.find(",\"cam\":[2999.5,-0.0299999993],\"layers\":[0,1,0,2],\"pickups\":1,"), std::string::npos)
+        << line;
+}

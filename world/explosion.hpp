@@ -1,0 +1,17 @@
+#pragma once
+// A layer explosion: an animated sprite that runs once through the 32 cells of its sheet.
+#include <cstdint>
+
+struct Explosion {
+    float x = 0.0f;
+    float y = 0.0f;
+    float halfWidth = 0.0f;
+    float halfHeight = 0.0f;
+    int32_t style = 0; // 0 explosion sheet, alpha blended; 1 glow, additive
+    float frame = 0.0f;
+    float angle = 0.0f;
+    uint8_t finished = 0;
+};
+
+constexpr float ExplosionFrameStep = 0.75f;
+constexpr float ExplosionLastFrame = 32.0f;

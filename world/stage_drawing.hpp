@@ -1,0 +1,14 @@
+#pragma once
+// Drawing of the stage: tile planes, layer entities and explosions, each through the layer's
+// parallax view. Render paths only; nothing here changes the world.
+class Engine;
+class BitmapFont;
+
+// Clears the window, draws one line at (570, 450) and presents the frame.
+void DrawProgressFrame(Engine& engine, const char* text);
+// Layer 1..4; any other layer draws nothing.
+void DrawTiles(Engine& engine, int layer, float interpolation);
+// The layer's entities of one pass (negative drawOrder in the early pass, the others
+// otherwise); after layer 3's second pass the pick-ups.
+void DrawLayer(Engine& engine, int layer, float interpolation, int pass, bool earlyPass);
+void DrawExplosions(Engine& engine, int layer, float interpolation);

@@ -1,0 +1,63 @@
+#include "world/time_manipulator.hpp"
+
+#include "engine/engine.hpp"
+
+namespace {
+
+const PropertyDecl<TimeManipulator> Declared[] = {
+    // A negative index would wrap the unsigned clock.
+    {.name = "Jump To Index", .kind = PropertyKind::Integer, .intMember = &TimeManipulator::jumpToIndex,
+     .minValue = 0},
+    {.name = "Repeat", .kind = PropertyKind::Integer, .intMember = &TimeManipulator::repeat},
+};
+
+} // namespace
+
+TimeManipulator::TimeManipulator()
+    : spawnTime(TheEngine ? TheEngine->stateTicks : 0),
+      jumpToIndex(static_cast<int32_t>(TheEngine ? TheEngine->stateTicks : 0)), repeat(1)
+{
+    keepOnRestart = 0;
+    drawOrder = 0;
+    active = 0;
+}
+
+std::span<const PropertyDecl<TimeManipulator>> TimeManipulator::Properties() { return Declared; }
+
+void TimeManipulator::Spawn(float sx, float sy)
+{
+    health = 1.0f;
+    spawnTime = TheEngine->stateTicks;
+    x = sx;
+    y = sy;
+}
+
+void TimeManipulator::Think()
+{
+    Engine& engine = *TheEngine;
+    if (engine.stateTicks == spawnTime) {
+        StageWorld& world = engine.world;
+        const float dx0 = world.camera.x - world.previousCamera.x;
+        const float dy0 = world.camera.y - world.previousCamera.y;
+        const CameraPoint target = CameraAtTime(world.scrollManipulators, static_cast<uint32_t>(jumpToIndex));
+        const float shiftX = world.camera.x - target.x;
+        const float shiftY = world.camera.y - target.y;
+        world.camera = target;
+        world.previousCamera = {target.x - dx0, target.y - dy0};
+        engine.stateTicks = static_cast<uint32_t>(jumpToIndex);
+        engine.ShiftWorld(shiftX, shiftY);
+        if (repeat > 0)
+            --repeat;
+    }
+    if (repeat == 0)
+        Destroyed();
+}
+
+void TimeManipulator::DescribeProperties(std::vector<EntityProperty>& list)
+{
+    DescribeDeclared(Properties(), *this, list);
+}
+
+bool TimeManipulator::LoadProperties(DataFile& file) { return LoadDeclared(Properties(), *this, file); }
+
+bool TimeManipulator::SaveProperties(DataFile& file) { return SaveDeclared(Properties(), *this, file); }

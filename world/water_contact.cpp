@@ -1,0 +1,13 @@
+#include "world/water_contact.hpp"
+
+bool CircleTouchesWater(const Circle& circle, const Rect& water)
+{
+    return CircleTouchesRect(circle, RectFromEdges(water.left, water.top, water.right, water.bottom));
+}
+
+bool CircleTouchesWaterSurface(const Circle& circle, const Rect& water)
+{
+    return CircleTouchesRect(circle, RectFromEdges(water.left, water.top - 8.0f, water.right, water.top + 8.0f));
+}
+
+void EmitWaterSplash(float, float) {}
