@@ -107,31 +107,31 @@ Rgba TerrainMaterial(const TileLook& look, int variant, float u, float v)
         t += bump * (Fbm(u / 7.0f, v / 7.0f, seed + 97u * uint32_t(interior), 3) - 0.5f) * 0.9f;
 
     if (pattern == "plates") {
-        const float pu = std::fmod(u, 15.0f), pv = std::fmod(v, 15.0f);
+        // One plate per tile: seams on the tile's own edges only, so a wall reads as large
+        // plating rather than a grid; rivets in the corners, grime, and on some interiors
+        // a vent, a hatch or a conduit.
         Rgba c = Mix(base, dark, 0.25f - 0.5f * (t - 0.5f));
-        c = Mix(c, light, 0.12f * (1.0f - pv / 15.0f)); // each plate catches the light at its top
-        // Panel seams with a bevel: light on the upper-left lip, dark on the lower-right.
-        if (pu < 1.0f || pv < 1.0f)
-            return Mix(c, dark, 0.8f);
-        if (pu < 2.0f || pv < 2.0f)
-            c = Mix(c, light, 0.25f);
-        else if (pu > 14.0f || pv > 14.0f)
-            c = Mix(c, dark, 0.4f);
-        // Rivets in each plate's corners.
-        for (float ru : {3.5f, 11.5f})
-            for (float rv : {3.5f, 11.5f}) {
-                const float dr = std::hypot(pu - ru, pv - rv);
-                if (dr < 1.3f)
-                    return Mix(c, Mix(light, dark, Clamp01((pu - ru + pv - rv) * 0.4f + 0.5f)), 0.6f);
+        c = Mix(c, light, 0.10f * (1.0f - v / Size));
+        if (u < 1.0f || v < 1.0f)
+            return Mix(c, dark, 0.55f);
+        if (u < 2.0f || v < 2.0f)
+            c = Mix(c, light, 0.18f);
+        else if (u > Size - 1.0f || v > Size - 1.0f)
+            c = Mix(c, dark, 0.3f);
+        for (float ru : {4.0f, 26.0f})
+            for (float rv : {4.0f, 26.0f}) {
+                const float dr = std::hypot(u - ru, v - rv);
+                if (dr < 1.2f)
+                    return Mix(c, Mix(light, dark, Clamp01((u - ru + v - rv) * 0.4f + 0.5f)), 0.45f);
             }
-        // Some interiors carry vents or a recessed hatch, for variety across large walls.
-        if (interior == 1 && u > 4 && u < 26 && v > 17 && v < 27 && std::fmod(v - 17.0f, 3.0f) < 1.2f)
-            return Mix(dark, base, 0.2f);
-        if (interior == 3 && u > 5 && u < 25 && v > 5 && v < 25) {
-            const bool rim = u < 6.2f || v < 6.2f || u > 23.8f || v > 23.8f;
-            return rim ? Mix(dark, light, 0.2f) : Mix(c, dark, 0.35f);
+        if (interior == 1 && u > 6 && u < 24 && v > 9 && v < 21 && std::fmod(v - 9.0f, 3.0f) < 1.2f)
+            return Mix(c, dark, 0.6f);
+        if (interior == 2 && u > 7 && u < 23 && v > 7 && v < 23) {
+            const bool rim = u < 8.2f || v < 8.2f || u > 21.8f || v > 21.8f;
+            return rim ? Mix(c, light, 0.15f) : Mix(c, dark, 0.3f);
         }
-        // Scratches and grime.
+        if (interior == 3 && std::fabs(v - 15.0f) < 2.5f)
+            return Mix(c, std::fabs(v - 14.0f) < 0.8f ? light : dark, 0.3f);
         const float grime = TileNoise(u, v, seed + 5, 6, 2);
         return Mix(c, dark, Smooth(0.6f, 0.9f, grime) * 0.5f);
     }
