@@ -374,7 +374,9 @@ Rgba GlowSample(const TileLook& look, float u, float v)
             best = std::min(best, d);
             inside = std::max(inside, w - d);
         }
-        c = Light(colour, halo(best, 5.0f) * 0.7f);
+        // The halo dies away inside a round window, so the cell's square never shows.
+        const float r2 = ((u - 15.0f) * (u - 15.0f) + (v - 18.0f) * (v - 18.0f)) / (14.5f * 14.5f);
+        c = Light(colour, halo(best, 4.0f) * 0.6f * Clamp01(1.0f - r2) * Clamp01(1.0f - r2));
         if (inside > 0.0f)
             c = Mix(c, Mix(Light(colour, 1.0f), Light(core, 1.0f), Smooth(0.0f, 1.6f, inside)), 0.9f);
         return Scaled(c, strength * EdgeFade(u, v));
