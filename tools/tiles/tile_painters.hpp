@@ -1,0 +1,25 @@
+#pragma once
+// The painters that draw one 30 x 30 tile picture from a look: terrain (rock, plating,
+// dark foreground masses) with its 24 auto-tile variants, stalactites and spires,
+// girders, pipes, breakable armour and glow tiles. Every painter is a pure function of the
+// look, the variant and the point, so sheets are reproducible; textures repeat every 30
+// pixels, so neighbouring tiles meet without seams.
+#include "tools/art/image.hpp"
+#include "tools/tiles/tile_style.hpp"
+
+#include <string>
+
+constexpr int TilePixels = 30;
+
+// True for looks whose cells are light, drawn additively (codes 992 and above).
+bool IsGlowLook(const TileLook& look);
+bool KnownPainter(const std::string& painter);
+
+// The tile picture, premultiplied: for a glow look the colour is the emitted light.
+// `variant` is the auto-tile offset (0..23) for terrain, 0 otherwise; `code` is the tile's
+// code (breakable armour reads its quadrants from it).
+Image PaintTile(const TileLook& look, int variant, int code);
+
+// Which quadrants of a breakable tile remain: bit 0 top-left, 1 top-right, 2 bottom-left,
+// 3 bottom-right; 0 for a code outside 977..991.
+int BreakableQuadrants(int code);
