@@ -10,25 +10,6 @@
 
 namespace {
 
-// Quadrant bits of codes 977..991.
-constexpr std::array<int, 15> QuadrantsOfCode = {
-    8,  // 977 BR
-    2,  // 978 TR
-    4,  // 979 BL
-    1,  // 980 TL
-    6,  // 981 TR BL
-    9,  // 982 TL BR
-    3,  // 983 TL TR
-    12, // 984 BL BR
-    5,  // 985 TL BL
-    10, // 986 TR BR
-    7,  // 987 TL TR BL
-    13, // 988 TL BL BR
-    11, // 989 TL TR BR
-    14, // 990 TR BL BR
-    15, // 991 all
-};
-
 int QuadrantAt(float x, float y, TileCoord tile, float& localX, float& localY)
 {
     localX = x - static_cast<float>(TileSize * tile.column);
@@ -105,13 +86,6 @@ TileCoord TileOf(float x, float y)
     if (!(x > -Limit && x < Limit && y > -Limit && y < Limit))
         return {};
     return {TruncatedToward0(x) / TileSize, TruncatedToward0(y) / TileSize, true};
-}
-
-int BreakableQuadrants(int code)
-{
-    if (code < FirstBreakable || code > LastBreakable)
-        return 0;
-    return QuadrantsOfCode[static_cast<size_t>(code - FirstBreakable)];
 }
 
 int16_t BreakableCode(int quadrants)

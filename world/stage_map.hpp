@@ -4,6 +4,8 @@
 // queries shots, ships and enemies make against the collision plane. Tiles are 30 pixels
 // square. Collision codes 977..991 are breakable tiles whose code says which of the four
 // 15-pixel quadrants remain; 1023 is solid and indestructible.
+#include "world/breakable_tiles.hpp"
+
 #include <cstdint>
 #include <string>
 
@@ -14,8 +16,6 @@ constexpr int TileSize = 30;
 constexpr uint32_t MaxMapWidth = 4096;
 constexpr uint32_t MaxMapHeight = 512;
 constexpr int16_t SolidTile = 1023;
-constexpr int16_t FirstBreakable = 977;
-constexpr int16_t LastBreakable = 991;
 
 std::string MapFilePath(int stageIndex);
 
@@ -33,9 +33,7 @@ struct TileCoord {
 };
 TileCoord TileOf(float x, float y);
 
-// Quadrant bits of a breakable code (1 top-left, 2 top-right, 4 bottom-left, 8
-// bottom-right), 0 for any other code; and the code of a set of quadrants (0 for none).
-int BreakableQuadrants(int code);
+// The code of a set of quadrants (0 for none); BreakableQuadrants is the inverse.
 int16_t BreakableCode(int quadrants);
 
 // The scenery test of shots, ships and enemies. A hit on a present quadrant of a breakable

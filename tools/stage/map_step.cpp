@@ -1,6 +1,13 @@
 #include "tools/stage/map_step.hpp"
 
-bool CompileStageMap(const std::filesystem::path&, const std::filesystem::path&, int, std::string&)
+#include "tools/tiles/map_compiler.hpp"
+
+bool CompileStageMap(const std::filesystem::path& stageDir, const std::filesystem::path& outDir, int stageNumber,
+                     std::string& error)
 {
-    return true;
+    if (!std::filesystem::exists(stageDir / "far.txt"))
+        return true;
+    const std::filesystem::path legend = stageDir.parent_path() / "tiles.legend";
+    const std::filesystem::path out = outDir / ("STAGE" + std::to_string(stageNumber) + ".MAP");
+    return CompileMap(stageDir.string(), legend.string(), out.string(), error);
 }

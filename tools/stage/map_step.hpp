@@ -1,7 +1,7 @@
 #pragma once
-// The .MAP half of compiling a stage. The tile planes are compiled by the tile tool from the
-// stage's character grids and the shared legend; until that tool is part of the build this
-// step writes nothing and succeeds, so compile produces the .ENT alone.
+// The .MAP half of compiling a stage: the stage's plane grids under the shared legend
+// (content/stages/tiles.legend) become "Maps/STAGEn.MAP". A stage folder without grids has
+// no map to compile.
 #include <filesystem>
 #include <string>
 

@@ -443,13 +443,6 @@ bool KnownPainter(const std::string& painter)
 
 bool IsGlowLook(const TileLook& look) { return look.Painter() == "glow"; }
 
-int BreakableQuadrants(int code)
-{
-    // Bit 0 TL, 1 TR, 2 BL, 3 BR, for codes 977..991 in order.
-    static const int table[15] = {8, 2, 4, 1, 6, 9, 3, 12, 5, 10, 7, 13, 11, 14, 15};
-    return code >= 977 && code <= 991 ? table[code - 977] : 0;
-}
-
 Image PaintTile(const TileLook& look, int variant, int code)
 {
     Image tile(TilePixels, TilePixels);

@@ -20,6 +20,5 @@ bool KnownPainter(const std::string& painter);
 // code (breakable armour reads its quadrants from it).
 Image PaintTile(const TileLook& look, int variant, int code);
 
-// Which quadrants of a breakable tile remain: bit 0 top-left, 1 top-right, 2 bottom-left,
-// 3 bottom-right; 0 for a code outside 977..991.
-int BreakableQuadrants(int code);
+// Which quadrants of a breakable tile remain: the game's own table.
+#include "world/breakable_tiles.hpp"
