@@ -6,7 +6,9 @@ ARGS ?=
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 600
 
-.PHONY: all deps configure build run test fuzz clean
+ASAN_DIR ?= build-asan
+
+.PHONY: all deps configure build run test test-asan fuzz clean
 
 all: build
 
@@ -25,6 +27,18 @@ run: build
 test: build
 	@scripts/run-tests $(BUILD_DIR)
 
+# Every test against a build with AddressSanitizer and UndefinedBehaviorSanitizer, in its own
+# directory; it borrows the content of the normal build. Leaks inside the system's libraries
+# (GL driver, toolkit) are listed in tests/sanitizers/lsan.supp; ours are never suppressed.
+test-asan: build
+	@cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSKYREAVER_SANITIZE=address,undefined \
+	  -DSKYREAVER_PREBUILT_CONTENT=$(abspath $(BUILD_DIR))/run >/dev/null
+	@cmake --build $(ASAN_DIR) -j $(JOBS)
+	@ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:detect_odr_violation=0 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  scripts/run-tests $(ASAN_DIR)
+
 # The stage readers under libFuzzer: a separate clang build, each target run FUZZ_SECONDS
 # from the seed corpora in tests/fixtures/fuzz/. Not needed by `make test`.
 fuzz: deps
@@ -36,4 +50,4 @@ fuzz: deps
 	@scripts/run-fuzz $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)
