@@ -4,16 +4,7 @@
 
 Rect RectFromSize(float width, float height, float centreX, float centreY)
 {
-    Rect rect;
-    rect.halfWidth = width / 2.0f;
-    rect.halfHeight = height / 2.0f;
-    rect.centreX = centreX;
-    rect.centreY = centreY;
-    rect.left = centreX - rect.halfWidth;
-    rect.top = centreY - rect.halfHeight;
-    rect.right = centreX + rect.halfWidth;
-    rect.bottom = centreY + rect.halfHeight;
-    return rect;
+    return RectFromHalfSize(width / 2.0f, height / 2.0f, centreX, centreY);
 }
 
 Rect RectFromHalfSize(float halfWidth, float halfHeight, float centreX, float centreY)

@@ -18,6 +18,17 @@ CameraPoint InterpolatedLayerCamera(const StageWorld& world, int layer, float t)
     return LayerCameraOf(camera, layer);
 }
 
+// The 640 x 480 view of a layer, translated by its interpolated parallax camera; undone by
+// glPopMatrix.
+CameraPoint PushLayerView(const StageWorld& world, int layer, float t)
+{
+    const CameraPoint camera = InterpolatedLayerCamera(world, layer, t);
+    SetProjection(640.0f, 480.0f);
+    glPushMatrix();
+    glTranslatef(-camera.x, -camera.y, 0.0f);
+    return camera;
+}
+
 const std::vector<int16_t>* PlaneOf(const StageWorld& world, int layer)
 {
     switch (layer) {
@@ -79,11 +90,8 @@ void DrawTiles(Engine& engine, int layer, float interpolation)
     if (!plane || plane->size() != static_cast<size_t>(world.mapWidth) * static_cast<size_t>(world.mapHeight))
         return;
     const SpriteSheet& sheet = layer <= 2 ? world.farSheet : world.nearSheet;
-    const CameraPoint camera = InterpolatedLayerCamera(world, layer, interpolation);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-    SetProjection(640.0f, 480.0f);
-    glPushMatrix();
-    glTranslatef(-camera.x, -camera.y, 0.0f);
+    const CameraPoint camera = PushLayerView(world, layer, interpolation);
     const TileWindow window = VisibleTiles(camera.x, camera.y, world.mapWidth, world.mapHeight);
 
     engine.shaders.Use(ShaderProgram::PassThroughTexture);
@@ -108,10 +116,7 @@ void DrawLayer(Engine& engine, int layer, float interpolation, int pass, bool ea
     if (layer < 1 || layer > 4)
         return;
     StageWorld& world = engine.world;
-    const CameraPoint camera = InterpolatedLayerCamera(world, layer, interpolation);
-    SetProjection(640.0f, 480.0f);
-    glPushMatrix();
-    glTranslatef(-camera.x, -camera.y, 0.0f);
+    PushLayerView(world, layer, interpolation);
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_BLEND);
     engine.shaders.UseProgram(0);
@@ -132,10 +137,7 @@ void DrawExplosions(Engine& engine, int layer, float interpolation)
     if (layer < 1 || layer > 4)
         return;
     const StageWorld& world = engine.world;
-    const CameraPoint camera = InterpolatedLayerCamera(world, layer, interpolation);
-    SetProjection(640.0f, 480.0f);
-    glPushMatrix();
-    glTranslatef(-camera.x, -camera.y, 0.0f);
+    PushLayerView(world, layer, interpolation);
     glEnable(GL_TEXTURE_2D);
     glEnable(GL_BLEND);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);

@@ -48,7 +48,8 @@ Capture RunListening(const fs::path& dir, const std::function<int()>& script, co
     std::ifstream in(raw, std::ios::binary);
     std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     capture.pcm.resize(bytes.size() / 2);
-    std::memcpy(capture.pcm.data(), bytes.data(), capture.pcm.size() * 2);
+    if (!capture.pcm.empty())
+        std::memcpy(capture.pcm.data(), bytes.data(), capture.pcm.size() * 2);
     capture.log = testing_support::ReadFile(logFile);
     std::ifstream marks(dir / "marks.txt");
     std::string name;

@@ -1,6 +1,7 @@
 #include "tools/art/art_source.hpp"
 
 #include <cstdlib>
+#include <fstream>
 #include <sstream>
 
 namespace {
@@ -149,4 +150,15 @@ std::vector<std::vector<std::string>> ArtSource::All(const std::string& key) con
         if (k == key)
             out.push_back(v);
     return out;
+}
+
+bool ReadTextFile(const std::string& path, std::string& text)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    std::stringstream s;
+    s << in.rdbuf();
+    text = s.str();
+    return true;
 }

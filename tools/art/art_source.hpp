@@ -35,3 +35,5 @@ private:
 // "name rrggbb" lines; unknown or malformed lines are reported and skipped.
 std::map<std::string, Rgba> ParsePalette(const std::string& text, std::vector<std::string>& errors);
 bool ParseHexColour(const std::string& word, Rgba& out);
+// The whole file as text; false when it cannot be read.
+bool ReadTextFile(const std::string& path, std::string& text);

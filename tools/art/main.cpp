@@ -1,6 +1,7 @@
 // skyreaver_art: writes one picture of the game's content from its source description.
 //   skyreaver_art PALETTE SOURCE OUTDIR
 // The source's "output" line names the file under OUTDIR; its "kind" line the generator.
+#include "tools/art/art_source.hpp"
 #include "tools/art/generator.hpp"
 #include "tools/art/image_files.hpp"
 
@@ -10,17 +11,6 @@
 #include <sstream>
 
 namespace {
-
-bool ReadText(const std::string& path, std::string& text)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    std::stringstream s;
-    s << in.rdbuf();
-    text = s.str();
-    return true;
-}
 
 AlphaMode ModeOf(const std::string& word)
 {
@@ -41,7 +31,7 @@ int main(int argc, char** argv)
     }
     const std::string palettePath = argv[1], sourcePath = argv[2], outDir = argv[3];
     std::string paletteText, sourceText;
-    if (!ReadText(palettePath, paletteText) || !ReadText(sourcePath, sourceText)) {
+    if (!ReadTextFile(palettePath, paletteText) || !ReadTextFile(sourcePath, sourceText)) {
         std::fprintf(stderr, "skyreaver_art: cannot read %s or %s\n", palettePath.c_str(), sourcePath.c_str());
         return 1;
     }

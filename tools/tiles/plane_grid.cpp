@@ -1,3 +1,4 @@
+#include "tools/art/art_source.hpp"
 #include "tools/tiles/plane_grid.hpp"
 
 #include <fstream>
@@ -7,14 +8,12 @@ bool ReadPlaneGrid(const std::string& path, PlaneGrid& grid, std::string& error)
 {
     grid.path = path;
     grid.rows.clear();
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    std::string text;
+    if (!ReadTextFile(path, text)) {
         error = path + ": cannot be read";
         return false;
     }
-    std::stringstream s;
-    s << in.rdbuf();
-    std::istringstream lines(s.str());
+    std::istringstream lines(text);
     for (std::string line; std::getline(lines, line);) {
         if (!line.empty() && line.back() == '\r')
             line.pop_back();

@@ -1,3 +1,4 @@
+#include "tools/art/art_source.hpp"
 #include "tools/tiles/tile_legend.hpp"
 
 #include <fstream>
@@ -52,14 +53,12 @@ const char* SectionName(LegendSection section)
 
 bool TileLegend::Load(const std::string& path, std::string& error)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    std::string text;
+    if (!ReadTextFile(path, text)) {
         error = path + ": cannot be read";
         return false;
     }
-    std::stringstream s;
-    s << in.rdbuf();
-    return Parse(s.str(), path, error);
+    return Parse(text, path, error);
 }
 
 bool TileLegend::Parse(const std::string& text, const std::string& name, std::string& error)

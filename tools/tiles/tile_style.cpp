@@ -6,21 +6,6 @@
 #include <fstream>
 #include <sstream>
 
-namespace {
-
-bool ReadText(const std::string& path, std::string& text)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    std::stringstream s;
-    s << in.rdbuf();
-    text = s.str();
-    return true;
-}
-
-} // namespace
-
 float TileLook::Number(const std::string& key, float fallback) const
 {
     const auto it = params_.find(key);
@@ -102,7 +87,7 @@ bool LoadTileStyle(const std::string& path, const std::string& palettePath, Tile
     std::string text;
     if (!palettePath.empty()) {
         std::string paletteText;
-        if (!ReadText(palettePath, paletteText)) {
+        if (!ReadTextFile(palettePath, paletteText)) {
             error = palettePath + ": cannot be read";
             return false;
         }
@@ -113,7 +98,7 @@ bool LoadTileStyle(const std::string& path, const std::string& palettePath, Tile
             return false;
         }
     }
-    if (!ReadText(path, text)) {
+    if (!ReadTextFile(path, text)) {
         error = path + ": cannot be read";
         return false;
     }
