@@ -100,7 +100,7 @@ TEST_F(StageTextTest, ErrorsNameTheSourceAndLine)
         {"[layer 5]\n", "test.txt:1: unknown section"},
         {"[layer 3]\n\ngenerator \"NOBODY\" time 1 at 0 0\n", "test.txt:3: no entity type is named \"NOBODY\""},
         {"[layer 3]\ngenerator \"TURRET\" time 1 at 0 0\n", "test.txt:2: entity type 3 has no class yet"},
-        {"[layer 3]\ngenerator 33 time 1 at 0 0\n", "test.txt:2: entity type 33 has no class yet"},
+        {"[layer 3]\ngenerator 37 time 1 at 0 0\n", "test.txt:2: entity type 37 has no class yet"},
         {"[layer 3]\ngenerator \"TIME_MANIPULATOR\" at 0 0\n", "test.txt:2: a generator needs"},
         {"[layer 3]\ngenerator \"TIME_MANIPULATOR\" time 1 at 0 0\n  \"Size\" = 3\n",
          "test.txt:3: \"Size\" is not a property"},
@@ -137,7 +137,7 @@ TEST_F(StageTextTest, ShippedStageCompilesToTheShippedFileWhichSavesByteForByte)
     EXPECT_EQ(Compile(text, "STAGE1.ENT"), shipped);
 
     StageWorld world;
-    ASSERT_TRUE(LoadEntityFile(world, ShippedEnt));
+    ASSERT_TRUE(LoadEntityFile(world, ShippedEnt, false));
     ASSERT_TRUE(SaveEntityFile(world, dir / "again.ENT"));
     EXPECT_EQ(ReadBytes(dir / "again.ENT"), shipped);
 

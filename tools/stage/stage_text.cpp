@@ -1,9 +1,11 @@
 #include "tools/stage/stage_text.hpp"
+#include "engine/engine.hpp"
 
 #include "world/control_entity.hpp"
 #include "world/entity.hpp"
 #include "world/entity_registry.hpp"
 #include "world/stage_world.hpp"
+#include "world/unlisted_properties.hpp"
 
 #include <array>
 #include <bit>
@@ -281,6 +283,10 @@ bool Reader::GeneratorLine(const std::vector<Token>& tokens, std::string& error)
     }
     if (!haveTime || !haveAt)
         return Fail(error, "a generator needs \"time T\" and \"at X Y\"");
+    // Classes that remember when they were placed (a door's open time) take the generator's
+    // time, as if the designer had placed them at that moment.
+    if (TheEngine)
+        TheEngine->stateTicks = generator.timeIndex;
     std::unique_ptr<Entity> made = CreateEntity(type);
     if (!made)
         return Fail(error, "entity type " + std::to_string(type) + " has no class yet");
@@ -326,6 +332,7 @@ bool Reader::PropertyLine(const std::vector<Token>& tokens, std::string& error)
         return Fail(error, "a property line is: \"Name\" = value");
     std::vector<EntityProperty> properties;
     generator_->templateEntity->DescribeProperties(properties);
+    DescribeUnlistedProperties(*generator_->templateEntity, properties);
     for (const EntityProperty& property : properties) {
         if (tokens[0].text != property.name)
             continue;
@@ -370,6 +377,7 @@ void WriteGenerator(std::ostringstream& out, const Generator& generator, int sec
         out << "  template at " << FloatText(entity->x) << " " << FloatText(entity->y) << "\n";
     std::vector<EntityProperty> properties;
     entity->DescribeProperties(properties);
+    DescribeUnlistedProperties(*entity, properties);
     for (const EntityProperty& property : properties) {
         out << "  \"" << property.name << "\" = ";
         switch (static_cast<PropertyKind>(property.kind)) {
