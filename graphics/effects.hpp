@@ -176,6 +176,8 @@ void EndTrail(Effects& effects, TrailHandle& handle);
 // One update; true when the trail has ended and its last point has expired.
 bool TickTrail(Trail& trail, float cameraDx, float cameraDy);
 void TickTrails(Effects& effects, float cameraDx, float cameraDy);
+// Moves every trail, its emitter and its points by (-dx, -dy) (the stage clock jumped).
+void ShiftTrails(Effects& effects, float dx, float dy);
 
 // --- impact sparks ---
 void AddImpactSpark(Effects& effects, float x, float y, int32_t style, float halfSize);

@@ -147,3 +147,19 @@ void TickTrails(Effects& effects, float cameraDx, float cameraDy)
     }
     list.resize(kept);
 }
+
+void ShiftTrails(Effects& effects, float dx, float dy)
+{
+    for (Trail& trail : effects.trails) {
+        trail.emitterX -= dx;
+        trail.emitterY -= dy;
+        trail.prevEmitterX -= dx;
+        trail.prevEmitterY -= dy;
+        for (TrailPoint& point : trail.points) {
+            point.x -= dx;
+            point.y -= dy;
+            point.prevX -= dx;
+            point.prevY -= dy;
+        }
+    }
+}

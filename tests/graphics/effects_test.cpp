@@ -236,6 +236,25 @@ TEST(Trails, HandlesNameOneTrailEvenAfterOthersGo)
     EXPECT_EQ(FindTrail(effects, TrailHandle{}), nullptr);
 }
 
+TEST(Trails, AClockJumpMovesTrailsWithTheWorld)
+{
+    Effects effects;
+    TrailHandle handle = AddTrail(effects, TestTrail(20, 0));
+    MoveTrailEmitter(*FindTrail(effects, handle), 120.0f, 100.0f);
+    TickTrails(effects, 0.0f, 0.0f);
+    ShiftTrails(effects, 1000.0f, -10.0f);
+    const Trail& trail = *FindTrail(effects, handle);
+    EXPECT_FLOAT_EQ(trail.emitterX, -880.0f);
+    EXPECT_FLOAT_EQ(trail.prevEmitterY, 110.0f);
+    ASSERT_EQ(trail.points.size(), 2u);
+    EXPECT_FLOAT_EQ(trail.points.back().x, -900.0f);
+    EXPECT_FLOAT_EQ(trail.points.back().prevY, 110.0f);
+    // The owner keeps moving from where the world now is: no spurious point.
+    MoveTrailEmitter(*FindTrail(effects, handle), -880.0f, 110.0f);
+    TickTrails(effects, 0.0f, 0.0f);
+    EXPECT_EQ(FindTrail(effects, handle)->points.size(), 2u);
+}
+
 TEST(ImpactSparks, LifetimesByStyle)
 {
     Effects effects;

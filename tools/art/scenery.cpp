@@ -124,10 +124,10 @@ Rgba Tank(float x, float y, float w, float h, float t, Rgba light, uint32_t seed
     const float v = (y - 6.0f) / (h - 12.0f);
     const float rise = ValueNoise(u * 6.0f, (v + t) * 6.0f, seed, 6);
     const float bubble = std::pow(std::clamp((rise - 0.55f) * 3.0f, 0.0f, 1.0f), 2.0f);
-    Rgba liquid = Glow(Opaque(0.02f, 0.04f, 0.05f), light, 0.35f + 0.25f * v);
-    liquid = Glow(liquid, Opaque(0.8f, 0.95f, 1.0f), bubble * 0.6f);
+    Rgba liquid = Glow(Opaque(0.02f, 0.03f, 0.05f), light, 0.12f + 0.18f * v);
+    liquid = Glow(liquid, Opaque(0.8f, 0.95f, 1.0f), bubble * 0.5f);
     if (u < 0.12f)
-        liquid = Glow(liquid, Opaque(1, 1, 1), 0.15f);
+        liquid = Glow(liquid, Opaque(1, 1, 1), 0.08f);
     return liquid;
 }
 
