@@ -107,6 +107,10 @@ TEST_F(StageTextTest, ErrorsNameTheSourceAndLine)
         {"[layer 3]\ngenerator \"TIME_MANIPULATOR\" time 1 at 0 0\n  pattern 0 p - - - - - - - -\n",
          "test.txt:3: this entity type has no control pattern"},
         {"[layer 3]\ngenerator \"TIME_MANIPULATOR\" time -1 at 0 0\n", "test.txt:2: bad value after \"time\""},
+        {"[layer 3]\ngenerator \"SLIDING DOOR\" time 1 at 0 0\n  \"Size\" = 0\n",
+         "test.txt:3: \"Size\" = 0 is outside what the game accepts"},
+        {"[layer 3]\ngenerator \"TILEANIMATION\" time 1 at 0 0\n  \"Tile Type\" = 7\n",
+         "test.txt:3: \"Tile Type\" = 7 is outside"},
         {"[water]\n1 2 3\n", "test.txt:2: a water line is"},
         {"[layer 1]\n  \"Repeat\" = 1\n", "test.txt:2: expected a generator line"},
     };

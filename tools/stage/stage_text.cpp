@@ -2,6 +2,7 @@
 #include "engine/engine.hpp"
 
 #include "world/control_entity.hpp"
+#include "world/data_file.hpp"
 #include "world/entity.hpp"
 #include "world/entity_registry.hpp"
 #include "world/stage_world.hpp"
@@ -14,9 +15,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <sstream>
 #include <string_view>
 #include <vector>
+
+#include <unistd.h>
 
 namespace {
 
@@ -163,6 +167,29 @@ private:
     int layer_ = 0;
     Generator* generator_ = nullptr;
 };
+
+namespace {
+
+// Whether the game will read the template back: a value it rejects at load (a door's size,
+// a tile type out of range) is reported at the line that set it, not when the stage later
+// fails to load. Without a scratch file to try it in, the value is let through.
+bool LoadsBack(Entity& entity, int32_t type)
+{
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() / ("skyreaver_stage_" + std::to_string(::getpid()) + ".probe");
+    DataFile out;
+    if (!out.Open(path.string(), "wb") || !entity.Save(out)) {
+        std::filesystem::remove(path);
+        return true;
+    }
+    DataFile in;
+    std::unique_ptr<Entity> fresh = CreateEntity(type);
+    const bool loads = in.Open(path.string(), "rb") && fresh && fresh->Load(in);
+    std::filesystem::remove(path);
+    return loads;
+}
+
+} // namespace
 
 bool Reader::Line(int number, const std::vector<Token>& tokens, std::string& error)
 {
@@ -352,6 +379,8 @@ bool Reader::PropertyLine(const std::vector<Token>& tokens, std::string& error)
         }
         if (!ok)
             return Fail(error, "bad value for \"" + tokens[0].text + "\"");
+        if (!LoadsBack(*generator_->templateEntity, generator_->type))
+            return Fail(error, "\"" + tokens[0].text + "\" = " + value + " is outside what the game accepts");
         return true;
     }
     return Fail(error, "\"" + tokens[0].text + "\" is not a property of this entity type");
