@@ -117,9 +117,6 @@ void DrawImpactSparks(const Effects& effects, ShaderSet& shaders, const SpriteSh
     SetBlend(GL_ONE, GL_ONE);
     for (const ImpactSpark& spark : effects.impactSparks) {
         const SpriteSheet& sheet = spark.style == 0 ? splash : bullets;
-        // The splash sheet holds three cells; its fourth frame repeats the last.
-        const int cell = spark.style == 0 ? std::min(static_cast<int>(spark.age), splash.cellCount - 1)
-                                          : static_cast<int>(spark.age);
         BindTexture(GL_TEXTURE_2D, sheet.texture);
         shaders.SetSampler("texUnit0", 0, sheet.texture);
         const float* tint = Tints[spark.style];
@@ -130,7 +127,21 @@ void DrawImpactSparks(const Effects& effects, ShaderSet& shaders, const SpriteSh
                                  {spark.x + h, spark.y + h},
                                  {spark.x - h, spark.y + h}};
         glBegin(GL_QUADS);
-        EmitCellQuad(sheet, cell, corners);
+        if (spark.style == 0) {
+            // The splash picture holds four 32-pixel frames, one per age step, though the
+            // shared sheet is cut in three.
+            const float u = 0.25f * static_cast<float>(std::clamp(static_cast<int>(spark.age), 0, 3));
+            glTexCoord2f(u, 0.0f);
+            glVertex2f(corners[0].x, corners[0].y);
+            glTexCoord2f(u + 0.25f, 0.0f);
+            glVertex2f(corners[1].x, corners[1].y);
+            glTexCoord2f(u + 0.25f, 1.0f);
+            glVertex2f(corners[2].x, corners[2].y);
+            glTexCoord2f(u, 1.0f);
+            glVertex2f(corners[3].x, corners[3].y);
+        } else {
+            EmitCellQuad(sheet, static_cast<int>(spark.age), corners);
+        }
         glEnd();
     }
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);

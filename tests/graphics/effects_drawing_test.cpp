@@ -98,4 +98,32 @@ TEST_F(EffectsDrawing, ImpactSparksAreTintedByStyle)
     EXPECT_EQ(Pixel(320, 200)[0], 0) << "a 32-pixel quad";
 }
 
+TEST_F(EffectsDrawing, ASplashSparkStepsThroughFourFramesOfItsPicture)
+{
+    // Four 32-pixel frames: red, green, blue, white.
+    const unsigned char colours[4][3] = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {255, 255, 255}};
+    std::vector<unsigned char> pixels(128 * 32 * 4);
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 128; ++x)
+            for (int c = 0; c < 4; ++c)
+                pixels[(size_t(y) * 128 + size_t(x)) * 4 + size_t(c)] = c < 3 ? colours[x / 32][c] : 255;
+    GLuint frames = 0;
+    glGenTextures(1, &frames);
+    glBindTexture(GL_TEXTURE_2D, frames);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 128, 32, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    splash.Setup(frames, 3, 1, 128, 32);
+    ShaderSet shaders;
+    Effects effects;
+    AddImpactSpark(effects, 100.0f, 100.0f, 0, 16.0f);
+    AddImpactSpark(effects, 300.0f, 100.0f, 0, 16.0f);
+    effects.impactSparks[0].age = 1.5f;
+    effects.impactSparks[1].age = 3.5f;
+    DrawImpactSparks(effects, shaders, splash, bullets);
+    EXPECT_EQ(Pixel(100, 100), (std::array<int, 4>{0, 255, 0, 255}));
+    EXPECT_EQ(Pixel(300, 100), (std::array<int, 4>{255, 255, 255, 255})) << "the fourth frame";
+    glDeleteTextures(1, &frames);
+}
+
 } // namespace
