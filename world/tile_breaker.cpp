@@ -83,6 +83,13 @@ void TileBreaker::Think()
     });
 }
 
+void TileBreaker::TakeDamage(float amount)
+{
+    if (health <= 0.0f)
+        return;
+    Entity::TakeDamage(amount);
+}
+
 void TileBreaker::Destroyed()
 {
     Engine& engine = *TheEngine;

@@ -23,6 +23,9 @@ public:
     bool LoadResources() override;
     void Spawn(float sx, float sy) override;
     void Think() override;
+    // A broken block takes no more damage: a second hit in the same tick (its own test and
+    // the play layer's collision pass) must not break it, and pay, twice.
+    void TakeDamage(float amount) override;
     void Destroyed() override;
     void Draw(float interpolation, int pass) override;
     void DescribeProperties(std::vector<EntityProperty>& list) override;
