@@ -8,6 +8,7 @@
 #include "game/menu_pulse.hpp"
 #include "game/screen_fade.hpp"
 #include "graphics/bitmap_font.hpp"
+#include "graphics/effects.hpp"
 #include "graphics/post_passes.hpp"
 #include "graphics/precache.hpp"
 #include "graphics/render_targets.hpp"
@@ -84,6 +85,9 @@ public:
     int32_t lives = 3;
     int32_t continues = 0;
     int32_t score = 0;
+    // Where a continued game restarts: the time index and height of the last checkpoint.
+    uint32_t checkpointTime = 0;
+    float checkpointHeight = 0.0f;
     std::vector<ScreenFade> fades;
     // Cheat settings, kept for the run (never saved).
     int32_t startWeapon = 0; // 0 none, else an orb weapon kind + 1
@@ -178,6 +182,8 @@ public:
 
     // --- world: layers, lists, stage data, second sprite sheets ---
     StageWorld world;
+    // Emitters, trails, impact sparks and distortion rings of the stage in play.
+    Effects effects;
 
     // Stage load and clean-up; the map and entity files of stageIndex.
     bool LoadStage();
@@ -211,9 +217,8 @@ public:
 
     // --- graphics: render targets ---
     RenderTargets renderTargets;
-    // Per-frame effect state the full-screen passes read: rings added by explosions, and the
-    // greyscale set by the game flow.
-    std::vector<ShockWave> shockWaves;
+    // Per-frame effect state the full-screen passes read: the greyscale set by the game flow
+    // (the distortion rings are effects.shockWaves).
     bool greyscale = false;
     float greyscaleAmount = 0.0f;
 

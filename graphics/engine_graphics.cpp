@@ -14,7 +14,7 @@ void Engine::SwapTarget(bool copyPrevious) { renderTargets.Swap(shaders, copyPre
 
 void Engine::BindTargetTexture(int unit, bool other) { renderTargets.BindTexture(shaders, unit, other); }
 
-void Engine::ShockwavePass() { ::ShockwavePass(shaders, renderTargets, shockWaves, shockWaveMap); }
+void Engine::ShockwavePass() { ::ShockwavePass(shaders, renderTargets, effects.shockWaves, shockWaveMap); }
 
 void Engine::WaterPass(float fraction, const std::vector<WaterRect>& water, float previousScroll, float scroll)
 {

@@ -34,4 +34,5 @@ void Engine::RunGenerators() { ::RunGenerators(world); }
 void Engine::ShiftWorld(float dx, float dy)
 {
     ShiftStageWorld(world, dx, dy);
+    ShiftTrails(effects, dx, dy);
 }

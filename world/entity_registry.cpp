@@ -1,6 +1,16 @@
 #include "world/entity_registry.hpp"
 
+#include "world/check_point.hpp"
+#include "world/debris_burst.hpp"
+#include "world/explosion_chain.hpp"
+#include "world/power_banner.hpp"
+#include "world/screen_flash.hpp"
+#include "world/sliding_door.hpp"
+#include "world/stage_title_card.hpp"
+#include "world/tile_animation.hpp"
+#include "world/tile_breaker.hpp"
 #include "world/time_manipulator.hpp"
+#include "world/water_fall.hpp"
 
 #include <array>
 
@@ -21,6 +31,21 @@ std::unique_ptr<Entity> CreateEntity(int32_t type)
 {
     switch (type) {
     case 2: return std::make_unique<TimeManipulator>();
+    case 8: return std::make_unique<TileBreaker>();
+    case 9: return std::make_unique<TileAnimation>();
+    case 10: return std::make_unique<CheckPoint>();
+    case 13: return std::make_unique<SlidingDoor>();
+    case 24: return std::make_unique<WaterFall>();
+    case 31: return std::make_unique<ExplosionChain>();
+    case 33: return std::make_unique<DebrisBurst>();
+    case 34: {
+        // The bosses that raise the banner create it mid-stage, so it loads its own picture.
+        auto banner = std::make_unique<PowerBanner>();
+        banner->LoadResources();
+        return banner;
+    }
+    case 35: return std::make_unique<ScreenFlash>();
+    case 36: return std::make_unique<StageTitleCard>();
     default: return nullptr;
     }
 }

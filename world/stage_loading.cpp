@@ -69,7 +69,9 @@ void CleanupStage(Engine& engine)
                         &world.collisionPlane, &world.pristineCollision})
         std::vector<int16_t>().swap(*plane);
     world.water.clear();
+    world.visibleWater.clear();
     ClearEntities(world);
+    ClearEffects(engine.effects);
     ReleaseStageSheets(engine);
     engine.textureCache.Clear();
     engine.music.Free();

@@ -4,6 +4,7 @@
 // explosions of each layer, the six tile planes, the generator lists, the camera path and
 // the camera, and the water rectangles. Held by value as Engine::world. Layer numbers are
 // 1..4 everywhere; the arrays are indexed by layer - 1.
+#include "graphics/post_passes.hpp"
 #include "graphics/sprite_sheet.hpp"
 #include "world/explosion.hpp"
 #include "world/generator.hpp"
@@ -17,6 +18,7 @@
 #include <vector>
 
 class Entity;
+class PlayerContact;
 
 using EntityList = std::vector<std::unique_ptr<Entity>>;
 
@@ -58,6 +60,15 @@ struct StageWorld {
 
     // --- water rectangles, in world coordinates ---
     std::vector<Rect> water;
+    // The rectangles on screen this tick, in screen coordinates, for the water pass; and the
+    // surface scroll of this tick and the last.
+    std::vector<WaterRect> visibleWater;
+    float waterScroll = 0.0f;
+    float previousWaterScroll = 0.0f;
+
+    // The player's ship and shots as scenery meets them; installed by play, null while
+    // there is no player (the editor, tools, tests of the world alone).
+    PlayerContact* player = nullptr;
 };
 
 // Sets the entity's layer, appends it to that layer and re-sorts the layer by drawOrder

@@ -1,5 +1,7 @@
 #include "world/water_contact.hpp"
 
+#include "engine/engine.hpp"
+
 bool CircleTouchesWater(const Circle& circle, const Rect& water)
 {
     return CircleTouchesRect(circle, RectFromEdges(water.left, water.top, water.right, water.bottom));
@@ -10,4 +12,8 @@ bool CircleTouchesWaterSurface(const Circle& circle, const Rect& water)
     return CircleTouchesRect(circle, RectFromEdges(water.left, water.top - 8.0f, water.right, water.top + 8.0f));
 }
 
-void EmitWaterSplash(float, float) {}
+void EmitWaterSplash(float x, float y)
+{
+    if (TheEngine)
+        AddEmitter(TheEngine->effects, EmitterKind::WaterSplash, x, y, 75, 5, 0);
+}

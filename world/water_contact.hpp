@@ -7,6 +7,5 @@
 bool CircleTouchesWater(const Circle& circle, const Rect& water);
 // The circle touches the strip from 8 pixels above to 8 pixels below the water's top edge.
 bool CircleTouchesWaterSurface(const Circle& circle, const Rect& water);
-// Adds a water splash (life 75, count 5) at the point. The particle effects do not exist
-// yet: until they do this adds nothing.
+// Adds a water splash (life 75, count 5) at the point to the engine's effects.
 void EmitWaterSplash(float x, float y);

@@ -100,13 +100,17 @@ TEST_F(StageTextTest, ErrorsNameTheSourceAndLine)
         {"[layer 5]\n", "test.txt:1: unknown section"},
         {"[layer 3]\n\ngenerator \"NOBODY\" time 1 at 0 0\n", "test.txt:3: no entity type is named \"NOBODY\""},
         {"[layer 3]\ngenerator \"TURRET\" time 1 at 0 0\n", "test.txt:2: entity type 3 has no class yet"},
-        {"[layer 3]\ngenerator 33 time 1 at 0 0\n", "test.txt:2: entity type 33 has no class yet"},
+        {"[layer 3]\ngenerator 37 time 1 at 0 0\n", "test.txt:2: entity type 37 has no class yet"},
         {"[layer 3]\ngenerator \"TIME_MANIPULATOR\" at 0 0\n", "test.txt:2: a generator needs"},
         {"[layer 3]\ngenerator \"TIME_MANIPULATOR\" time 1 at 0 0\n  \"Size\" = 3\n",
          "test.txt:3: \"Size\" is not a property"},
         {"[layer 3]\ngenerator \"TIME_MANIPULATOR\" time 1 at 0 0\n  pattern 0 p - - - - - - - -\n",
          "test.txt:3: this entity type has no control pattern"},
         {"[layer 3]\ngenerator \"TIME_MANIPULATOR\" time -1 at 0 0\n", "test.txt:2: bad value after \"time\""},
+        {"[layer 3]\ngenerator \"SLIDING DOOR\" time 1 at 0 0\n  \"Size\" = 0\n",
+         "test.txt:3: \"Size\" = 0 is outside what the game accepts"},
+        {"[layer 3]\ngenerator \"TILEANIMATION\" time 1 at 0 0\n  \"Tile Type\" = 7\n",
+         "test.txt:3: \"Tile Type\" = 7 is outside"},
         {"[water]\n1 2 3\n", "test.txt:2: a water line is"},
         {"[layer 1]\n  \"Repeat\" = 1\n", "test.txt:2: expected a generator line"},
     };
@@ -137,7 +141,7 @@ TEST_F(StageTextTest, ShippedStageCompilesToTheShippedFileWhichSavesByteForByte)
     EXPECT_EQ(Compile(text, "STAGE1.ENT"), shipped);
 
     StageWorld world;
-    ASSERT_TRUE(LoadEntityFile(world, ShippedEnt));
+    ASSERT_TRUE(LoadEntityFile(world, ShippedEnt, false));
     ASSERT_TRUE(SaveEntityFile(world, dir / "again.ENT"));
     EXPECT_EQ(ReadBytes(dir / "again.ENT"), shipped);
 

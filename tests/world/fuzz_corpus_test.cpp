@@ -58,7 +58,8 @@ TEST(FuzzCorpus, EntitySeedsAndFindingsReadSafelyAndSaveTheSameBytes)
     ASSERT_GE(files.size(), 2u);
     for (const auto& file : files) {
         StageWorld world;
-        const bool loaded = LoadEntityFile(world, file);
+        // As the fuzzer reads: without the pictures, which need a window.
+        const bool loaded = LoadEntityFile(world, file, false);
         if (Named(file, "ok-")) {
             EXPECT_TRUE(loaded) << file;
         }

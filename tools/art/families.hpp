@@ -34,3 +34,12 @@ Image TitleLogo(ArtContext&);
 Image StudioLogo(ArtContext&);
 Image BannerPicture(ArtContext&);
 Image IconPicture(ArtContext&);
+
+// Stage furniture and title cards (scenery.cpp).
+Image MachineAnimation(ArtContext&);
+Image BrokenBlock(ArtContext&);
+Image DoorSegments(ArtContext&);
+Image WaterFallPicture(ArtContext&);
+Image WaterFallNormalMap(ArtContext&);
+Image CheckPointMarker(ArtContext&);
+Image TitleCard(ArtContext&);

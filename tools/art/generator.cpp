@@ -38,6 +38,13 @@ const std::map<std::string, Generator>& Registry()
         {"studio-logo", StudioLogo},
         {"banner", BannerPicture},
         {"icon", IconPicture},
+        {"machine-animation", MachineAnimation},
+        {"broken-block", BrokenBlock},
+        {"door-segments", DoorSegments},
+        {"waterfall", WaterFallPicture},
+        {"waterfall-normal", WaterFallNormalMap},
+        {"checkpoint", CheckPointMarker},
+        {"title-card", TitleCard},
     };
     return kinds;
 }

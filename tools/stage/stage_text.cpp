@@ -1,9 +1,12 @@
 #include "tools/stage/stage_text.hpp"
+#include "engine/engine.hpp"
 
 #include "world/control_entity.hpp"
+#include "world/data_file.hpp"
 #include "world/entity.hpp"
 #include "world/entity_registry.hpp"
 #include "world/stage_world.hpp"
+#include "world/unlisted_properties.hpp"
 
 #include <array>
 #include <bit>
@@ -12,9 +15,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <sstream>
 #include <string_view>
 #include <vector>
+
+#include <unistd.h>
 
 namespace {
 
@@ -162,6 +168,29 @@ private:
     Generator* generator_ = nullptr;
 };
 
+namespace {
+
+// Whether the game will read the template back: a value it rejects at load (a door's size,
+// a tile type out of range) is reported at the line that set it, not when the stage later
+// fails to load. Without a scratch file to try it in, the value is let through.
+bool LoadsBack(Entity& entity, int32_t type)
+{
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() / ("skyreaver_stage_" + std::to_string(::getpid()) + ".probe");
+    DataFile out;
+    if (!out.Open(path.string(), "wb") || !entity.Save(out)) {
+        std::filesystem::remove(path);
+        return true;
+    }
+    DataFile in;
+    std::unique_ptr<Entity> fresh = CreateEntity(type);
+    const bool loads = in.Open(path.string(), "rb") && fresh && fresh->Load(in);
+    std::filesystem::remove(path);
+    return loads;
+}
+
+} // namespace
+
 bool Reader::Line(int number, const std::vector<Token>& tokens, std::string& error)
 {
     lineNumber_ = number;
@@ -281,6 +310,10 @@ bool Reader::GeneratorLine(const std::vector<Token>& tokens, std::string& error)
     }
     if (!haveTime || !haveAt)
         return Fail(error, "a generator needs \"time T\" and \"at X Y\"");
+    // Classes that remember when they were placed (a door's open time) take the generator's
+    // time, as if the designer had placed them at that moment.
+    if (TheEngine)
+        TheEngine->stateTicks = generator.timeIndex;
     std::unique_ptr<Entity> made = CreateEntity(type);
     if (!made)
         return Fail(error, "entity type " + std::to_string(type) + " has no class yet");
@@ -326,6 +359,7 @@ bool Reader::PropertyLine(const std::vector<Token>& tokens, std::string& error)
         return Fail(error, "a property line is: \"Name\" = value");
     std::vector<EntityProperty> properties;
     generator_->templateEntity->DescribeProperties(properties);
+    DescribeUnlistedProperties(*generator_->templateEntity, properties);
     for (const EntityProperty& property : properties) {
         if (tokens[0].text != property.name)
             continue;
@@ -345,6 +379,8 @@ bool Reader::PropertyLine(const std::vector<Token>& tokens, std::string& error)
         }
         if (!ok)
             return Fail(error, "bad value for \"" + tokens[0].text + "\"");
+        if (!LoadsBack(*generator_->templateEntity, generator_->type))
+            return Fail(error, "\"" + tokens[0].text + "\" = " + value + " is outside what the game accepts");
         return true;
     }
     return Fail(error, "\"" + tokens[0].text + "\" is not a property of this entity type");
@@ -370,6 +406,7 @@ void WriteGenerator(std::ostringstream& out, const Generator& generator, int sec
         out << "  template at " << FloatText(entity->x) << " " << FloatText(entity->y) << "\n";
     std::vector<EntityProperty> properties;
     entity->DescribeProperties(properties);
+    DescribeUnlistedProperties(*entity, properties);
     for (const EntityProperty& property : properties) {
         out << "  \"" << property.name << "\" = ";
         switch (static_cast<PropertyKind>(property.kind)) {

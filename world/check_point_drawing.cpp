@@ -1,0 +1,29 @@
+#include "graphics/gl_draw.hpp"
+#include "graphics/math_utils.hpp"
+#include "world/check_point.hpp"
+
+#include <GL/gl.h>
+
+void CheckPoint::Draw(float interpolation, int pass)
+{
+    if (pass > 0)
+        return;
+    const float px = Lerp(x, prevX, interpolation);
+    const float py = Lerp(y, prevY, interpolation);
+    glEnable(GL_TEXTURE_2D);
+    BindTexture(GL_TEXTURE_2D, texture);
+    SetBlend(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    glBegin(GL_QUADS);
+    glTexCoord2f(0.0f, 0.0f);
+    glVertex2f(px - 20.0f, py - 20.0f);
+    glTexCoord2f(1.0f, 0.0f);
+    glVertex2f(px + 20.0f, py - 20.0f);
+    glTexCoord2f(1.0f, 1.0f);
+    glVertex2f(px + 20.0f, py + 20.0f);
+    glTexCoord2f(0.0f, 1.0f);
+    glVertex2f(px - 20.0f, py + 20.0f);
+    glEnd();
+    glDisable(GL_BLEND);
+    glDisable(GL_TEXTURE_2D);
+}

@@ -1,0 +1,24 @@
+#include "world/sheet_spec.hpp"
+
+#include "engine/engine.hpp"
+#include "graphics/sprite_sheet.hpp"
+
+#include <GL/gl.h>
+
+#ifndef GL_CLAMP_TO_EDGE
+#define GL_CLAMP_TO_EDGE 0x812F
+#endif
+
+uint32_t LoadPicture(const SheetSpec& picture)
+{
+    return TheEngine->textureCache.Get(picture.file, picture.repeat ? GL_REPEAT : GL_CLAMP_TO_EDGE);
+}
+
+bool LoadSheet(const SheetSpec& picture, SpriteSheet& sheet)
+{
+    const uint32_t texture = LoadPicture(picture);
+    if (texture == 0)
+        return false;
+    sheet.Setup(texture, picture.columns, picture.rows, picture.width, picture.height);
+    return true;
+}

@@ -1,0 +1,54 @@
+#include "engine/engine.hpp"
+#include "graphics/gl_draw.hpp"
+#include "graphics/math_utils.hpp"
+#include "world/water_fall.hpp"
+
+#include <GL/gl.h>
+
+namespace {
+
+void Quad(float left, float top, float right, float bottom, float v0, float v1)
+{
+    glBegin(GL_QUADS);
+    glTexCoord2f(0.0f, v0);
+    glVertex2f(left, top);
+    glTexCoord2f(1.0f, v0);
+    glVertex2f(right, top);
+    glTexCoord2f(1.0f, v1);
+    glVertex2f(right, bottom);
+    glTexCoord2f(0.0f, v1);
+    glVertex2f(left, bottom);
+    glEnd();
+}
+
+} // namespace
+
+void WaterFall::Draw(float interpolation, int pass)
+{
+    if (pass > 0)
+        return;
+    Engine& engine = *TheEngine;
+    const float px = Lerp(x, prevX, interpolation) + offsetX;
+    const float py = Lerp(y, prevY, interpolation) + offsetY;
+    const float left = px - fallWidth / 2.0f, right = px + fallWidth / 2.0f;
+    const float top = py - fallHeight / 2.0f, bottom = py + fallHeight / 2.0f;
+    // The picture repeats down the fall once per 256 pixels and runs with the phase.
+    const float scroll = -Lerp(phase, prevPhase, interpolation);
+    const float repeats = fallHeight / 256.0f;
+
+    glDisable(GL_TEXTURE_2D);
+    SetBlend(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glColor4f(0.0f, 0.5f, 1.0f, 0.25f);
+    Quad(left, top, right, bottom, 0.0f, 1.0f);
+
+    engine.shaders.Use(ShaderProgram::PassThroughTexture);
+    engine.shaders.SetSampler("texUnit0", 0, picture);
+    glEnable(GL_TEXTURE_2D);
+    BindTexture(GL_TEXTURE_2D, picture);
+    SetBlend(GL_ONE, GL_ONE);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    Quad(left, top, right, bottom, scroll, scroll + repeats);
+    engine.shaders.UseProgram(0);
+    glDisable(GL_BLEND);
+    glDisable(GL_TEXTURE_2D);
+}
