@@ -3,6 +3,8 @@
 #include "engine/log.hpp"
 #include "engine/process_flags.hpp"
 
+#include <GL/glew.h>
+
 const char* const SharedVertexSource = R"(
 void main()
 {
@@ -182,6 +184,9 @@ bool BuildShaders(ShaderSet& shaders)
         if (!BuildOne(shaders, entry))
             return false;
     }
+    // Every program is linked: the driver may drop its compiler's working state.
+    if (glReleaseShaderCompiler)
+        glReleaseShaderCompiler();
     GameLog().Write("Complete...\n\n");
     return true;
 }
