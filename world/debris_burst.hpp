@@ -2,9 +2,9 @@
 // Type 33: an invisible spray of sparks around a weapon's impact point. Style 0 fires every
 // second tick, 26 volleys; styles 1 and 2 every tick, 46 volleys, over a wider circle. The
 // sparks are player shots, so they hurt what they touch.
-#include "world/entity.hpp"
+#include "world/effect_entity.hpp"
 
-class DebrisBurst : public ClonableEntity<DebrisBurst> {
+class DebrisBurst : public EffectEntity<DebrisBurst> {
 public:
     DebrisBurst() = default;
 
@@ -13,11 +13,6 @@ public:
     void Think() override;
     void Destroyed() override {}
     void Draw(float, int) override {}
-    bool HitTest(std::vector<Circle>) override { return false; }
-    bool GetTargetPoint(float&, float&) override { return false; }
-    void DescribeProperties(std::vector<EntityProperty>&) override {}
-    bool LoadProperties(DataFile&) override { return true; }
-    bool SaveProperties(DataFile&) override { return true; }
 
     int32_t timer = 0;
     int32_t volleys = 0;

@@ -1,10 +1,10 @@
 #pragma once
 // Type 34: the boss warning, centred on the screen: fades in, holds for 200 ticks, fades
 // out (its health is the alpha, so the list pass removes it once it has faded).
-#include "world/entity.hpp"
+#include "world/effect_entity.hpp"
 #include "world/sheet_spec.hpp"
 
-class PowerBanner : public ClonableEntity<PowerBanner> {
+class PowerBanner : public EffectEntity<PowerBanner> {
 public:
     static constexpr SheetSpec Picture{"GFX/DestructivePower.png", 1, 1, 512, 128, false};
     static constexpr int32_t HoldTicks = 200;
@@ -15,13 +15,7 @@ public:
     void Spawn(float sx, float sy) override;
     void Think() override;
     void UpdateActivation(float, float) override {}
-    void Destroyed() override { health = -1.0f; }
     void Draw(float interpolation, int pass) override;
-    bool HitTest(std::vector<Circle>) override { return false; }
-    bool GetTargetPoint(float&, float&) override { return false; }
-    void DescribeProperties(std::vector<EntityProperty>&) override {}
-    bool LoadProperties(DataFile&) override { return true; }
-    bool SaveProperties(DataFile&) override { return true; }
 
     uint32_t texture = 0;
     int32_t ticks = 0;

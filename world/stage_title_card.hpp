@@ -1,12 +1,12 @@
 #pragma once
 // Type 36: the stage's title, shown over the opening of a stage for 150 ticks: it fades
 // in, holds, is wiped away by the bars and stretches downward as it fades out.
-#include "world/entity.hpp"
+#include "world/effect_entity.hpp"
 #include "world/sheet_spec.hpp"
 
 #include <array>
 
-class StageTitleCard : public ClonableEntity<StageTitleCard> {
+class StageTitleCard : public EffectEntity<StageTitleCard> {
 public:
     static constexpr std::array<SheetSpec, 3> Pictures = {{
         {"GFX/Stage1.tga", 1, 1, 512, 128, false},
@@ -21,13 +21,7 @@ public:
     void Spawn(float sx, float sy) override;
     void Think() override;
     void UpdateActivation(float, float) override {}
-    void Destroyed() override { health = -1.0f; }
     void Draw(float interpolation, int pass) override;
-    bool HitTest(std::vector<Circle>) override { return false; }
-    bool GetTargetPoint(float&, float&) override { return false; }
-    void DescribeProperties(std::vector<EntityProperty>&) override {}
-    bool LoadProperties(DataFile&) override { return true; }
-    bool SaveProperties(DataFile&) override { return true; }
 
     // The card's alpha, and the bars' wipe (the program's "alpha"), at tick n.
     static float CardAlpha(int32_t n);
