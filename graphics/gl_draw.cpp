@@ -51,3 +51,17 @@ void CheckGLError()
     if (GLenum error = glGetError(); error != GL_NO_ERROR)
         std::fprintf(stderr, "OpenGL Error: %s\n", reinterpret_cast<const char*>(gluErrorString(error)));
 }
+
+void DrawTexturedQuad(float left, float top, float right, float bottom)
+{
+    glBegin(GL_QUADS);
+    glTexCoord2f(0.0f, 0.0f);
+    glVertex2f(left, top);
+    glTexCoord2f(1.0f, 0.0f);
+    glVertex2f(right, top);
+    glTexCoord2f(1.0f, 1.0f);
+    glVertex2f(right, bottom);
+    glTexCoord2f(0.0f, 1.0f);
+    glVertex2f(left, bottom);
+    glEnd();
+}

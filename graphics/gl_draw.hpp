@@ -13,5 +13,7 @@ void BindTextureUnit(int unit, uint32_t texture);
 // Parameters of the currently bound 2-D texture.
 void SetTextureFilter(int minFilter, int magFilter);
 void SetTextureWrap(int wrapS, int wrapT);
+// The bound texture, whole, on the rectangle (top row of the picture at the top).
+void DrawTexturedQuad(float left, float top, float right, float bottom);
 // One glGetError; a pending error is printed to standard error.
 void CheckGLError();

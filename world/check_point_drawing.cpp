@@ -14,16 +14,7 @@ void CheckPoint::Draw(float interpolation, int pass)
     BindTexture(GL_TEXTURE_2D, texture);
     SetBlend(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-    glBegin(GL_QUADS);
-    glTexCoord2f(0.0f, 0.0f);
-    glVertex2f(px - 20.0f, py - 20.0f);
-    glTexCoord2f(1.0f, 0.0f);
-    glVertex2f(px + 20.0f, py - 20.0f);
-    glTexCoord2f(1.0f, 1.0f);
-    glVertex2f(px + 20.0f, py + 20.0f);
-    glTexCoord2f(0.0f, 1.0f);
-    glVertex2f(px - 20.0f, py + 20.0f);
-    glEnd();
+    DrawTexturedQuad(px - 20.0f, py - 20.0f, px + 20.0f, py + 20.0f);
     glDisable(GL_BLEND);
     glDisable(GL_TEXTURE_2D);
 }

@@ -18,16 +18,7 @@ void PowerBanner::Draw(float interpolation, int pass)
     BindTexture(GL_TEXTURE_2D, texture);
     SetBlend(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glColor4f(1.0f, 1.0f, 1.0f, health);
-    glBegin(GL_QUADS);
-    glTexCoord2f(0.0f, 0.0f);
-    glVertex2f(px - 128.0f, py - 64.0f);
-    glTexCoord2f(1.0f, 0.0f);
-    glVertex2f(px + 128.0f, py - 64.0f);
-    glTexCoord2f(1.0f, 1.0f);
-    glVertex2f(px + 128.0f, py + 64.0f);
-    glTexCoord2f(0.0f, 1.0f);
-    glVertex2f(px - 128.0f, py + 64.0f);
-    glEnd();
+    DrawTexturedQuad(px - 128.0f, py - 64.0f, px + 128.0f, py + 64.0f);
     engine.shaders.UseProgram(0);
     glDisable(GL_TEXTURE_2D);
     engine.mainFont.SetScale(1.0f, 1.0f);

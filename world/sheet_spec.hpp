@@ -1,6 +1,7 @@
 #pragma once
 // A picture an entity class loads and how it is cut: named once per class, read by its
 // LoadResources and by the content test that checks every generated picture against it.
+#include <cstddef>
 #include <cstdint>
 #include <span>
 
@@ -20,6 +21,15 @@ struct SheetSpec {
 bool LoadSheet(const SheetSpec& picture, SpriteSheet& sheet);
 // The picture alone, for classes that draw it whole; 0 when it does not load.
 uint32_t LoadPicture(const SheetSpec& picture);
+
+// The picture of a "Tile Type" from a class's table; null for a type outside it.
+template <class Table>
+const SheetSpec* PictureOfType(const Table& pictures, int32_t type)
+{
+    if (type < 0 || static_cast<std::size_t>(type) >= pictures.size())
+        return nullptr;
+    return &pictures[static_cast<std::size_t>(type)];
+}
 
 // Every picture the stage furniture loads.
 std::span<const SheetSpec> FurnitureSheets();

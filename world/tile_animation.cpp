@@ -28,9 +28,7 @@ std::span<const PropertyDecl<TileAnimation>> TileAnimation::Properties() { retur
 
 const SheetSpec* TileAnimation::PictureOf(int32_t type)
 {
-    if (type < 0 || type >= static_cast<int32_t>(Pictures.size()))
-        return nullptr;
-    return &Pictures[static_cast<size_t>(type)];
+    return PictureOfType(Pictures, type);
 }
 
 bool TileAnimation::LoadResources()

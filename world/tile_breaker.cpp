@@ -32,9 +32,7 @@ std::span<const PropertyDecl<TileBreaker>> TileBreaker::Properties() { return De
 
 const SheetSpec* TileBreaker::PictureOf(int32_t type)
 {
-    if (type < 0 || type >= static_cast<int32_t>(Pictures.size()))
-        return nullptr;
-    return &Pictures[static_cast<size_t>(type)];
+    return PictureOfType(Pictures, type);
 }
 
 void TileBreaker::ShapeByType()
