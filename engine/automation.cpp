@@ -38,6 +38,26 @@ std::string Trim(const std::string& text)
     return text.substr(first, last - first + 1);
 }
 
+// A whole number in first..last.
+bool ParseInRange(const std::string& text, long first, long last, int& out)
+{
+    long value = 0;
+    if (!ParseCount(text, value) || value < first || value > last)
+        return false;
+    out = static_cast<int>(value);
+    return true;
+}
+
+// STAGE or STAGE@TICK.
+bool ParsePlay(const std::string& text, PlayRequest& play)
+{
+    const auto at = text.find('@');
+    if (!ParseInRange(text.substr(0, at), 1, 3, play.stage))
+        return false;
+    play.tick = 0;
+    return at == std::string::npos || ParseCount(text.substr(at + 1), play.tick);
+}
+
 } // namespace
 
 bool ParseInputScript(std::istream& in, std::vector<ScriptedEvent>& events, std::string& error)
@@ -139,11 +159,32 @@ bool ParseAutomationOptions(int argc, const char* const* argv, AutomationOptions
         } else if (arg == "--trace") {
             if (!value(options.traceFile))
                 return false;
+        } else if (arg == "--play") {
+            if (!value(text))
+                return false;
+            if (!ParsePlay(text, options.play)) {
+                error = "--play needs STAGE[@TICK] with a stage of 1..3, got '" + text + "'";
+                return false;
+            }
+        } else if (arg == "--difficulty" || arg == "--ship" || arg == "--orbpod" || arg == "--gunpod") {
+            if (!value(text))
+                return false;
+            PlayRequest& play = options.play;
+            const bool ship = arg == "--ship";
+            int& setting = arg == "--difficulty" ? play.difficulty : ship ? play.ship : arg == "--orbpod" ? play.orbPod
+                                                                                                          : play.gunPod;
+            const long last = ship ? 3 : 2;
+            if (!ParseInRange(text, 0, last, setting)) {
+                error = arg + " needs a number of 0.." + std::to_string(last) + ", got '" + text + "'";
+                return false;
+            }
         } else {
             error = "unknown option '" + arg + "'";
             return false;
         }
     }
+    if (options.play.stage != 0)
+        options.skipSetup = true;
     if (options.headless) {
         if (options.quitAfter < 0) {
             error = "--headless needs --quit-after";

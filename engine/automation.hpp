@@ -16,6 +16,17 @@ struct ScreenshotRequest {
     std::string file;
 };
 
+// A game started straight away instead of the shell (--play and its settings); -1 leaves a
+// setting as the game starts it.
+struct PlayRequest {
+    int stage = 0; // 0: no --play
+    long tick = 0;
+    int difficulty = -1;
+    int ship = -1;
+    int orbPod = -1;
+    int gunPod = -1;
+};
+
 struct AutomationOptions {
     bool skipSetup = false;
     bool fixedStep = false;
@@ -25,6 +36,7 @@ struct AutomationOptions {
     std::string traceFile;
     std::vector<ScreenshotRequest> screenshots;
     std::vector<ScriptedEvent> script; // sorted by tick, file order kept within a tick
+    PlayRequest play;
 };
 
 // The options of this run, parsed once by main.

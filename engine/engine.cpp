@@ -9,6 +9,7 @@
 #include "engine/process_flags.hpp"
 #include "engine/settings_file.hpp"
 #include "engine/trace_writer.hpp"
+#include "game/game_start.hpp"
 #include "graphics/gl_draw.hpp"
 #include "graphics/precache.hpp"
 #include "graphics/video_cache.hpp"
@@ -145,13 +146,18 @@ bool Engine::StartUp()
     }
 
     // step: first screen (installed directly, then its entry runs)
-    SetState(Banner);
     stageIndex = 1;
     difficulty = 0;
     acceptInput = true;
     stateTicks = 0;
     fromEditor = false;
-    EnterBanner();
+    if (Automation().play.stage != 0) {
+        if (!BeginRequestedGame(*this, Automation().play))
+            return false;
+    } else {
+        SetState(Banner);
+        EnterBanner();
+    }
     if (quitRequested)
         return false;
     // step: initial player-ship parameters

@@ -3,9 +3,12 @@
 // fixed-tick frame loop. Its constructor runs the whole game before it returns.
 #include "audio/music_track.hpp"
 #include "audio/sample_table.hpp"
+#include "editor/editor_state.hpp"
 #include "engine/frame_clock.hpp"
 #include "game/game_state.hpp"
+#include "game/high_score_table.hpp"
 #include "game/menu_pulse.hpp"
+#include "game/play_contact.hpp"
 #include "game/screen_fade.hpp"
 #include "graphics/bitmap_font.hpp"
 #include "graphics/effects.hpp"
@@ -17,6 +20,9 @@
 #include "graphics/texture_cache.hpp"
 #include "graphics/video_cache.hpp"
 #include "input/input_state.hpp"
+#include "player/player.hpp"
+#include "player/ship_settings.hpp"
+#include "player/shot.hpp"
 #include "world/stage_world.hpp"
 
 #include <array>
@@ -139,11 +145,31 @@ public:
     void EnterControls();
     void UpdateControls();
     void RenderControls(float fraction);
-    // Screens that land with play and ship selection; until then they return to the title.
+    // Screens that land with ship selection and the end of a game; until then they return
+    // to the title.
     void EnterShipSelect();
-    void StartGame();
+    void EnterHiScore();
+    void EnterContinue();
+    void EnterGameOver();
+    void EnterEnding();
     void UpdateMissingScreen();
     void RenderMissingScreen(float fraction);
+
+    // --- play: a game, a stage build, the tick and the frame of play ---
+    void StartGame();
+    void NewGame();
+    // Rebuilds the world of the loaded stage for a time index.
+    void BuildStageAt(uint32_t timeIndex);
+    void StartGameOver();
+    void NextStage();
+    void ContinueGame();
+    void UpdatePlay();
+    void RenderPlay(float fraction);
+    // The game-over fade: set by StartGameOver, level 0..1; the world stands still meanwhile.
+    bool gameOverFade = false;
+    float gameOverLevel = 0.0f;
+    // 0..20, one step per tick of play: full gauges flash with it.
+    int32_t flashCycle = 0;
 
 
     // --- graphics: first sprite sheets and loose textures ---
@@ -182,6 +208,13 @@ public:
 
     // --- world: layers, lists, stage data, second sprite sheets ---
     StageWorld world;
+    // The shots of the ship and of the enemies.
+    ShotLists shots;
+    // The ship chosen and the ship in play.
+    ShipSettings ship;
+    Player player;
+    // What the scenery reaches of the ship and its shots; installed into the world by play.
+    PlayContact playContact{*this};
     // Emitters, trails, impact sparks and distortion rings of the stage in play.
     Effects effects;
 
@@ -232,6 +265,12 @@ public:
     void WaterPass(float fraction, const std::vector<WaterRect>& water, float previousScroll, float scroll);
     void PostPass();
     void Present();
+
+    // The top ten.
+    HighScoreTable scores;
+
+    // The stage editor's state, and play started from it.
+    EditorState editor;
 
     // Ticks run by the frame loop since launch (the first tick is 1).
     long ticksSinceLaunch = 0;

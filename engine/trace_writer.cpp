@@ -50,6 +50,10 @@ std::string TraceLine(const Engine& engine)
     line += ",\"continues\":" + std::to_string(engine.continues);
     const StageWorld& world = engine.world;
     line += ",\"cam\":[" + TraceNumber(world.camera.x) + "," + TraceNumber(world.camera.y) + "]";
+    const Player& player = engine.player;
+    line += ",\"player\":{\"x\":" + TraceNumber(player.x) + ",\"y\":" + TraceNumber(player.y) +
+            ",\"health\":" + TraceNumber(player.health) + ",\"launched\":" + (player.launched ? "true" : "false") +
+            "}";
     line += ",\"layers\":[";
     for (size_t i = 0; i < world.entityLayers.size(); ++i) {
         if (i > 0)
@@ -57,6 +61,8 @@ std::string TraceLine(const Engine& engine)
         line += std::to_string(world.entityLayers[i].size());
     }
     line += "],\"pickups\":" + std::to_string(world.pickups.size());
+    line += ",\"playerShots\":" + std::to_string(engine.shots.playerShots.size());
+    line += ",\"enemyShots\":" + std::to_string(engine.shots.enemyShots.size());
     line += ",\"rng\":" + std::to_string(RandomState());
     line += "}";
     return line;

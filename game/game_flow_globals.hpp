@@ -6,3 +6,5 @@
 extern bool demoMode;
 // Title ticks since the last menu movement.
 extern uint32_t idleTicks;
+// Ticks since the game started: a demo's length is counted in these.
+extern uint32_t demoTickCounter;

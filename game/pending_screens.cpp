@@ -1,14 +1,30 @@
-// Entry operations of screens that arrive with ship selection, controls and play. Until
+// Entry operations of screens that arrive with ship selection and the end of a game. Until
 // each lands, its entry installs the missing-screen state, which logs and returns to the
 // title. Delete a definition here when the real one is added.
 #include "engine/engine.hpp"
 
+// Ship selection is not there yet: START GAME goes straight into play.
 void Engine::EnterShipSelect()
 {
-    SetState(ShipSelect);
+    StartGame();
 }
 
-void Engine::StartGame()
+void Engine::EnterHiScore()
 {
-    SetState(Play);
+    SetState(HiScore);
+}
+
+void Engine::EnterContinue()
+{
+    SetState(Continue);
+}
+
+void Engine::EnterGameOver()
+{
+    SetState(GameOver);
+}
+
+void Engine::EnterEnding()
+{
+    SetState(Ending);
 }

@@ -21,7 +21,7 @@ const ScreenOps* ScreenFor(int32_t number)
         {&Engine::UpdateCheats, &Engine::RenderCheats},               // Cheats
         {&Engine::UpdateBanner, &Engine::RenderBanner},               // Banner
         {&Engine::UpdateMissingScreen, &Engine::RenderMissingScreen}, // ShipSelect
-        {&Engine::UpdateMissingScreen, &Engine::RenderMissingScreen}, // Play
+        {&Engine::UpdatePlay, &Engine::RenderPlay},                   // Play
         {&Engine::UpdateMissingScreen, &Engine::RenderMissingScreen}, // Continue
         {&Engine::UpdateMissingScreen, &Engine::RenderMissingScreen}, // GameOver
         {&Engine::UpdateMissingScreen, &Engine::RenderMissingScreen}, // HiScore

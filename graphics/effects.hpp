@@ -176,6 +176,8 @@ void EndTrail(Effects& effects, TrailHandle& handle);
 // One update; true when the trail has ended and its last point has expired.
 bool TickTrail(Trail& trail, float cameraDx, float cameraDy);
 void TickTrails(Effects& effects, float cameraDx, float cameraDy);
+// Nothing moves between ticks any more: every point's previous position = its position.
+void FreezeTrails(Effects& effects);
 // Moves every trail, its emitter and its points by (-dx, -dy) (the stage clock jumped).
 void ShiftTrails(Effects& effects, float dx, float dy);
 

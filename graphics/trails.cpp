@@ -163,3 +163,15 @@ void ShiftTrails(Effects& effects, float dx, float dy)
         }
     }
 }
+
+void FreezeTrails(Effects& effects)
+{
+    for (Trail& trail : effects.trails) {
+        trail.prevEmitterX = trail.emitterX;
+        trail.prevEmitterY = trail.emitterY;
+        for (TrailPoint& point : trail.points) {
+            point.prevX = point.x;
+            point.prevY = point.y;
+        }
+    }
+}

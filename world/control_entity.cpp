@@ -17,6 +17,8 @@ constexpr std::array<uint8_t ControlBlock::*, 9> FileOrder = {
 
 constexpr uint64_t RecordBytes = 13;
 
+} // namespace
+
 ControlBlock LiveControls(const InputState& input)
 {
     const auto state = [](const InputButton& button) { return static_cast<uint8_t>(button.state); };
@@ -32,8 +34,6 @@ ControlBlock LiveControls(const InputState& input)
     block.FIRE3 = state(input.FIRE3);
     return block;
 }
-
-} // namespace
 
 void ControlEntity::Update()
 {

@@ -34,6 +34,10 @@ public:
     std::deque<ControlRecord> pattern;
 };
 
+// The nine bindable buttons as they are now.
+struct InputState;
+ControlBlock LiveControls(const InputState& input);
+
 // The pattern as stored: an i32 count, then per record a u32 tick and the nine controls in
 // the file order DOWN, FIRE, FIRE2, LEFT, RIGHT, UP, FIRE3, SPEEDUP, SPEEDDOWN.
 bool ReadControlPattern(DataFile& file, std::deque<ControlRecord>& pattern);

@@ -4,6 +4,7 @@
 // only the mark health <= 0, acted on by the list at its next pass (DisposeOrUpdate).
 // Concrete classes supply the required operations; the others have the base behaviour
 // described at each. Update paths never draw and never touch the disk.
+#include "world/entity_handle.hpp"
 #include "world/entity_property.hpp"
 #include "world/geometry.hpp"
 
@@ -82,9 +83,15 @@ public:
     int32_t layer = 0;
     uint8_t active = 0;
 
+    // A handle that stops resolving when this entity is destroyed.
+    EntityHandle Handle() { return EntityHandle(life_.Share(this)); }
+
 protected:
     // The layer's camera, or false for a layer outside 1..4.
     bool LayerCamera(float& cameraX, float& cameraY) const;
+
+private:
+    LifeToken life_;
 };
 
 // An entity whose Clone is its own copy constructor.

@@ -18,17 +18,6 @@ CameraPoint InterpolatedLayerCamera(const StageWorld& world, int layer, float t)
     return LayerCameraOf(camera, layer);
 }
 
-// The 640 x 480 view of a layer, translated by its interpolated parallax camera; undone by
-// glPopMatrix.
-CameraPoint PushLayerView(const StageWorld& world, int layer, float t)
-{
-    const CameraPoint camera = InterpolatedLayerCamera(world, layer, t);
-    SetProjection(640.0f, 480.0f);
-    glPushMatrix();
-    glTranslatef(-camera.x, -camera.y, 0.0f);
-    return camera;
-}
-
 const std::vector<int16_t>* PlaneOf(const StageWorld& world, int layer)
 {
     switch (layer) {
@@ -71,6 +60,18 @@ void DrawTilePass(const StageWorld& world, const std::vector<int16_t>& plane, co
 }
 
 } // namespace
+
+// The 640 x 480 view of a layer, translated by its interpolated parallax camera; undone by
+// glPopMatrix.
+CameraPoint PushLayerView(const StageWorld& world, int layer, float t)
+{
+    const CameraPoint camera = InterpolatedLayerCamera(world, layer, t);
+    SetProjection(640.0f, 480.0f);
+    glPushMatrix();
+    glTranslatef(-camera.x, -camera.y, 0.0f);
+    return camera;
+}
+
 
 void DrawProgressFrame(Engine& engine, const char* text)
 {

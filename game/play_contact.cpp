@@ -1,0 +1,30 @@
+#include "game/play_contact.hpp"
+
+#include "engine/engine.hpp"
+
+bool PlayContact::ShipPosition(float& x, float& y) const
+{
+    const Player& player = engine_.player;
+    if (player.health <= 0.0f)
+        return false;
+    x = player.x;
+    y = player.y;
+    return true;
+}
+
+void PlayContact::PushShip(float dvx, float dvy)
+{
+    engine_.player.vx += dvx;
+    engine_.player.vy += dvy;
+}
+
+void PlayContact::ForEachShot(const std::function<void(const std::vector<Circle>& circles, float strength)>& visit) const
+{
+    for (const Shot& shot : engine_.shots.playerShots)
+        if (!shot.dead)
+            visit(shot.circles, shot.strength);
+}
+
+// Debris bursts are made only by the ship's missiles and orb weapons; the spark they scatter
+// is one of those weapons' shot kinds and arrives with them.
+void PlayContact::AddDebrisSpark(float, float, int32_t) {}

@@ -1,0 +1,20 @@
+#pragma once
+// The ship and its shots as the stage's scenery meets them: installed into the world by
+// every stage build.
+#include "world/player_contact.hpp"
+
+class Engine;
+
+class PlayContact : public PlayerContact {
+public:
+    explicit PlayContact(Engine& engine) : engine_(engine) {}
+
+    bool ShipPosition(float& x, float& y) const override;
+    void PushShip(float dvx, float dvy) override;
+    void ForEachShot(const std::function<void(const std::vector<Circle>& circles, float strength)>& visit)
+        const override;
+    void AddDebrisSpark(float x, float y, int32_t style) override;
+
+private:
+    Engine& engine_;
+};

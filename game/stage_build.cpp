@@ -1,0 +1,189 @@
+// Starting a game, building a stage for a time index, and the ways a game moves on from a
+// stage: the game over, the next stage, a continue.
+#include "audio/audio_system.hpp"
+#include "engine/automation.hpp"
+#include "engine/engine.hpp"
+#include "game/game_start.hpp"
+#include "engine/log.hpp"
+#include "engine/process_flags.hpp"
+#include "game/game_flow_globals.hpp"
+#include "graphics/random.hpp"
+#include "world/entity.hpp"
+#include "world/entity_registry.hpp"
+#include "world/generator_queue.hpp"
+#include "world/stage_map.hpp"
+
+#include <array>
+
+namespace {
+
+constexpr int32_t BuildSeed = 1000;
+constexpr int32_t TitleCardType = 36;
+// The looping effects that would go on sounding over a frozen world.
+constexpr std::array<int32_t, 3> LoopingEffects = {5, 20, 27};
+
+float PlayTickLength(int32_t difficulty)
+{
+    switch (difficulty) {
+    case 0: return 0.021f;
+    case 2: return 0.0175f;
+    default: return 0.02f;
+    }
+}
+
+} // namespace
+
+void Engine::StartGame()
+{
+    stageIndex = startStage;
+    screenPictures.Release("GFX/Splash.png");
+    screenPictures.Release("GFX/Skyreaver.tga");
+    if (demoMode) {
+        // Demo playback arrives with the demo files; until then an idle title stays a title.
+        GameLog().Write("Demo playback is not available in this build; back to the title.\n");
+        demoMode = false;
+        EnterTitle();
+        return;
+    }
+    BeginGameAt(*this, 0);
+}
+
+bool BeginGameAt(Engine& engine, uint32_t timeIndex)
+{
+    engine.fromEditor = false;
+    engine.stateTicks = 0;
+    if (!engine.LoadStage()) {
+        engine.quitRequested = true;
+        return false;
+    }
+    engine.SetState(Play);
+    engine.checkpointTime = 0;
+    engine.BuildStageAt(timeIndex);
+    engine.clock.ResetClock();
+    engine.NewGame();
+    return true;
+}
+
+bool BeginRequestedGame(Engine& engine, const PlayRequest& request)
+{
+    if (request.difficulty >= 0)
+        engine.difficulty = request.difficulty;
+    if (request.ship >= 0)
+        engine.ship.ShipType = request.ship;
+    if (request.orbPod >= 0)
+        engine.ship.orbPodType = request.orbPod;
+    if (request.gunPod >= 0)
+        engine.ship.gunPodType = request.gunPod;
+    engine.stageIndex = request.stage;
+    demoMode = false;
+    return BeginGameAt(engine, static_cast<uint32_t>(request.tick));
+}
+
+void Engine::NewGame()
+{
+    static constexpr int32_t ContinuesByDifficulty[3] = {5, 3, 1};
+    continues = ContinuesByDifficulty[difficulty >= 0 && difficulty < 3 ? difficulty : 0];
+    lives = 3;
+    acceptInput = true;
+    gameOverFade = false;
+    gameOverLevel = 0.0f;
+    greyscale = false;
+    menuSelection = 0;
+    paused = false;
+    clock.ResetClock();
+    demoTickCounter = 0;
+}
+
+void Engine::BuildStageAt(uint32_t timeIndex)
+{
+    // The colour buffer is cleared by every frame of play; a build runs in the update, which
+    // never draws.
+    if (!demoMode)
+        StopAllAudio();
+    SeedRandom(BuildSeed);
+    world.player = &playContact;
+    ClearEntities(world);
+    ClearShots(shots);
+    ClearEffects(effects);
+
+    stateTicks = timeIndex;
+    SetStartCamera(world, timeIndex);
+    ::QueueGenerators(world, timeIndex);
+    ::RestoreTiles(world);
+
+    player.LoadResources();
+    player.Spawn(world.camera.x + 320.0f, world.camera.y + 240.0f);
+
+    if (!demoMode) {
+        music.Play();
+        music.SetPositionSeconds(static_cast<int32_t>(timeIndex / 50));
+    }
+    StartFade(FadeBlack, FadeClearBlack, 50);
+    TickLength = PlayTickLength(difficulty);
+    acceptInput = true;
+
+    if (world.stageJustLoaded) {
+        world.stageJustLoaded = 0;
+        std::unique_ptr<Entity> card = CreateEntity(TitleCardType);
+        Entity& placed = *card;
+        placed.Spawn(world.camera.x, world.camera.y);
+        AddEntity(world, std::move(card), 4);
+        if (!placed.LoadResources())
+            quitRequested = true;
+    }
+}
+
+void Engine::StartGameOver()
+{
+    gameOverFade = true;
+    gameOverLevel = 0.0f;
+    world.previousCamera = world.camera;
+    for (EntityList& layer : world.entityLayers)
+        for (size_t i = 0; i < layer.size(); ++i)
+            layer[i]->Update();
+    for (size_t i = 0; i < world.pickups.size(); ++i)
+        world.pickups[i]->Update();
+    FreezeShots(shots.playerShots);
+    FreezeShots(shots.enemyShots);
+    FreezeTrails(effects);
+    for (int32_t index : LoopingEffects)
+        if (SoundSample* effect = samples.Effect(index))
+            effect->Stop();
+}
+
+void Engine::NextStage()
+{
+    ++stageIndex;
+    if (stageIndex >= 4) {
+        EnterEnding();
+        return;
+    }
+    if (!LoadStage()) {
+        quitRequested = true;
+        return;
+    }
+    checkpointTime = 0;
+    stateTicks = 0;
+    BuildStageAt(0);
+    clock.ResetClock();
+    flashCycle = 0;
+    editor.recordingPattern = false;
+}
+
+void Engine::ContinueGame()
+{
+    if (!infiniteContinues)
+        --continues;
+    score = 0;
+    player.stageClear = false;
+    lives = 3;
+    acceptInput = true;
+    stateTicks = checkpointTime;
+    videoCache.Release("Videos/Continue.avi");
+    SetState(Play);
+    gameOverFade = false;
+    gameOverLevel = 0.0f;
+    greyscale = false;
+    BuildStageAt(checkpointTime);
+    clock.ResetClock();
+}

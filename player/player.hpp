@@ -1,0 +1,79 @@
+#pragma once
+// The player's ship: a control entity the play loop feeds with the live buttons each tick
+// (a recorded pattern in demos). It flies in, steers with inertia inside the screen, dies on
+// solid tiles and hostile contact, and counts its death out to a rebuild at the checkpoint
+// or the game over. Held by value as Engine::player, outside every layer list.
+#include "world/control_entity.hpp"
+
+#include <memory>
+#include <vector>
+
+struct TailSegment {
+    float x = 0.0f;
+    float y = 0.0f;
+    float prevX = 0.0f;
+    float prevY = 0.0f;
+    float phase = 0.0f;
+};
+
+class Player : public ClonableEntity<Player, ControlEntity> {
+public:
+    Player();
+    Player(const Player& other);
+    Player& operator=(const Player&) = delete;
+
+    bool LoadResources() override;
+    void Spawn(float sx, float sy) override;
+    void Think() override;
+    void Destroyed() override;
+    void Draw(float interpolation, int pass) override;
+    bool HitTest(std::vector<Circle> others) override;
+    void DescribeProperties(std::vector<EntityProperty>& list) override;
+    bool LoadProperties(DataFile& file) override;
+    bool SaveProperties(DataFile& file) override;
+
+    void SetSpeedLevel(bool up);
+    // Kinds 0..6 an orb weapon, 7 a gun pod, 8 missiles; others do nothing.
+    void CollectPowerUp(int32_t kind);
+    // The stage-clear fly-out.
+    void StartStageClear();
+    // Whether the orb is out and can be hit or hit things.
+    bool OrbOut() const;
+
+    int32_t SpeedLevel = 3;
+    float speed = 0.0f;
+    float friction = 0.75f;
+    int32_t fireReload = 0;
+    bool launched = false;
+    int32_t LaunchCountdown = 150;
+    int32_t ForceCharge = 0;
+    int32_t DyingCounter = 0;
+    // Set by the first Destroyed of a life: damage lowers health before Destroyed runs, so
+    // health alone cannot tell a second call from the first.
+    bool destroyed = false;
+    // The orb pod, when carried (null until one is collected), its weapon kind (0..6) and
+    // its charge (0..100).
+    std::unique_ptr<Entity> orb;
+    int32_t orbWeapon = 0;
+    int32_t orbCharge = 0;
+    std::vector<TailSegment> tail;
+    // Power-ups kept for the next life.
+    bool missileEnabled = false;
+    bool missileKept = false;
+    bool orbWeaponKept = false;
+    int32_t keptOrbWeapon = 0;
+    int32_t podCount = 0;
+    int32_t keptPodCount = 0;
+    float glowPulse = 0.0f;
+    bool glowFalling = false;
+    bool stageClear = false;
+    int32_t stageClearCounter = 0;
+
+private:
+    void StepGlowPulse();
+    void CountDeath();
+    void FlyOut();
+    void FlyIn();
+    bool TouchesSolidTile() const;
+    void Steer();
+};

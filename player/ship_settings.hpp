@@ -1,0 +1,25 @@
+#pragma once
+// The ship the player flies and how it is dressed: chosen on the ship selection screen (or
+// by --play), recorded in demos. Held by value as Engine::ship.
+#include <array>
+#include <cstdint>
+
+struct ShipColour {
+    float red = 1.0f;
+    float green = 1.0f;
+    float blue = 1.0f;
+    float saturation = 1.0f;
+};
+
+struct ShipSettings {
+    int32_t ShipType = 0; // 0 Mk I, 1 Mk II, 2 Mk III, 3 Butterfly
+    int32_t orbPodType = 0; // 0..2
+    int32_t gunPodType = 0; // 0..2
+    // Primary, secondary, cockpit.
+    std::array<ShipColour, 3> colours{};
+};
+
+// Speed levels of a ship type (4, 5, 3, 6); types outside 0..3 read as type 0.
+int32_t MaxSpeedLevel(int32_t shipType);
+// The acceleration per tick of a ship type at a speed level.
+float ShipSpeed(int32_t shipType, int32_t level);
