@@ -37,5 +37,6 @@ void MusicTrack::Free()
 
 void MusicTrack::SetPositionSeconds(int32_t seconds)
 {
+    requestedSeconds = seconds;
     audio_device::SeekStream(handle, seconds);
 }

@@ -20,4 +20,6 @@ public:
 
     // Moves a playing track to the given time; used to resume stage music at a checkpoint.
     void SetPositionSeconds(int32_t seconds);
+    // The last position asked for, kept even when no track or device is there to take it.
+    int32_t requestedSeconds = 0;
 };

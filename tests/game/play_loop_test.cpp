@@ -1,0 +1,312 @@
+#include "play_test_support.hpp"
+
+#include "engine/process_flags.hpp"
+#include "game/game_flow_globals.hpp"
+#include "graphics/random.hpp"
+
+#include <gtest/gtest.h>
+
+using namespace play_testing;
+
+namespace {
+
+struct DemoModeGuard {
+    explicit DemoModeGuard(bool on) { demoMode = on; }
+    ~DemoModeGuard() { demoMode = false; }
+};
+
+// The random draws and generator state of a build at the time index, 30 ticks on.
+std::vector<int32_t> DrawsAfterBuild(PlayStage& stage, uint32_t timeIndex)
+{
+    stage.Start(timeIndex);
+    EXPECT_EQ(RandomState(), 1000) << "every build reseeds with 1000";
+    stage.Tick(30);
+    std::vector<int32_t> draws;
+    for (const auto& entity : stage.Layer(3))
+        if (const auto* target = dynamic_cast<const Target*>(entity.get()))
+            draws.insert(draws.end(), target->draws.begin(), target->draws.end());
+    draws.push_back(RandomState());
+    return draws;
+}
+
+} // namespace
+
+TEST(PlayLoop, ARebuildAtATimeIndexReplaysTheSameRandomSequence)
+{
+    PlayStage stage;
+    stage.AddGenerator(3, 505, 900.0f, 200.0f, std::make_shared<Target>());
+    stage.AddGenerator(3, 510, 950.0f, 300.0f, std::make_shared<Target>());
+    const std::vector<int32_t> first = DrawsAfterBuild(stage, 500);
+    SeedRandom(77); // whatever ran in between
+    const std::vector<int32_t> second = DrawsAfterBuild(stage, 500);
+    ASSERT_GT(first.size(), 40u) << "both entities were released and drew numbers";
+    EXPECT_EQ(first, second);
+}
+
+TEST(PlayLoop, TheTimeIndexDrivesTheCameraAndTheGenerators)
+{
+    PlayStage stage;
+    stage.AddGenerator(3, 20, 700.0f, 200.0f, std::make_shared<Target>());
+    stage.Start(10);
+    EXPECT_FLOAT_EQ(stage.engine.world.camera.x, 10.0f);
+    stage.Tick(9);
+    EXPECT_TRUE(stage.Layer(3).empty());
+    stage.Tick();
+    EXPECT_EQ(stage.engine.stateTicks, 20u);
+    EXPECT_FLOAT_EQ(stage.engine.world.camera.x, 20.0f);
+    EXPECT_FLOAT_EQ(stage.engine.world.previousCamera.x, 19.0f);
+    ASSERT_EQ(stage.Layer(3).size(), 1u) << "released on the tick the clock reaches its time";
+}
+
+TEST(PlayLoop, PauseFreezesTheWorldAndResumeContinuesOnTheSameTick)
+{
+    PlayStage stage;
+    Engine& engine = stage.engine;
+    stage.Start();
+    stage.Tick(60);
+    Target& target = stage.Place(3, std::make_unique<Target>(), 300.0f, 200.0f);
+    stage.Press(engine.input.PAUSE);
+    stage.Tick();
+    ASSERT_TRUE(engine.paused);
+    const uint32_t frozenAt = engine.stateTicks;
+    const size_t draws = target.draws.size();
+    const float shipX = engine.player.x;
+    stage.Release(engine.input.PAUSE);
+    stage.Tick(40);
+    EXPECT_EQ(engine.stateTicks, frozenAt);
+    EXPECT_EQ(target.draws.size(), draws);
+    EXPECT_FLOAT_EQ(engine.player.x, shipX);
+
+    // DOWN selects QUIT, UP goes back (no wrap-around), Select on RESUME resumes.
+    stage.Press(engine.input.DOWN);
+    stage.Tick();
+    EXPECT_EQ(engine.menuSelection, 1);
+    stage.Release(engine.input.DOWN);
+    stage.Press(engine.input.MenuDown);
+    stage.Tick();
+    EXPECT_EQ(engine.menuSelection, 1);
+    stage.Release(engine.input.MenuDown);
+    stage.Press(engine.input.UP);
+    stage.Tick();
+    EXPECT_EQ(engine.menuSelection, 0);
+    stage.Release(engine.input.UP);
+    stage.Tick();
+    stage.Press(engine.input.Select);
+    stage.Tick();
+    EXPECT_FALSE(engine.paused);
+    EXPECT_EQ(engine.stateTicks, frozenAt) << "the tick of the resume is still a pause tick";
+    stage.Release(engine.input.Select);
+    stage.Tick();
+    EXPECT_EQ(engine.stateTicks, frozenAt + 1);
+}
+
+TEST(PlayLoop, QuitInThePauseMenuFadesToWhiteAndReturnsToTheTitle)
+{
+    PlayStage stage;
+    Engine& engine = stage.engine;
+    stage.Start();
+    stage.Tick(60);
+    stage.Press(engine.input.Escape);
+    stage.Tick();
+    ASSERT_TRUE(engine.paused);
+    stage.Release(engine.input.Escape);
+    stage.Press(engine.input.MenuDown);
+    stage.Tick();
+    stage.Release(engine.input.MenuDown);
+    stage.Press(engine.input.FIRE);
+    stage.Tick();
+    EXPECT_FALSE(engine.acceptInput);
+    ASSERT_FALSE(engine.fades.empty());
+    EXPECT_EQ(engine.fades.back().toColour, FadeWhite);
+    EXPECT_EQ(engine.fades.back().duration, 25);
+    EXPECT_EQ(engine.fades.back().onDone, &Engine::EnterTitle);
+}
+
+TEST(PlayLoop, TheStageMusicOfARestartAtTimeIndex1000StartsTwentySecondsIn)
+{
+    PlayStage stage;
+    stage.Start(1000);
+    EXPECT_EQ(stage.engine.music.requestedSeconds, 20);
+    stage.Start(1049);
+    EXPECT_EQ(stage.engine.music.requestedSeconds, 20) << "whole seconds, rounded down";
+    stage.Start(0);
+    EXPECT_EQ(stage.engine.music.requestedSeconds, 0);
+}
+
+TEST(PlayLoop, TheShipActsOnTheButtonsOfThePreviousTick)
+{
+    PlayStage stage;
+    Engine& engine = stage.engine;
+    stage.Start();
+    stage.UntilLaunched();
+    ASSERT_TRUE(engine.player.launched);
+    stage.Press(engine.input.DOWN);
+    stage.Tick();
+    EXPECT_FLOAT_EQ(engine.player.vy, 0.0f) << "the press is copied after the ship's update";
+    EXPECT_EQ(engine.player.control.controls.DOWN, static_cast<uint8_t>(ButtonState::JustPressed));
+    stage.Tick();
+    EXPECT_EQ(engine.player.control.controls.DOWN, static_cast<uint8_t>(ButtonState::Held));
+    EXPECT_FLOAT_EQ(engine.player.vy, 0.0f) << "steering reads held buttons only";
+    stage.Tick();
+    EXPECT_GT(engine.player.vy, 0.0f);
+}
+
+TEST(PlayLoop, TheDifficultySetsTheTickLengthAndTheContinues)
+{
+    PlayStage stage;
+    const float lengths[] = {0.021f, 0.02f, 0.0175f};
+    const int32_t continues[] = {5, 3, 1};
+    for (int32_t difficulty = 0; difficulty < 3; ++difficulty) {
+        stage.engine.difficulty = difficulty;
+        stage.Start();
+        EXPECT_FLOAT_EQ(TickLength, lengths[difficulty]);
+        EXPECT_EQ(stage.engine.continues, continues[difficulty]);
+        EXPECT_EQ(stage.engine.lives, 3);
+    }
+    TickLength = DefaultTickLength;
+}
+
+TEST(PlayLoop, ADeathCostsALifeAfterFiftyTicksAndRebuildsAtTheCheckpoint)
+{
+    PlayStage stage;
+    Engine& engine = stage.engine;
+    stage.Start();
+    stage.UntilLaunched();
+    stage.Tick(300);
+    engine.checkpointTime = 200;
+    engine.checkpointHeight = 150.0f;
+    engine.score = 1234;
+    engine.player.Destroyed();
+    const uint32_t diedAt = engine.stateTicks;
+    stage.Tick(49);
+    EXPECT_EQ(engine.lives, 3);
+    stage.Tick();
+    EXPECT_EQ(engine.lives, 2);
+    EXPECT_EQ(engine.fades.back().duration, 101);
+    stage.Tick(100);
+    EXPECT_EQ(engine.stateTicks, diedAt + 150) << "the world runs on while the ship is down";
+    stage.Tick();
+    EXPECT_EQ(engine.stateTicks, 200u) << "rebuilt at the checkpoint";
+    EXPECT_EQ(engine.score, 1234);
+    EXPECT_GT(engine.player.health, 0.0f);
+    EXPECT_FLOAT_EQ(engine.player.y, 150.0f) << "at the checkpoint's height";
+    EXPECT_FLOAT_EQ(engine.player.x, engine.world.camera.x - 128.0f);
+    EXPECT_FALSE(engine.player.launched);
+}
+
+TEST(PlayLoop, ACollisionWithAnEnemyOfHealthFiveCostsItOneAndKillsTheShip)
+{
+    PlayStage stage;
+    Engine& engine = stage.engine;
+    stage.Start();
+    stage.UntilLaunched();
+    Player& ship = engine.player;
+    Target& enemy = stage.Place(3, std::make_unique<Target>(5.0f), ship.x + 2.0f, ship.y);
+    stage.Tick();
+    ASSERT_EQ(enemy.damage.size(), 1u);
+    EXPECT_FLOAT_EQ(enemy.damage[0], 1.0f);
+    EXPECT_FLOAT_EQ(enemy.health, 4.0f);
+    EXPECT_LE(ship.health, 0.0f);
+    stage.Tick(5);
+    EXPECT_EQ(enemy.damage.size(), 1u) << "a dying ship is not hit again";
+}
+
+TEST(PlayLoop, LosingTheLastLifeFreezesTheWorldThenOffersTheContinue)
+{
+    PlayStage stage;
+    Engine& engine = stage.engine;
+    stage.Start();
+    stage.UntilLaunched();
+    engine.lives = 1;
+    Target& enemy = stage.Place(3, std::make_unique<Target>(), engine.player.x + 200.0f, engine.player.y);
+    engine.player.Destroyed();
+    stage.Tick(50);
+    ASSERT_TRUE(engine.gameOverFade);
+    EXPECT_EQ(engine.lives, 0);
+    const uint32_t frozenAt = engine.stateTicks;
+    const size_t draws = enemy.draws.size();
+    // 0.01 a tick in single precision: a hundred steps stop just short of 1.
+    stage.Tick(100);
+    EXPECT_EQ(engine.stateTicks, frozenAt);
+    EXPECT_EQ(enemy.draws.size(), draws);
+    EXPECT_TRUE(engine.acceptInput);
+    stage.Tick();
+    EXPECT_FLOAT_EQ(engine.gameOverLevel, 1.0f);
+    EXPECT_FALSE(engine.acceptInput);
+    ASSERT_FALSE(engine.fades.empty());
+    EXPECT_EQ(engine.fades.back().onDone, &Engine::EnterContinue);
+    EXPECT_EQ(engine.fades.back().duration, 75);
+}
+
+TEST(PlayLoop, TheEndOfTheGameOverFadeChoosesTheNextScreen)
+{
+    struct Case {
+        int32_t score;
+        int32_t continues;
+        bool demo;
+        GameState screen; // reached at once, or -1 for a fade
+        ScreenFade::Operation fade;
+    };
+    const Case cases[] = {
+        {10001, 0, false, HiScore, nullptr},
+        {10000, 2, false, Play, &Engine::EnterContinue},
+        {10000, 0, false, Play, &Engine::EnterGameOver},
+        {0, 3, true, HiScore, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.score);
+        DemoModeGuard demo(c.demo);
+        PlayStage stage;
+        Engine& engine = stage.engine;
+        stage.Start();
+        engine.score = c.score;
+        engine.continues = c.continues;
+        engine.fades.clear();
+        engine.StartGameOver();
+        stage.Tick(101);
+        EXPECT_EQ(engine.state, c.screen);
+        if (c.fade) {
+            ASSERT_FALSE(engine.fades.empty());
+            EXPECT_EQ(engine.fades.back().onDone, c.fade);
+        }
+    }
+}
+
+TEST(PlayLoop, ADemoRunsFifteenHundredTicksAndFireAbortsIt)
+{
+    {
+        DemoModeGuard demo(true);
+        PlayStage stage;
+        stage.Start();
+        stage.Tick(1499);
+        EXPECT_FALSE(stage.engine.gameOverFade);
+        stage.Tick();
+        EXPECT_TRUE(stage.engine.gameOverFade);
+    }
+    {
+        DemoModeGuard demo(true);
+        PlayStage stage;
+        Engine& engine = stage.engine;
+        stage.Start();
+        stage.Tick(200);
+        stage.Press(engine.input.FIRE);
+        const uint32_t at = engine.stateTicks;
+        stage.Tick();
+        EXPECT_EQ(engine.stateTicks, at) << "the abort ends the tick";
+        EXPECT_FALSE(engine.acceptInput);
+        ASSERT_EQ(engine.fades.size(), 1u) << "the fade list is emptied first";
+        EXPECT_EQ(engine.fades[0].onDone, &Engine::EnterTitle);
+        EXPECT_EQ(engine.fades[0].toColour, FadeWhite);
+    }
+}
+
+TEST(PlayLoop, TheTitleCardShowsOnlyOnTheFirstBuildAfterALoad)
+{
+    PlayStage stage;
+    stage.engine.world.stageJustLoaded = 1;
+    stage.Start();
+    EXPECT_EQ(stage.Layer(4).size(), 1u);
+    EXPECT_EQ(stage.engine.world.stageJustLoaded, 0);
+    stage.Start(100);
+    EXPECT_TRUE(stage.Layer(4).empty());
+}
