@@ -34,13 +34,42 @@ TEST(Automation, RejectsBadOptionsWithOneLine)
     for (std::vector<const char*> args : std::vector<std::vector<const char*>>{
              {"--bogus"}, {"--quit-after"}, {"--quit-after", "-3"}, {"--quit-after", "12x"},
              {"--screenshot", "12"}, {"--screenshot", "x:a.png"}, {"--screenshot", "3:"},
-             {"--headless"}, {"--input", "/nonexistent/script"}}) {
+             {"--headless"}, {"--input", "/nonexistent/script"}, {"--play", "0"}, {"--play", "4"},
+             {"--play", "1@"}, {"--play", "1@-5"}, {"--play", "@100"}, {"--play", "2@1x"}, {"--ship", "4"},
+             {"--difficulty", "3"}, {"--orbpod", "-1"}, {"--gunpod", "x"}, {"--play"}}) {
         AutomationOptions options;
         std::string error;
         EXPECT_FALSE(Parse(args, options, error)) << args[0];
         EXPECT_FALSE(error.empty());
         EXPECT_EQ(error.find('\n'), std::string::npos);
     }
+}
+
+TEST(Automation, PlayTakesAStageATimeIndexAndTheSettingsOfANewGame)
+{
+    AutomationOptions options;
+    std::string error;
+    ASSERT_TRUE(Parse({"--play", "3@4200", "--difficulty", "2", "--ship", "3", "--orbpod", "1", "--gunpod", "0"},
+                      options, error))
+        << error;
+    EXPECT_EQ(options.play.stage, 3);
+    EXPECT_EQ(options.play.tick, 4200);
+    EXPECT_EQ(options.play.difficulty, 2);
+    EXPECT_EQ(options.play.ship, 3);
+    EXPECT_EQ(options.play.orbPod, 1);
+    EXPECT_EQ(options.play.gunPod, 0);
+    EXPECT_TRUE(options.skipSetup) << "play skips the shell, the setup window included";
+
+    AutomationOptions plain;
+    ASSERT_TRUE(Parse({"--play", "2"}, plain, error));
+    EXPECT_EQ(plain.play.stage, 2);
+    EXPECT_EQ(plain.play.tick, 0);
+    EXPECT_EQ(plain.play.ship, -1) << "settings not given stay as the game starts them";
+
+    AutomationOptions none;
+    ASSERT_TRUE(Parse({"--fixed-step"}, none, error));
+    EXPECT_EQ(none.play.stage, 0);
+    EXPECT_FALSE(none.skipSetup);
 }
 
 TEST(Automation, HeadlessImpliesFixedStep)

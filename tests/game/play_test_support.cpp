@@ -1,10 +1,13 @@
 #include "play_test_support.hpp"
 
+#include "engine/automation.hpp"
+
 
 namespace play_testing {
 
-PlayStage::PlayStage()
+PlayStage::PlayStage() : wasHeadless_(Automation().headless)
 {
+    Automation().headless = true;
     StageWorld& world = engine.world;
     world.mapWidth = 400;
     world.mapHeight = 20;
@@ -12,6 +15,11 @@ PlayStage::PlayStage()
     world.farPlane = world.middlePlane = world.playPlane = world.frontPlane = empty;
     world.collisionPlane = world.pristineCollision = empty;
     world.scrollManipulators = {ScrollManipulator{0, 0.0f, 0.0f, 0.0f, 0.0f, 1.0f, 0.0f, 0}};
+}
+
+PlayStage::~PlayStage()
+{
+    Automation().headless = wasHeadless_;
 }
 
 void PlayStage::AddGenerator(int layer, uint32_t timeIndex, float x, float y, std::shared_ptr<Entity> entity)

@@ -66,7 +66,9 @@ private:
 // A detached engine holding the test stage, in play on Rookie.
 class PlayStage {
 public:
+    // Headless for its lifetime: pictures are looked for, never decoded or uploaded.
     PlayStage();
+    ~PlayStage();
     // A generator of `layer` releasing one clone of the template at the time index.
     void AddGenerator(int layer, uint32_t timeIndex, float x, float y, std::shared_ptr<Entity> entity);
     // Builds at the time index and starts a new game, as the title does.
@@ -88,6 +90,9 @@ public:
     }
 
     Engine engine{Engine::Detached{}};
+
+private:
+    bool wasHeadless_;
 };
 
 } // namespace play_testing
