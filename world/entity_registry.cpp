@@ -10,6 +10,7 @@
 #include "world/tile_animation.hpp"
 #include "world/tile_breaker.hpp"
 #include "world/time_manipulator.hpp"
+#include "world/video_entity.hpp"
 #include "world/water_fall.hpp"
 
 #include <array>
@@ -30,6 +31,7 @@ constexpr std::array<std::string_view, EditorEntityTypeCount> EditorNames = {
 std::unique_ptr<Entity> CreateEntity(int32_t type)
 {
     switch (type) {
+    case 0: return std::make_unique<VideoEntity>();
     case 2: return std::make_unique<TimeManipulator>();
     case 8: return std::make_unique<TileBreaker>();
     case 9: return std::make_unique<TileAnimation>();

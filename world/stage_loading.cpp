@@ -74,6 +74,7 @@ void CleanupStage(Engine& engine)
     ClearEffects(engine.effects);
     ReleaseStageSheets(engine);
     engine.textureCache.Clear();
+    engine.videoCache.Clear();
     engine.music.Free();
     engine.secondMusic.Free();
 }
