@@ -1,6 +1,7 @@
 #include "game/play_tick.hpp"
 
 #include "audio/audio_system.hpp"
+#include "engine/automation.hpp"
 #include "engine/engine.hpp"
 #include "game/collision_pass.hpp"
 #include "game/game_flow_globals.hpp"
@@ -133,7 +134,10 @@ void AdvanceWorld(Engine& engine)
 
     TickImpactSparks(effects);
     AdvanceShockWaves(effects);
-    engine.videoCache.AdvanceAll();
+    // Without a window nobody sees the panels' frames, and decoding one per tick would cost the
+    // headless simulation most of its speed; nothing in the world depends on them.
+    if (!Automation().headless)
+        engine.videoCache.AdvanceAll();
 
     if (++engine.flashCycle > FlashCycleLength)
         engine.flashCycle = 0;

@@ -168,6 +168,17 @@ TEST(ShellFlow, LeftAndRightOnStartGameCycleTheDifficultyAndRestartTheCountdown)
     EXPECT_EQ(At(trace, 1106).stateTicks, 0);
 }
 
+TEST(ShellFlow, StartGameFadesIntoPlayOnStageOneAtTimeIndexZero)
+{
+    const std::string script = ToTitle() + Press(TitleTick + 20, "RETURN");
+    const auto trace = RunShell("start", script, TitleTick + 120);
+    const long playAt = FirstTickIn(trace, Play);
+    EXPECT_EQ(playAt, TitleTick + 20 + 26) << "a 25-tick fade to black, then the stage";
+    EXPECT_EQ(At(trace, playAt).stateTicks, 0);
+    EXPECT_EQ(At(trace, playAt + 50).stateTicks, 50);
+    EXPECT_FALSE(At(trace, playAt + 50).demoMode);
+}
+
 TEST(ShellFlow, FiveHundredIdleTicksStartADemoAndInputIsRefusedMeanwhile)
 {
     // Select right after the demo trigger would otherwise lead to ship selection.
