@@ -77,7 +77,10 @@ void Engine::RenderPlay(float fraction)
 {
     const float f = gameOverFade ? 1.0f : fraction;
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    // With render targets the composition covers the whole window: clearing it as well would
+    // cost a full-screen fill for nothing the player sees.
+    if (LowSpecMode)
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glDisable(GL_DEPTH_TEST);
     SetProjection(640.0f, 480.0f);
     SwapTarget(false);

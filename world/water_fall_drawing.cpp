@@ -45,7 +45,8 @@ void WaterFall::Draw(float interpolation, int pass)
     engine.shaders.SetSampler("texUnit0", 0, picture);
     glEnable(GL_TEXTURE_2D);
     BindTexture(GL_TEXTURE_2D, picture);
-    SetBlend(GL_ONE, GL_ONE);
+    // The streaks are stored with straight alpha: their brightness is the alpha.
+    SetBlend(GL_SRC_ALPHA, GL_ONE);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     Quad(left, top, right, bottom, scroll, scroll + repeats);
     engine.shaders.UseProgram(0);
