@@ -15,7 +15,10 @@
 
 void GraphicsGL::SetUpTestSuite()
 {
-    // Opened once for every suite of this fixture family and kept until the process ends.
+    // Opened once for every suite of this fixture family and kept until the process ends,
+    // unless another test shut SDL down meanwhile (taking the context with it).
+    if (open_ && SDL_GetVideoSurface() == nullptr)
+        open_ = false;
     if (open_ || !std::getenv("DISPLAY"))
         return;
     if (SDL_Init(SDL_INIT_VIDEO) < 0)
