@@ -45,7 +45,7 @@ void LayerAgainstShip(Engine& engine, bool shipCanBeHit)
             entity.TakeDamage(player.health);
             player.TakeDamage(health);
         }
-        if (player.OrbOut() && entity.HitTest(player.orb->circles))
+        if (player.OrbOut() && entity.HitTest(player.orb.circles))
             entity.TakeDamage(OrbAndTailDamage);
         if (engine.ship.ShipType == 2)
             for (const TailSegment& segment : player.tail)
@@ -63,7 +63,7 @@ void EnemyShotsAgainstShip(Engine& engine, bool shipCanBeHit)
             if (shot.hit)
                 shot.hit(shot, ShipHitAmount);
         }
-        if (player.OrbOut() && player.orb->HitTest(shot.circles) && shot.hit) {
+        if (player.OrbOut() && player.orb.HitTest(shot.circles) && shot.hit) {
             shot.hit(shot, 1.0f);
             if (shot.dead)
                 PlayEffect(engine, OrbBlockSound);

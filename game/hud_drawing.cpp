@@ -76,7 +76,7 @@ void DrawGauges(Engine& engine, float a)
     DrawGaugeBar(240.0f, 444.0f, 452.0f, player.ForceCharge, 160.0f, GaugeFlash(player.ForceCharge, engine.flashCycle),
                  a);
     if (player.OrbOut()) {
-        const int32_t charge = player.orbCharge;
+        const int32_t charge = player.orb.charge;
         DrawGaugeBar(256.0f, 464.0f, 472.0f, charge, 128.0f, GaugeFlash(charge, engine.flashCycle), a);
     }
 }
@@ -90,7 +90,7 @@ void DrawLabels(Engine& engine, float a)
     font.DrawText("FORCE", 320.0f, 441.0f);
     const Player& player = engine.player;
     if (player.OrbOut()) {
-        const int32_t kind = std::clamp(player.orbWeapon, 0, 6);
+        const int32_t kind = std::clamp(player.orb.weaponKind, 0, 6);
         font.DrawText(OrbWeaponNames[kind], 320.0f, 461.0f);
     }
 }

@@ -1,6 +1,7 @@
 #include "game/play_contact.hpp"
 
 #include "engine/engine.hpp"
+#include "player/shot_kinds.hpp"
 
 bool PlayContact::ShipPosition(float& x, float& y) const
 {
@@ -25,6 +26,7 @@ void PlayContact::ForEachShot(const std::function<void(const std::vector<Circle>
             visit(shot.circles, shot.strength);
 }
 
-// Debris bursts are made only by the ship's missiles and orb weapons; the spark they scatter
-// is one of those weapons' shot kinds and arrives with them.
-void PlayContact::AddDebrisSpark(float, float, int32_t) {}
+void PlayContact::AddDebrisSpark(float x, float y, int32_t style)
+{
+    FireShot(engine_.shots.playerShots, shots::DebrisSpark, x, y, 0.0f, 0.0f, static_cast<float>(style));
+}

@@ -5,8 +5,10 @@
 #include "game/game_flow_globals.hpp"
 #include "game/shell_media.hpp"
 #include "graphics/random.hpp"
+#include "player/shot_kinds.hpp"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -14,23 +16,44 @@ constexpr int32_t DeathCountToLoseLife = 50;
 constexpr int32_t DeathCountToRebuild = 150;
 constexpr int32_t FlyOutTicksToFade = 150;
 constexpr int32_t DeathSound = 1;
-constexpr int32_t SpawnSound = 19;
+constexpr int32_t CannonSound = 4;
+constexpr int32_t ChargeSound = 5;
+constexpr int32_t MagmaSound = 11;
+constexpr int32_t MissileSound = 15;
 constexpr int32_t SpeedChangeSound = 17;
+constexpr int32_t SpawnSound = 19;
 constexpr int32_t PowerUpSound = 24;
+constexpr int32_t ChargeGain[4] = {2, 1, 2, 2};
+
+uint8_t State(ButtonState state)
+{
+    return static_cast<uint8_t>(state);
+}
 
 bool IsHeld(uint8_t state)
 {
-    return state == static_cast<uint8_t>(ButtonState::Held);
+    return state == State(ButtonState::Held);
 }
 
 bool IsIdle(uint8_t state)
 {
-    return state == static_cast<uint8_t>(ButtonState::Idle);
+    return state == State(ButtonState::Idle);
 }
 
 bool IsJustPressed(uint8_t state)
 {
-    return state == static_cast<uint8_t>(ButtonState::JustPressed);
+    return state == State(ButtonState::JustPressed);
+}
+
+int32_t ShipTypeOf(const Engine& engine)
+{
+    return std::clamp(engine.ship.ShipType, 0, 3);
+}
+
+void StopChargeSound(Engine& engine)
+{
+    if (SoundSample* charge = engine.samples.Effect(ChargeSound))
+        charge->Stop();
 }
 
 } // namespace
@@ -40,21 +63,32 @@ Player::Player()
     circles.push_back(Circle{7.0f, 0.0f, 0.0f, -4.0f, 0.0f});
 }
 
-Player::Player(const Player& other)
-    : ClonableEntity<Player, ControlEntity>(other), SpeedLevel(other.SpeedLevel), speed(other.speed),
-      friction(other.friction), fireReload(other.fireReload), launched(other.launched),
-      LaunchCountdown(other.LaunchCountdown), ForceCharge(other.ForceCharge), DyingCounter(other.DyingCounter),
-      destroyed(other.destroyed),
-      orb(other.orb ? other.orb->Clone() : nullptr), orbWeapon(other.orbWeapon), orbCharge(other.orbCharge),
-      tail(other.tail), missileEnabled(other.missileEnabled),
-      missileKept(other.missileKept), orbWeaponKept(other.orbWeaponKept), keptOrbWeapon(other.keptOrbWeapon),
-      podCount(other.podCount), keptPodCount(other.keptPodCount), glowPulse(other.glowPulse),
-      glowFalling(other.glowFalling), stageClear(other.stageClear), stageClearCounter(other.stageClearCounter)
-{
-}
+const std::array<std::array<SheetSpec, 3>, 4> Player::ShipLayers = {{
+    {{{"GFX/PlrShip1Color1.tga", 4, 4, 512, 512, false},
+      {"GFX/PlrShip1Color2.tga", 4, 4, 512, 512, false},
+      {"GFX/PlrShip1Color3.tga", 4, 4, 512, 512, false}}},
+    {{{"GFX/PlrShip2Color1.tga", 4, 4, 512, 512, false},
+      {"GFX/PlrShip2Color2.tga", 4, 4, 512, 512, false},
+      {"GFX/PlrShip2Color3.tga", 4, 4, 512, 512, false}}},
+    {{{"GFX/PlrShip4Color1.tga", 4, 4, 512, 512, false},
+      {"GFX/PlrShip4Color2.tga", 4, 4, 512, 512, false},
+      {"GFX/PlrShip4Color3.tga", 4, 4, 512, 512, false}}},
+    {{{"GFX/PlrShip5Color1.tga", 4, 4, 512, 512, false},
+      {"GFX/PlrShip5Color2.tga", 4, 4, 512, 512, false},
+      {"GFX/PlrShip5Color3.tga", 4, 4, 512, 512, false}}},
+}};
 
+// A missing picture leaves its layer undrawn; the ship still flies.
 bool Player::LoadResources()
 {
+    const int32_t type = ShipTypeOf(*TheEngine);
+    for (size_t layer = 0; layer < layers.size(); ++layer)
+        if (!LoadSheet(ShipLayers[static_cast<size_t>(type)][layer], layers[layer]))
+            layers[layer] = SpriteSheet{};
+    tailSheet = SpriteSheet{};
+    if (type == 2)
+        LoadSheet(TailPicture, tailSheet);
+    orb.LoadResources();
     return true;
 }
 
@@ -73,6 +107,7 @@ void Player::Spawn(float sx, float sy)
     SetSpeedLevel(true);
     friction = 0.75f;
     ForceCharge = 0;
+    chargeHoldTicks = 0;
     control = ControlRecord{};
     patternTick = 0;
     LaunchCountdown = 150;
@@ -81,11 +116,15 @@ void Player::Spawn(float sx, float sy)
     destroyed = false;
     stageClear = false;
     stageClearCounter = 0;
-    orb.reset();
-    podCount = 0;
+    fireReload = 0;
+    missileReload = 0;
+    missileEnabled = false;
+    orb.present = false;
+    pods.clear();
     tail.clear();
-    if (engine.ship.ShipType == 2)
+    if (ShipTypeOf(engine) == 2)
         tail.assign(10, TailSegment{x - 15.0f, y, x - 15.0f, y, 0.0f});
+    exhaust = TrailHandle{};
     (this->*placeCircles)(circles);
     PlayEffect(engine, SpawnSound);
 }
@@ -131,19 +170,48 @@ void Player::FlyOut()
 
 void Player::FlyIn()
 {
-    const CameraPoint& camera = TheEngine->world.camera;
+    Engine& engine = *TheEngine;
+    const CameraPoint& camera = engine.world.camera;
     vx = 5.3f;
     x = std::min(x, camera.x + 320.0f);
     --LaunchCountdown;
-    if (LaunchCountdown < 50)
+    if (LaunchCountdown < 50) {
         frame = std::min(frame + 0.35f, 15.0f);
-    if (LaunchCountdown <= 0) {
-        launched = true;
-        if (IsHeld(control.controls.FIRE))
-            control.controls.FIRE = static_cast<uint8_t>(ButtonState::JustPressed);
-        vx = 0.0f;
-        vy = 0.0f;
+        if (!exhaust) {
+            const TrailColour hot{0.5f, 0.8f, 1.0f, 0.9f};
+            const TrailColour cold{0.1f, 0.2f, 0.6f, 0.0f};
+            exhaust = AddTrail(engine.effects, StartTrail(x - 16.0f, y + 2.0f, 0, hot, cold, 12, 1, 1.0f));
+        }
     }
+    if (LaunchCountdown <= 0)
+        Launch();
+}
+
+void Player::Launch()
+{
+    Engine& engine = *TheEngine;
+    launched = true;
+    if (IsHeld(control.controls.FIRE))
+        control.controls.FIRE = State(ButtonState::JustPressed);
+    vx = 0.0f;
+    vy = 0.0f;
+    if (!demoMode) {
+        if (engine.allGunPods)
+            for (int i = 0; i < 5; ++i)
+                AddPod();
+        if (engine.startWeapon > 0)
+            CollectPowerUp(engine.startWeapon - 1);
+    }
+    if (engine.difficulty <= 1 || clearedStage) {
+        if (missileKept)
+            missileEnabled = true;
+        if (orbWeaponKept)
+            CollectPowerUp(keptOrbWeapon);
+        const int32_t pods = keptPodCount;
+        for (int32_t i = 0; i < pods; ++i)
+            AddPod();
+    }
+    clearedStage = false;
 }
 
 bool Player::TouchesSolidTile() const
@@ -155,28 +223,189 @@ bool Player::TouchesSolidTile() const
 
 void Player::Steer()
 {
-    if (IsJustPressed(control.controls.SPEEDUP))
+    const ControlBlock& c = control.controls;
+    if (IsJustPressed(c.SPEEDUP))
         SetSpeedLevel(true);
-    if (IsJustPressed(control.controls.SPEEDDOWN))
+    if (IsJustPressed(c.SPEEDDOWN))
         SetSpeedLevel(false);
-    if (IsHeld(control.controls.UP)) {
+    if (IsHeld(c.UP)) {
         vy -= speed;
         frame = std::min(frame + 0.5f, 15.0f);
     }
-    if (IsHeld(control.controls.DOWN)) {
+    if (IsHeld(c.DOWN)) {
         vy += speed;
         frame = std::max(frame - 0.5f, 0.0f);
     }
-    if (IsIdle(control.controls.UP) && IsIdle(control.controls.DOWN)) {
+    if (IsIdle(c.UP) && IsIdle(c.DOWN)) {
         if (frame < 8.0f)
             frame = std::min(frame + 0.5f, 8.0f);
         else if (frame > 9.0f)
             frame = std::max(frame - 0.5f, 9.0f);
     }
-    if (IsHeld(control.controls.RIGHT))
+    if (IsHeld(c.RIGHT))
         vx += speed;
-    if (IsHeld(control.controls.LEFT))
+    if (IsHeld(c.LEFT))
         vx -= speed;
+}
+
+void Player::TailEnd(float& outX, float& outY) const
+{
+    outX = tail.empty() ? x : tail.back().x;
+    outY = tail.empty() ? y : tail.back().y;
+}
+
+void Player::FireCannon()
+{
+    Engine& engine = *TheEngine;
+    ShotList& list = engine.shots.playerShots;
+    const int32_t type = ShipTypeOf(engine);
+    if (type == 3) {
+        FireShot(list, shots::Cannon, x + 10.0f, y - 10.0f, 12.0f, 0.0f);
+        FireShot(list, shots::Cannon, x + 10.0f, y + 10.0f, 12.0f, 0.0f);
+    } else {
+        FireShot(list, shots::Cannon, x + 10.0f, y, 12.0f, 0.0f);
+    }
+    if (type == 2) {
+        float tx = 0.0f, ty = 0.0f;
+        TailEnd(tx, ty);
+        const float away = x - tx >= 20.0f ? -12.0f : 12.0f;
+        FireShot(list, shots::Cannon, tx, ty, away, 0.0f);
+        if (away < 0.0f)
+            list.back().orientation = 1.0f;
+    }
+    PlayEffect(engine, CannonSound);
+}
+
+void Player::FireMissiles()
+{
+    Engine& engine = *TheEngine;
+    ShotList& list = engine.shots.playerShots;
+    PlayEffect(engine, MissileSound);
+    switch (ShipTypeOf(engine)) {
+    case 1:
+        missileReload = 50;
+        FireShot(list, shots::AirToGroundMissile, x, y, 5.0f, 0.0f);
+        break;
+    case 2:
+        missileReload = 70;
+        FireShot(list, shots::ClusterMissile, x, y, 0.1f, missileAlternate ? 2.0f : -2.0f);
+        missileAlternate = !missileAlternate;
+        break;
+    default:
+        missileReload = 70;
+        FireShot(list, shots::HomingMissile, x, y, 0.1f, -2.0f);
+        FireShot(list, shots::HomingMissile, x, y, 0.1f, 2.0f);
+        break;
+    }
+}
+
+void Player::ReleaseForce()
+{
+    Engine& engine = *TheEngine;
+    ShotList& list = engine.shots.playerShots;
+    const int32_t type = ShipTypeOf(engine);
+    if (type == 1) {
+        if (ForceCharge < 100)
+            return;
+        static constexpr float claws[4][2] = {{14.0f, -8.0f}, {14.0f, -11.0f}, {14.0f, 8.0f}, {14.0f, 11.0f}};
+        for (int i = 0; i < 4; ++i)
+            FireShot(list, shots::Claw, x + 10.0f, y, claws[i][0], claws[i][1], static_cast<float>(i));
+        return;
+    }
+    if (ForceCharge < 15)
+        return;
+    const float power = ForceCharge >= 100 ? 48.0f : ForceCharge >= 60 ? 3.0f : ForceCharge >= 30 ? 2.0f : 1.0f;
+    if (type == 3) {
+        FireShot(list, shots::ForceBurst, x + 10.0f, y + 10.0f, 12.0f, 0.0f, 0.0f, power);
+        FireShot(list, shots::ForceBurst, x + 10.0f, y - 10.0f, 12.0f, 0.0f, 0.0f, power);
+        return;
+    }
+    if (type == 2) {
+        float tx = 0.0f, ty = 0.0f;
+        TailEnd(tx, ty);
+        FireShot(list, shots::ForceBurst, tx, ty, x - tx >= 20.0f ? -12.0f : 12.0f, 0.0f, 0.0f, power);
+    }
+    FireShot(list, shots::ForceBurst, x + 10.0f, y, 12.0f, 0.0f, 0.0f, power);
+}
+
+void Player::UseOrb()
+{
+    const ControlBlock& c = control.controls;
+    if (IsJustPressed(c.FIRE2) && orb.present) {
+        if (orb.attached)
+            orb.Launch();
+        else
+            orb.Recall();
+    }
+    if (IsJustPressed(c.FIRE3) && orb.present)
+        orb.Detonate();
+}
+
+void Player::AddPod()
+{
+    Engine& engine = *TheEngine;
+    if (static_cast<int32_t>(pods.size()) >= GunPod::MaxPods(engine.ship.gunPodType))
+        return;
+    GunPod pod;
+    pod.index = static_cast<int32_t>(pods.size());
+    pod.LoadResources();
+    pod.Spawn(x - 30.0f, y);
+    pods.push_back(pod);
+}
+
+void Player::UpdateEscorts()
+{
+    Engine& engine = *TheEngine;
+    if (orb.present)
+        orb.Update();
+    const ControlBlock& c = control.controls;
+    const bool steering = IsHeld(c.UP) || IsHeld(c.DOWN) || IsHeld(c.LEFT) || IsHeld(c.RIGHT) || stageClear;
+    for (size_t i = 0; i < pods.size(); ++i) {
+        GunPod& pod = pods[i];
+        if (engine.ship.gunPodType == 0 && steering) {
+            const float leaderX = i == 0 ? x : pods[i - 1].x;
+            const float leaderY = i == 0 ? y : pods[i - 1].y;
+            const float dx = leaderX - pod.x, dy = leaderY - pod.y;
+            const float length = std::sqrt(dx * dx + dy * dy);
+            if (length > 30.0f) {
+                pod.vx += 1.1f * speed * dx / length;
+                pod.vy += 1.1f * speed * dy / length;
+            }
+        }
+        pod.Update();
+    }
+}
+
+void Player::UpdateTail()
+{
+    if (tail.empty())
+        return;
+    const StageWorld& world = TheEngine->world;
+    const float scrollX = world.camera.x - world.previousCamera.x;
+    const float scrollY = world.camera.y - world.previousCamera.y;
+    const ControlBlock& c = control.controls;
+    const bool steering = IsHeld(c.UP) || IsHeld(c.DOWN) || IsHeld(c.LEFT) || IsHeld(c.RIGHT);
+    for (size_t i = 0; i < tail.size(); ++i) {
+        TailSegment& segment = tail[i];
+        segment.prevX = segment.x;
+        segment.prevY = segment.y;
+        if (i == 0) {
+            segment.x = x - 15.0f;
+            segment.y = y;
+        } else {
+            segment.x += scrollX;
+            segment.y += scrollY;
+            const TailSegment& before = tail[i - 1];
+            const float dx = before.x - segment.x, dy = before.y - segment.y;
+            if (launched && steering && dx * dx + dy * dy > 100.0f) {
+                segment.x += dx / 2.0f;
+                segment.y += dy / 2.0f;
+            }
+        }
+        segment.phase += 0.5f;
+        if (segment.phase >= 15.0f)
+            segment.phase -= 15.0f;
+    }
 }
 
 void Player::Think()
@@ -201,6 +430,48 @@ void Player::Think()
             return;
         }
         Steer();
+        --fireReload;
+        --missileReload;
+        const ControlBlock& c = control.controls;
+        const bool fireNow = IsJustPressed(c.FIRE) || (IsIdle(c.FIRE) && engine.input.autofire);
+        if (fireNow) {
+            ForceCharge = 1;
+            if (fireReload < 1) {
+                fireReload = engine.input.autofire ? 10 : 5;
+                FireCannon();
+            }
+            if (orb.present && orb.attached && orb.weaponKind == 5 && orb.tickCounter > 5) {
+                orb.tickCounter = 0;
+                orb.charge += 12;
+                FireShot(engine.shots.playerShots, shots::Magma, orb.x, orb.y, 0.0f, 0.0f,
+                         orb.inFront ? 0.0f : 180.0f);
+                PlayEffect(engine, MagmaSound);
+            }
+            if (missileEnabled && missileReload < 1)
+                FireMissiles();
+        }
+        if (IsHeld(c.FIRE)) {
+            if (ForceCharge == 5)
+                PlayEffect(engine, ChargeSound);
+            ++chargeHoldTicks;
+            if (ForceCharge > 0)
+                ForceCharge = std::min(ForceCharge + ChargeGain[ShipTypeOf(engine)], 100);
+            chargePhase += 0.5f;
+            if (chargePhase >= 32.0f)
+                chargePhase -= 32.0f;
+        }
+        const bool released = c.FIRE == State(ButtonState::JustReleased);
+        if (released || chargeHoldTicks >= 301) {
+            chargeHoldTicks = 0;
+            StopChargeSound(engine);
+            ReleaseForce();
+            if (released && orb.present && orb.attached && orb.charge >= 100)
+                orb.Release();
+            ForceCharge = 0;
+            if (orb.weaponKind != 5)
+                orb.charge = 0;
+        }
+        UseOrb();
     }
     x = std::clamp(x, camera.x, camera.x + 640.0f);
     y = std::clamp(y, camera.y, camera.y + 480.0f);
@@ -210,16 +481,12 @@ void Player::Think()
         vx *= friction;
         vy *= friction;
     }
-    for (TailSegment& segment : tail) {
-        segment.prevX = segment.x;
-        segment.prevY = segment.y;
-        segment.x += camera.x - previous.x;
-        segment.y += camera.y - previous.y;
-    }
-    if (!tail.empty()) {
-        tail.front().x = x - 15.0f;
-        tail.front().y = y;
-    }
+    if (Trail* trail = FindTrail(engine.effects, exhaust))
+        MoveTrailEmitter(*trail, x - 16.0f, y + 2.0f);
+    UpdateEscorts();
+    UpdateTail();
+    if (age % 10 == 1)
+        AddEmitter(engine.effects, EmitterKind::Bubbles, x, y);
 }
 
 void Player::Destroyed()
@@ -228,18 +495,23 @@ void Player::Destroyed()
     if (engine.editor.recordingPattern || destroyed)
         return;
     destroyed = true;
-    if (demoMode) {
+    if (demoMode)
         engine.StartGameOver();
-    } else {
+    else
         StopAllAudio();
-    }
+    StopChargeSound(engine);
     ForceCharge = 0;
     health = -1.0f;
     AddExplosion(engine.world, 3, x, y, 128.0f, 128.0f, 0, static_cast<float>(Random() % 360));
     AddExplosion(engine.world, 3, x, y, 96.0f, 96.0f, 1, static_cast<float>(Random() % 360));
-    if (orb)
-        orb->health = -1.0f;
-    orb.reset();
+    orb.present = false;
+    pods.clear();
+    EndTrail(engine.effects, exhaust);
+    if (engine.difficulty >= 2) {
+        orbWeaponKept = false;
+        missileKept = false;
+        keptPodCount = 0;
+    }
     PlayEffect(engine, DeathSound);
 }
 
@@ -254,28 +526,38 @@ void Player::SetSpeedLevel(bool up)
 {
     if (SpeedLevel == 0)
         return;
-    const int32_t shipType = TheEngine->ship.ShipType;
+    Engine& engine = *TheEngine;
+    const int32_t shipType = ShipTypeOf(engine);
     const int32_t before = SpeedLevel;
     SpeedLevel = std::clamp(SpeedLevel + (up ? 1 : -1), 1, MaxSpeedLevel(shipType));
     speed = ShipSpeed(shipType, SpeedLevel);
-    if (SpeedLevel != before)
-        PlayEffect(*TheEngine, SpeedChangeSound);
+    if (SpeedLevel == before)
+        return;
+    PlayEffect(engine, SpeedChangeSound);
+    if (shipType == 1 || shipType == 3)
+        FireShot(engine.shots.playerShots, shots::ExhaustBlast, x, y, -3.0f, 0.0f);
+    else
+        FireShot(engine.shots.playerShots, shots::SpeedChangeFlash, x - 20.0f, y, 0.0f, 0.0f);
 }
 
 void Player::CollectPowerUp(int32_t kind)
 {
-    static constexpr int32_t MaxPods[3] = {4, 2, 3};
     if (kind < 0 || kind > 8)
         return;
-    PlayEffect(*TheEngine, PowerUpSound);
+    Engine& engine = *TheEngine;
+    PlayEffect(engine, PowerUpSound);
     if (kind <= 6) {
+        if (!orb.present) {
+            orb.LoadResources();
+            orb.Place(x, y);
+        }
+        orb.weaponKind = kind;
+        AddEmitter(engine.effects, EmitterKind::GatherRing, x, y);
         orbWeaponKept = true;
         keptOrbWeapon = kind;
     } else if (kind == 7) {
-        const int32_t podType = TheEngine->ship.gunPodType;
-        if (podCount < MaxPods[podType >= 0 && podType < 3 ? podType : 0])
-            ++podCount;
-        keptPodCount = podCount;
+        AddPod();
+        keptPodCount = static_cast<int32_t>(pods.size());
     } else {
         missileEnabled = true;
         missileKept = true;
@@ -285,18 +567,10 @@ void Player::CollectPowerUp(int32_t kind)
 void Player::StartStageClear()
 {
     stageClear = true;
+    clearedStage = true;
     stageClearCounter = 0;
     TheEngine->secondMusic.Stop();
 }
-
-bool Player::OrbOut() const
-{
-    return orb && orb->health > 0.0f;
-}
-
-// The ship's three colour layers arrive with the ship selection; until then the ship is not
-// drawn, which play and its tests do not depend on.
-void Player::Draw(float, int) {}
 
 void Player::DescribeProperties(std::vector<EntityProperty>&) {}
 

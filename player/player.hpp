@@ -1,11 +1,17 @@
 #pragma once
 // The player's ship: a control entity the play loop feeds with the live buttons each tick
-// (a recorded pattern in demos). It flies in, steers with inertia inside the screen, dies on
-// solid tiles and hostile contact, and counts its death out to a rebuild at the checkpoint
-// or the game over. Held by value as Engine::player, outside every layer list.
+// (a recorded pattern in demos). It flies in, steers with inertia inside the screen, fires
+// its cannon, charges and releases its force, launches missiles, carries its orb and gun
+// pods, dies on solid tiles and hostile contact, and counts its death out to a rebuild at
+// the checkpoint or the game over. Held by value as Engine::player, outside every layer.
+#include "graphics/effects.hpp"
+#include "graphics/sprite_sheet.hpp"
+#include "player/gun_pod.hpp"
+#include "player/orb.hpp"
 #include "world/control_entity.hpp"
+#include "world/sheet_spec.hpp"
 
-#include <memory>
+#include <array>
 #include <vector>
 
 struct TailSegment {
@@ -18,9 +24,11 @@ struct TailSegment {
 
 class Player : public ClonableEntity<Player, ControlEntity> {
 public:
+    // The three colour layers of ship types 0..3, then the Mk III's tail.
+    static const std::array<std::array<SheetSpec, 3>, 4> ShipLayers;
+    static constexpr SheetSpec TailPicture{"GFX/Ship3Tail.tga", 4, 4, 64, 64, false};
+
     Player();
-    Player(const Player& other);
-    Player& operator=(const Player&) = delete;
 
     bool LoadResources() override;
     void Spawn(float sx, float sy) override;
@@ -38,7 +46,9 @@ public:
     // The stage-clear fly-out.
     void StartStageClear();
     // Whether the orb is out and can be hit or hit things.
-    bool OrbOut() const;
+    bool OrbOut() const { return orb.present; }
+    // The tail's last segment, or the ship itself without a tail.
+    void TailEnd(float& outX, float& outY) const;
 
     int32_t SpeedLevel = 3;
     float speed = 0.0f;
@@ -47,33 +57,46 @@ public:
     bool launched = false;
     int32_t LaunchCountdown = 150;
     int32_t ForceCharge = 0;
+    float chargePhase = 0.0f;
+    int32_t chargeHoldTicks = 0;
     int32_t DyingCounter = 0;
     // Set by the first Destroyed of a life: damage lowers health before Destroyed runs, so
     // health alone cannot tell a second call from the first.
     bool destroyed = false;
-    // The orb pod, when carried (null until one is collected), its weapon kind (0..6) and
-    // its charge (0..100).
-    std::unique_ptr<Entity> orb;
-    int32_t orbWeapon = 0;
-    int32_t orbCharge = 0;
-    std::vector<TailSegment> tail;
-    // Power-ups kept for the next life.
+    Orb orb;
     bool missileEnabled = false;
-    bool missileKept = false;
+    int32_t missileReload = 0;
+    bool missileAlternate = false;
+    // Power-ups kept for the next life.
     bool orbWeaponKept = false;
+    bool missileKept = false;
     int32_t keptOrbWeapon = 0;
-    int32_t podCount = 0;
     int32_t keptPodCount = 0;
+    std::vector<GunPod> pods;
+    std::vector<TailSegment> tail;
     float glowPulse = 0.0f;
     bool glowFalling = false;
     bool stageClear = false;
     int32_t stageClearCounter = 0;
+    // A cleared stage gives the kept power-ups back on every difficulty.
+    bool clearedStage = false;
+    TrailHandle exhaust;
+    std::array<SpriteSheet, 3> layers;
+    SpriteSheet tailSheet;
 
 private:
     void StepGlowPulse();
     void CountDeath();
     void FlyOut();
     void FlyIn();
+    void Launch();
     bool TouchesSolidTile() const;
     void Steer();
+    void FireCannon();
+    void FireMissiles();
+    void ReleaseForce();
+    void UseOrb();
+    void UpdateEscorts();
+    void UpdateTail();
+    void AddPod();
 };

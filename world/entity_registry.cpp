@@ -1,5 +1,6 @@
 #include "world/entity_registry.hpp"
 
+#include "player/power_up.hpp"
 #include "world/check_point.hpp"
 #include "world/debris_burst.hpp"
 #include "world/explosion_chain.hpp"
@@ -39,6 +40,12 @@ std::unique_ptr<Entity> CreateEntity(int32_t type)
     case 13: return std::make_unique<SlidingDoor>();
     case 24: return std::make_unique<WaterFall>();
     case 31: return std::make_unique<ExplosionChain>();
+    case 32: {
+        // Dropped mid-stage by the enemies that carry them, so it loads its own pictures.
+        auto powerUp = std::make_unique<PowerUp>();
+        powerUp->LoadResources();
+        return powerUp;
+    }
     case 33: return std::make_unique<DebrisBurst>();
     case 34: {
         // The bosses that raise the banner create it mid-stage, so it loads its own picture.

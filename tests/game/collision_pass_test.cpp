@@ -92,8 +92,7 @@ TEST_F(CollisionPassTest, NothingHitsTheShipDuringItsFlyInOrWhileItIsDying)
 
 TEST_F(CollisionPassTest, TheOrbWearsDownABulletOneStrengthPerTick)
 {
-    Ship().orb = std::make_unique<Target>();
-    Ship().orb->Spawn(Ship().x + 100.0f, Ship().y);
+    Ship().orb.Place(Ship().x + 60.0f, Ship().y);
     Shot& bullet = Fire(Shots().enemyShots, Ship().x + 100.0f, Ship().y, 3.0f, &AbsorbHit);
     for (int tick = 1; tick <= 3; ++tick) {
         SCOPED_TRACE(tick);

@@ -1,0 +1,302 @@
+#include "player/orb.hpp"
+
+#include "engine/engine.hpp"
+#include "game/shell_media.hpp"
+#include "graphics/math_utils.hpp"
+#include "graphics/random.hpp"
+#include "player/shot_kinds.hpp"
+#include "world/entity_registry.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int32_t LaunchSound = 26;
+constexpr int32_t DockSound = 25;
+constexpr int32_t CannonSound = 4;
+constexpr int32_t LaserSound = 12;
+constexpr int32_t ArcSound = 13;
+constexpr int32_t BioSound = 14;
+constexpr int32_t TrawlerSound = 30;
+constexpr int32_t PlasmaSound = 10;
+constexpr int32_t BoomerSound = 16;
+constexpr int32_t DetonationSound = 31;
+constexpr int32_t ScreenFlashType = 35;
+constexpr int32_t ChargeRates[7] = {7, 2, 4, 6, 3, 0, 5};
+
+bool Held(uint8_t state)
+{
+    return state == static_cast<uint8_t>(ButtonState::Held);
+}
+
+bool FirePressed(const Player& ship)
+{
+    const uint8_t fire = ship.control.controls.FIRE;
+    return fire == static_cast<uint8_t>(ButtonState::JustPressed) ||
+           (fire == static_cast<uint8_t>(ButtonState::Idle) && TheEngine->input.autofire);
+}
+
+// Gun pods join the orb's volleys with one shot each.
+template <class Fire>
+void FromEveryPod(Fire fire)
+{
+    for (const GunPod& pod : TheEngine->player.pods)
+        fire(pod.x, pod.y);
+}
+
+} // namespace
+
+Orb::Orb()
+{
+    circles.push_back(Circle{12.0f, 0.0f, 0.0f, 0.0f, 0.0f});
+}
+
+bool Orb::LoadResources()
+{
+    const int32_t type = std::clamp(TheEngine->ship.orbPodType, 0, 2);
+    picture = LoadPicture(Pictures[static_cast<size_t>(type)]);
+    return picture != 0;
+}
+
+void Orb::Spawn(float sx, float sy)
+{
+    x = prevX = sx;
+    y = prevY = sy;
+    vx = vy = 0.0f;
+    health = 1.0f;
+}
+
+void Orb::Place(float sx, float sy)
+{
+    Spawn(sx + 40.0f, sy);
+    present = true;
+    attached = true;
+    inFront = true;
+    returning = false;
+    charge = 0;
+    plasmaActive = false;
+    plasmaVolleys = 0;
+    (this->*placeCircles)(circles);
+}
+
+void Orb::Launch()
+{
+    Engine& engine = *TheEngine;
+    if (engine.HitTile(x, y))
+        return;
+    vx = x > engine.player.x ? 18.0f : -18.0f;
+    vy = 0.0f;
+    attached = false;
+    if (engine.ship.orbPodType == 2)
+        FireShot(engine.shots.playerShots, shots::EmpBolt, x, y, vx, 0.0f);
+    plasmaActive = false;
+    plasmaVolleys = 0;
+    charge = 0;
+    PlayEffect(engine, LaunchSound);
+}
+
+void Orb::ChargeTick()
+{
+    if (weaponKind == 5) {
+        charge = std::max(charge - 1, 0);
+        return;
+    }
+    if (plasmaActive)
+        return;
+    charge = std::min(charge + ChargeRates[std::clamp(weaponKind, 0, 6)], 100);
+}
+
+void Orb::Release()
+{
+    Engine& engine = *TheEngine;
+    ShotList& list = engine.shots.playerShots;
+    const float side = inFront ? 1.0f : -1.0f;
+    switch (weaponKind) {
+    case 0:
+        PlayEffect(engine, LaserSound);
+        for (int i = 0; i < 3; ++i)
+            FireShot(list, shots::Laser, x + side * 8.0f * static_cast<float>(i), y, side * 6.0f, 0.0f);
+        FromEveryPod([&](float px, float py) { FireShot(list, shots::Laser, px, py, side * 6.0f, 0.0f); });
+        break;
+    case 1:
+        PlayEffect(engine, ArcSound);
+        FireShot(list, shots::Arc, x + side * 16.0f, y - 8.0f, side, 0.0f);
+        FireShot(list, shots::Arc, x + side * 16.0f, y + 8.0f, side, 0.0f);
+        break;
+    case 2: {
+        PlayEffect(engine, BioSound);
+        // Five seeds fanned out, the outer ones curling back toward the middle.
+        static constexpr float headings[5] = {-40.0f, -20.0f, 0.0f, 20.0f, 40.0f};
+        static constexpr float spins[5] = {6.0f, 3.0f, 0.0f, -3.0f, -6.0f};
+        for (int i = 0; i < 5; ++i) {
+            const float heading = (inFront ? 0.0f : 180.0f) + headings[i] * side;
+            FireShot(list, shots::Bio, x, y + (i < 2 ? -16.0f : i > 2 ? 16.0f : 0.0f), side, 0.0f, heading,
+                     spins[i] * side);
+        }
+        break;
+    }
+    case 3:
+        PlayEffect(engine, TrawlerSound);
+        FireShot(list, shots::Trawler, x, y - 6.0f, side * 8.0f, -1.0f);
+        FireShot(list, shots::Trawler, x, y + 6.0f, side * 8.0f, 1.0f);
+        FromEveryPod([&](float px, float py) { FireShot(list, shots::Trawler, px, py, side * 8.0f, 0.0f); });
+        break;
+    case 4:
+        plasmaActive = true;
+        plasmaVolleys = 0;
+        break;
+    case 6:
+        PlayEffect(engine, BoomerSound);
+        FireShot(list, shots::Boomer, x + side * 16.0f, y - 6.0f, side * 10.0f, -1.5f);
+        FireShot(list, shots::Boomer, x + side * 16.0f, y + 6.0f, side * 10.0f, 1.5f);
+        FromEveryPod([&](float px, float py) { FireShot(list, shots::Boomer, px, py, side * 10.0f, 0.0f); });
+        break;
+    default: break;
+    }
+}
+
+void Orb::FirePlasma()
+{
+    if (!plasmaActive || tickCounter % 3 != 0)
+        return;
+    Engine& engine = *TheEngine;
+    ShotList& list = engine.shots.playerShots;
+    const float speed = inFront ? 15.0f : -15.0f;
+    PlayEffect(engine, PlasmaSound);
+    for (int i = -1; i <= 1; ++i)
+        FireShot(list, shots::OrbShot, x, y + 10.0f * static_cast<float>(i), speed, 0.0f);
+    FromEveryPod([&](float px, float py) { FireShot(list, shots::OrbShot, px, py, speed, 0.0f); });
+    if (++plasmaVolleys >= 19)
+        plasmaActive = false;
+    charge = 0;
+}
+
+void Orb::Detonate()
+{
+    Engine& engine = *TheEngine;
+    present = false;
+    health = -1.0f;
+    FireShot(engine.shots.playerShots, shots::DetonationBlast, x, y, 0.0f, 0.0f);
+    AddShockWave(engine.effects, x - engine.world.camera.x, y - engine.world.camera.y, 100.0f, 10.0f);
+    AddEmitter(engine.effects, EmitterKind::DetonationFlare, x, y);
+    if (std::unique_ptr<Entity> flash = CreateEntity(ScreenFlashType)) {
+        flash->Spawn(x, y);
+        flash->health = 0.5f;
+        AddEntity(engine.world, std::move(flash), 4);
+    }
+    const float angle = static_cast<float>(Random() % 360);
+    AddExplosion(engine.world, 3, x, y, 128.0f, 128.0f, 0, angle);
+    AddExplosion(engine.world, 3, x, y, 96.0f, 96.0f, 1, angle);
+    PlayEffect(engine, DetonationSound);
+}
+
+void Orb::Think()
+{
+    Engine& engine = *TheEngine;
+    const Player& ship = engine.player;
+    const CameraPoint& camera = engine.world.camera;
+    const CameraPoint& previous = engine.world.previousCamera;
+    spin += 3.0f;
+    frame += 0.5f;
+    if (frame >= 6.0f)
+        frame -= 6.0f;
+    ++tickCounter;
+    if (fireDelay > 0)
+        --fireDelay;
+    if (attached) {
+        x = ship.x + (inFront ? 40.0f : -40.0f);
+        y = ship.y;
+        if (ship.launched && Held(ship.control.controls.FIRE))
+            ChargeTick();
+        else if (weaponKind == 5)
+            ChargeTick();
+        FirePlasma();
+        return;
+    }
+    x += vx + (camera.x - previous.x);
+    y += vy + (camera.y - previous.y);
+    vx *= 0.9f;
+    vy *= 0.9f;
+    if (returning) {
+        const float dx = ship.x - x, dy = ship.y - y;
+        const float length = std::sqrt(dx * dx + dy * dy);
+        if (length > 0.0f) {
+            vx = 2.0f * dx / length;
+            vy = 2.0f * dy / length;
+        }
+        if (length < 20.0f) {
+            PlayEffect(engine, DockSound);
+            attached = true;
+            returning = false;
+            inFront = x > ship.x;
+            return;
+        }
+    }
+    if (x < camera.x) {
+        if (vx <= 0.0f)
+            x = camera.x;
+        vx += 1.1f;
+    }
+    x = std::min(x, camera.x + 640.0f);
+    if (y < camera.y) {
+        if (vy <= 0.0f)
+            y = camera.y;
+        vy += 1.1f;
+    }
+    if (y > camera.y + 480.0f) {
+        y = camera.y + 480.0f;
+        vy -= 1.1f;
+    }
+    if (engine.HitTile(x, y)) {
+        x = std::max(prevX, camera.x - 20.0f);
+        y = std::max(prevY, camera.y - 20.0f);
+    }
+    if (FirePressed(ship)) {
+        ShotList& list = engine.shots.playerShots;
+        if (engine.ship.orbPodType == 0 && fireDelay <= 0) {
+            fireDelay = 10;
+            FireShot(list, shots::Cannon, x + 10.0f, y, 12.0f, 0.0f);
+            FireShot(list, shots::Cannon, x, y - 10.0f, 0.0f, -12.0f);
+            list.back().orientation = 2.0f;
+            FireShot(list, shots::Cannon, x - 10.0f, y, -12.0f, 0.0f);
+            list.back().orientation = 1.0f;
+            FireShot(list, shots::Cannon, x, y + 10.0f, 0.0f, 12.0f);
+            list.back().orientation = 2.0f;
+            PlayEffect(engine, CannonSound);
+        } else if (engine.ship.orbPodType == 1 && fireDelay <= 0) {
+            fireDelay = 35;
+            FireShot(list, shots::OrbField, x, y, 0.0f, 0.0f);
+            FireShot(list, shots::OrbShot, x, y, 12.0f, 0.0f);
+            FireShot(list, shots::OrbShot, x, y, -12.0f, 0.0f);
+        }
+    }
+}
+
+void Orb::Destroyed()
+{
+    present = false;
+    health = -1.0f;
+}
+
+bool Orb::HitTest(std::vector<Circle> others)
+{
+    return present && Entity::HitTest(std::move(others));
+}
+
+bool Orb::GetTargetPoint(float&, float&)
+{
+    return false;
+}
+
+void Orb::DescribeProperties(std::vector<EntityProperty>&) {}
+
+bool Orb::LoadProperties(DataFile&)
+{
+    return true;
+}
+
+bool Orb::SaveProperties(DataFile&)
+{
+    return true;
+}

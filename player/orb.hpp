@@ -1,0 +1,57 @@
+#pragma once
+// The orb pod: carried in front of or behind the ship, it soaks up enemy shots, charges one
+// of seven weapons while FIRE is held, can be sent out and called back, and detonated.
+// Embedded in the Player; `present` says whether the ship has one.
+#include "world/entity.hpp"
+#include "world/sheet_spec.hpp"
+
+#include <array>
+
+class Orb : public ClonableEntity<Orb> {
+public:
+    // By orb pod type.
+    static constexpr std::array<SheetSpec, 3> Pictures = {{
+        {"GFX/OrbType1.tga", 1, 1, 64, 64, false},
+        {"GFX/OrbType2.tga", 1, 1, 64, 64, false},
+        {"GFX/OrbType3.tga", 1, 1, 64, 64, false},
+    }};
+
+    Orb();
+
+    bool LoadResources() override;
+    void Spawn(float sx, float sy) override;
+    void Think() override;
+    void Destroyed() override;
+    void Draw(float interpolation, int pass) override;
+    bool HitTest(std::vector<Circle> others) override;
+    bool GetTargetPoint(float& outX, float& outY) override;
+    void DescribeProperties(std::vector<EntityProperty>& list) override;
+    bool LoadProperties(DataFile& file) override;
+    bool SaveProperties(DataFile& file) override;
+
+    // Present and attached at the ship.
+    void Place(float sx, float sy);
+    // FIRE2 while attached: flies off toward its side unless it sits in a wall.
+    void Launch();
+    void Recall() { returning = !returning; }
+    void Detonate();
+    // FIRE released at full charge while attached: the weapon's volley.
+    void Release();
+    // One tick while the ship holds FIRE: the weapon's charge rate (magma drains instead).
+    void ChargeTick();
+    // Plasma volleys after a release.
+    void FirePlasma();
+
+    bool attached = true;
+    bool inFront = true;
+    bool returning = false;
+    bool present = false;
+    int32_t tickCounter = 0;
+    int32_t charge = 0;
+    int32_t weaponKind = 0;
+    bool plasmaActive = false;
+    int32_t plasmaVolleys = 0;
+    float spin = 0.0f;
+    int32_t fireDelay = 0;
+    uint32_t picture = 0;
+};

@@ -1,0 +1,139 @@
+// How the ship, its tail, orb and pods, and the power-ups look.
+#include "engine/engine.hpp"
+#include "graphics/gl_draw.hpp"
+#include "graphics/math_utils.hpp"
+#include "player/power_up.hpp"
+
+#include <GL/gl.h>
+#include <algorithm>
+
+namespace {
+
+constexpr float ShipHalfSize = 32.0f;
+
+void DrawCell(const SpriteSheet& sheet, int index, float x, float y, float halfWidth, float halfHeight,
+              float degrees = 0.0f)
+{
+    if (sheet.texture == 0)
+        return;
+    const CellCoord cell = sheet.Cell(index);
+    Vec2 forward, side;
+    AngleVectors(degrees, forward, side);
+    const auto corner = [&](float u, float v, float cx, float cy) {
+        glTexCoord2f(u, v);
+        glVertex2f(x + forward.x * cx + side.x * cy, y + forward.y * cx + side.y * cy);
+    };
+    BindTexture(GL_TEXTURE_2D, sheet.texture);
+    glBegin(GL_QUADS);
+    corner(cell.u, cell.v, -halfWidth, -halfHeight);
+    corner(cell.u + sheet.cellU, cell.v, halfWidth, -halfHeight);
+    corner(cell.u + sheet.cellU, cell.v + sheet.cellV, halfWidth, halfHeight);
+    corner(cell.u, cell.v + sheet.cellV, -halfWidth, halfHeight);
+    glEnd();
+}
+
+void DrawPicture(uint32_t texture, float x, float y, float half, float degrees)
+{
+    SpriteSheet whole;
+    whole.Setup(texture, 1, 1, 1, 1);
+    DrawCell(whole, 0, x, y, half, half, degrees);
+}
+
+// A soft additive disc from the particle sheet: the glow pulse and the force charge.
+void DrawGlow(float x, float y, float half, float r, float g, float b, float a)
+{
+    const SpriteSheet& particles = TheEngine->particleSheet;
+    SetBlend(GL_SRC_ALPHA, GL_ONE);
+    glColor4f(r, g, b, a);
+    DrawCell(particles, 0, x, y, half, half);
+}
+
+} // namespace
+
+void Player::Draw(float interpolation, int pass)
+{
+    if (pass > 0 || health <= 0.0f)
+        return;
+    Engine& engine = *TheEngine;
+    const float px = Lerp(x, prevX, interpolation);
+    const float py = Lerp(y, prevY, interpolation);
+    glEnable(GL_TEXTURE_2D);
+    glEnable(GL_BLEND);
+    SetBlend(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    for (const TailSegment& segment : tail)
+        DrawCell(tailSheet, static_cast<int>(segment.phase), Lerp(segment.x, segment.prevX, interpolation),
+                 Lerp(segment.y, segment.prevY, interpolation), 10.0f, 10.0f);
+
+    const int cell = std::clamp(static_cast<int>(frame), 0, 15);
+    for (size_t layer = 0; layer < layers.size(); ++layer) {
+        const ShipColour& colour = engine.ship.colours[layer];
+        engine.shaders.Use(ShaderProgram::Saturation);
+        engine.shaders.SetFloat("saturation", colour.saturation);
+        engine.shaders.SetSampler("texUnit0", 0, layers[layer].texture);
+        glColor4f(colour.red, colour.green, colour.blue, 1.0f);
+        DrawCell(layers[layer], cell, px, py, ShipHalfSize, ShipHalfSize);
+    }
+    engine.shaders.UseProgram(0);
+    glEnable(GL_TEXTURE_2D);
+
+    DrawGlow(px - 18.0f, py + 2.0f, 6.0f + glowPulse * 0.4f, 0.4f, 0.7f, 1.0f, 0.5f);
+    if (ForceCharge > 0) {
+        const float charge = static_cast<float>(ForceCharge) * 0.01f;
+        DrawGlow(px + 14.0f, py, 4.0f + 14.0f * charge, 0.3f + 0.7f * charge, 0.8f, 1.0f, 0.4f + 0.4f * charge);
+    }
+
+    SetBlend(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    for (GunPod& pod : pods)
+        pod.Draw(interpolation, pass);
+    if (orb.present)
+        orb.Draw(interpolation, pass);
+    glDisable(GL_BLEND);
+    glDisable(GL_TEXTURE_2D);
+}
+
+void Orb::Draw(float interpolation, int pass)
+{
+    if (pass > 0 || !present)
+        return;
+    const float px = Lerp(x, prevX, interpolation);
+    const float py = Lerp(y, prevY, interpolation);
+    glEnable(GL_TEXTURE_2D);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    DrawPicture(picture, px, py, 16.0f, spin);
+    DrawGlow(px, py, 14.0f + 6.0f * static_cast<float>(charge) * 0.01f, 0.5f, 0.8f, 1.0f, 0.5f);
+    SetBlend(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+}
+
+void GunPod::Draw(float interpolation, int pass)
+{
+    if (pass > 0)
+        return;
+    const float px = Lerp(x, prevX, interpolation);
+    const float py = Lerp(y, prevY, interpolation);
+    glEnable(GL_TEXTURE_2D);
+    const float bright = flash > 0 && flash % 10 < 5 ? 1.0f : 0.85f;
+    glColor4f(bright, bright, bright, 1.0f);
+    DrawPicture(picture, px, py, 12.0f, aim);
+}
+
+void PowerUp::Draw(float interpolation, int pass)
+{
+    if (pass > 0)
+        return;
+    const float px = Lerp(x, prevX, interpolation);
+    const float py = Lerp(y, prevY, interpolation);
+    const int cell = static_cast<int>(frame);
+    glEnable(GL_TEXTURE_2D);
+    glEnable(GL_BLEND);
+    SetBlend(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    DrawCell(sheet, cell, px, py, 24.0f, 24.0f);
+    SetBlend(GL_SRC_ALPHA, GL_ONE);
+    DrawCell(glow, cell, px, py, 24.0f, 24.0f);
+    SetBlend(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glDisable(GL_BLEND);
+    glDisable(GL_TEXTURE_2D);
+}

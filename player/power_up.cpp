@@ -1,0 +1,59 @@
+#include "player/power_up.hpp"
+
+#include "engine/engine.hpp"
+
+#include <algorithm>
+
+PowerUp::PowerUp(int32_t kind_) : kind(kind_)
+{
+    circles.push_back(Circle{20.0f, 0.0f, 0.0f, 0.0f, 0.0f});
+}
+
+bool PowerUp::LoadResources()
+{
+    // A kind from outside 0..8 still shows and counts, as the kind nearest to it.
+    const int32_t shown = std::clamp(kind, 0, Kinds - 1);
+    const size_t glowIndex = shown == 7 ? 1 : shown == 8 ? 2 : 0;
+    const bool sheetLoaded = LoadSheet(Sheets[static_cast<size_t>(shown)], sheet);
+    const bool glowLoaded = LoadSheet(Glows[glowIndex], glow);
+    return sheetLoaded && glowLoaded;
+}
+
+void PowerUp::Spawn(float sx, float sy)
+{
+    x = prevX = sx;
+    y = prevY = sy;
+    health = 1.0f;
+    frame = 0.0f;
+    (this->*placeCircles)(circles);
+}
+
+void PowerUp::Think()
+{
+    frame += 0.6f;
+    if (frame >= 32.0f)
+        frame -= 32.0f;
+}
+
+void PowerUp::Destroyed()
+{
+    TheEngine->score += 50;
+    health = -1.0f;
+}
+
+bool PowerUp::GetTargetPoint(float&, float&)
+{
+    return false;
+}
+
+void PowerUp::DescribeProperties(std::vector<EntityProperty>&) {}
+
+bool PowerUp::LoadProperties(DataFile&)
+{
+    return true;
+}
+
+bool PowerUp::SaveProperties(DataFile&)
+{
+    return true;
+}

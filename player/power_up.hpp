@@ -1,0 +1,47 @@
+#pragma once
+// A power-up floating in the pick-up list: the ship collects its kind on contact and the
+// player scores 50. Its kind (0..6 an orb weapon, 7 a gun pod, 8 missiles) sets its look.
+#include "graphics/sprite_sheet.hpp"
+#include "world/effect_entity.hpp"
+#include "world/pickup_kind.hpp"
+#include "world/sheet_spec.hpp"
+
+#include <array>
+
+class PowerUp : public ClonableEntity<PowerUp>, public PickupKind {
+public:
+    static constexpr int32_t Kinds = 9;
+    static constexpr std::array<SheetSpec, Kinds> Sheets = {{
+        {"GFX/PowerUp_Blue.png", 8, 4, 512, 256, false},
+        {"GFX/PowerUp_Cyan.png", 8, 4, 512, 256, false},
+        {"GFX/PowerUp_Green.png", 8, 4, 512, 256, false},
+        {"GFX/PowerUp_Orange.png", 8, 4, 512, 256, false},
+        {"GFX/PowerUp_Purple.png", 8, 4, 512, 256, false},
+        {"GFX/PowerUp_Red.png", 8, 4, 512, 256, false},
+        {"GFX/PowerUp_Yellow.png", 8, 4, 512, 256, false},
+        {"GFX/PowerUp_GunPod.png", 8, 4, 512, 256, false},
+        {"GFX/PowerUp_Missile.png", 8, 4, 512, 256, false},
+    }};
+    static constexpr std::array<SheetSpec, 3> Glows = {{
+        {"GFX/PowerUp_Glow.png", 8, 4, 512, 256, false},
+        {"GFX/PowerUp_GunPodGlow.png", 8, 4, 512, 256, false},
+        {"GFX/PowerUp_MissileGlow.png", 8, 4, 512, 256, false},
+    }};
+
+    explicit PowerUp(int32_t kind = 0);
+
+    bool LoadResources() override;
+    void Spawn(float sx, float sy) override;
+    void Think() override;
+    void Destroyed() override;
+    void Draw(float interpolation, int pass) override;
+    bool GetTargetPoint(float& outX, float& outY) override;
+    void DescribeProperties(std::vector<EntityProperty>& list) override;
+    bool LoadProperties(DataFile& file) override;
+    bool SaveProperties(DataFile& file) override;
+    int32_t Kind() const override { return kind; }
+
+    int32_t kind = 0;
+    SpriteSheet sheet;
+    SpriteSheet glow;
+};

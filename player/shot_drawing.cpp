@@ -1,0 +1,82 @@
+#include "player/shot_drawing.hpp"
+
+#include "engine/engine.hpp"
+#include "graphics/gl_draw.hpp"
+#include "graphics/math_utils.hpp"
+
+#include <GL/gl.h>
+#include <cmath>
+
+namespace {
+
+float OrientationDegrees(float orientation)
+{
+    if (orientation == 1.0f)
+        return 180.0f;
+    if (orientation == 2.0f)
+        return 90.0f;
+    if (orientation == 3.0f)
+        return 360.0f;
+    return 0.0f;
+}
+
+void DrawCell(const Shot& shot, float alpha, float degrees)
+{
+    const SpriteSheet& sheet = TheEngine->bulletSheet;
+    const float x = Lerp(shot.x, shot.prevX, alpha);
+    const float y = Lerp(shot.y, shot.prevY, alpha);
+    const CellCoord cell = sheet.Cell(static_cast<int>(shot.frame));
+    Vec2 forward, side;
+    AngleVectors(degrees, forward, side);
+    const float hw = shot.halfWidth;
+    const float hh = shot.halfHeight;
+    const auto corner = [&](float u, float v, float cx, float cy) {
+        glTexCoord2f(u, v);
+        glVertex2f(x + forward.x * cx + side.x * cy, y + forward.y * cx + side.y * cy);
+    };
+    glEnable(GL_TEXTURE_2D);
+    BindTexture(GL_TEXTURE_2D, sheet.texture);
+    glBegin(GL_QUADS);
+    corner(cell.u, cell.v, -hw, -hh);
+    corner(cell.u + sheet.cellU, cell.v, hw, -hh);
+    corner(cell.u + sheet.cellU, cell.v + sheet.cellV, hw, hh);
+    corner(cell.u, cell.v + sheet.cellV, -hw, hh);
+    glEnd();
+}
+
+} // namespace
+
+void DrawFromSheet(const Shot& shot, float alpha)
+{
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    SetBlend(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    DrawCell(shot, alpha, OrientationDegrees(shot.orientation));
+}
+
+void DrawAlongFlight(const Shot& shot, float alpha)
+{
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    SetBlend(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    const float dx = shot.x - shot.prevX;
+    const float dy = shot.y - shot.prevY;
+    const float degrees = dx == 0.0f && dy == 0.0f ? 0.0f : std::atan2(dy, dx) * (180.0f / 3.14159265f);
+    DrawCell(shot, alpha, degrees);
+}
+
+void DrawAsLight(const Shot& shot, float alpha)
+{
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    SetBlend(GL_SRC_ALPHA, GL_ONE);
+    DrawCell(shot, alpha, OrientationDegrees(shot.orientation));
+    SetBlend(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+}
+
+void DrawTintedSpark(const Shot& shot, float alpha)
+{
+    static const float tints[3][3] = {{0.4f, 1.0f, 0.4f}, {0.4f, 0.7f, 1.0f}, {1.0f, 0.6f, 0.2f}};
+    const int style = shot.orientation == 1.0f ? 1 : shot.orientation == 2.0f ? 2 : 0;
+    glColor4f(tints[style][0], tints[style][1], tints[style][2], 1.0f);
+    SetBlend(GL_SRC_ALPHA, GL_ONE);
+    DrawCell(shot, alpha, 0.0f);
+    SetBlend(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+}
