@@ -269,6 +269,7 @@ TEST(ShotKinds, AShotLeavingTheScreenDiesSilentlyAndOneHittingAWallLeavesAFlash)
     stage.Start();
     Engine& engine = stage.engine;
     ShotList& list = engine.shots.playerShots;
+    list.clear(); // the flash of the ship's speed setting at its spawn
     FireShot(list, shots::Cannon, engine.world.camera.x + 670.0f, 200.0f, 12.0f, 0.0f);
     const int column = static_cast<int>((engine.world.camera.x + 300.0f) / 30.0f);
     engine.world.collisionPlane[static_cast<size_t>(6 * engine.world.mapWidth + column)] = SolidTile;
