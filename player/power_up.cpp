@@ -46,14 +46,25 @@ bool PowerUp::GetTargetPoint(float&, float&)
     return false;
 }
 
-void PowerUp::DescribeProperties(std::vector<EntityProperty>&) {}
-
-bool PowerUp::LoadProperties(DataFile&)
+std::span<const PropertyDecl<PowerUp>> PowerUp::Properties()
 {
-    return true;
+    static const PropertyDecl<PowerUp> table[] = {
+        {.name = "Kind", .kind = PropertyKind::Integer, .intMember = &PowerUp::kind, .minValue = 0, .maxValue = 8},
+    };
+    return table;
 }
 
-bool PowerUp::SaveProperties(DataFile&)
+void PowerUp::DescribeProperties(std::vector<EntityProperty>& list)
 {
-    return true;
+    DescribeDeclared(Properties(), *this, list);
+}
+
+bool PowerUp::LoadProperties(DataFile& file)
+{
+    return LoadDeclared(Properties(), *this, file);
+}
+
+bool PowerUp::SaveProperties(DataFile& file)
+{
+    return SaveDeclared(Properties(), *this, file);
 }

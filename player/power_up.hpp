@@ -3,10 +3,12 @@
 // player scores 50. Its kind (0..6 an orb weapon, 7 a gun pod, 8 missiles) sets its look.
 #include "graphics/sprite_sheet.hpp"
 #include "world/effect_entity.hpp"
+#include "world/entity_property.hpp"
 #include "world/pickup_kind.hpp"
 #include "world/sheet_spec.hpp"
 
 #include <array>
+#include <span>
 
 class PowerUp : public ClonableEntity<PowerUp>, public PickupKind {
 public:
@@ -40,6 +42,8 @@ public:
     bool LoadProperties(DataFile& file) override;
     bool SaveProperties(DataFile& file) override;
     int32_t Kind() const override { return kind; }
+    // "Kind", stored so that a stage file can place a power-up of any kind.
+    static std::span<const PropertyDecl<PowerUp>> Properties();
 
     int32_t kind = 0;
     SpriteSheet sheet;

@@ -3,6 +3,7 @@
 #include "engine/log.hpp"
 #include "world/data_file.hpp"
 #include "world/entity.hpp"
+#include "world/pickup_kind.hpp"
 #include "world/entity_registry.hpp"
 #include "world/stage_world.hpp"
 
@@ -65,5 +66,10 @@ void ReleaseEntity(StageWorld& world, Generator& generator)
     std::unique_ptr<Entity> copy = generator.templateEntity->Clone();
     copy->Spawn(generator.x, generator.y);
     copy->layer = generator.layer;
+    // Pick-ups float in their own list, where the ship collects them and nothing shoots them.
+    if (dynamic_cast<const PickupKind*>(copy.get())) {
+        world.pickups.push_back(std::move(copy));
+        return;
+    }
     AddEntity(world, std::move(copy), generator.layer);
 }

@@ -1,3 +1,4 @@
+#include "support/headless_scope.hpp"
 #include "tools/stage/stage_text.hpp"
 #include "world/entity_file.hpp"
 #include "world/stage_world.hpp"
@@ -34,6 +35,7 @@ generator "TIME_MANIPULATOR" time 2500 at 1.5 2 delay 0 count 1 layer 3
 
 class StageTextTest : public ::testing::Test {
 protected:
+    testing_support::HeadlessScope headless;
     Engine engine{Engine::Detached{}};
     TempDir dir{"stagetext"};
 

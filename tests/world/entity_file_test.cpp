@@ -1,3 +1,4 @@
+#include "support/headless_scope.hpp"
 #include "world/entity_file.hpp"
 #include "world/entity_registry.hpp"
 #include "world/stage_world.hpp"
@@ -12,6 +13,7 @@ namespace {
 
 class EntityFileTest : public ::testing::Test {
 protected:
+    testing_support::HeadlessScope headless;
     Engine engine{Engine::Detached{}};
     TempDir dir{"ent"};
 };
@@ -155,6 +157,7 @@ TEST_F(EntityFileTest, AFailedSaveKeepsThePreviousFile)
 
 TEST(EntityRegistry, OnlyExistingClassesAreCreated)
 {
+    testing_support::HeadlessScope headless;
     Engine engine{Engine::Detached{}};
     engine.stateTicks = 777;
     auto made = CreateEntity(2);

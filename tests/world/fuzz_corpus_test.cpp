@@ -1,6 +1,7 @@
 // Replays the fuzzers' seed corpora and every failing input they found through the same
 // readers. Files named ok-* must load, bad-* must fail; any other file (found by a fuzzer)
 // only has to be read safely.
+#include "support/headless_scope.hpp"
 #include "world/entity_file.hpp"
 #include "world/stage_map.hpp"
 #include "world/stage_world.hpp"
@@ -52,6 +53,7 @@ TEST(FuzzCorpus, MapSeedsAndFindingsReadSafely)
 
 TEST(FuzzCorpus, EntitySeedsAndFindingsReadSafelyAndSaveTheSameBytes)
 {
+    testing_support::HeadlessScope headless;
     Engine engine{Engine::Detached{}};
     TempDir dir("corpus");
     const auto files = Corpus("ent");

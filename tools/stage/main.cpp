@@ -4,6 +4,7 @@
 //   skyreaver_stage compile STAGE_DIR OUT_DIR [STAGE_NUMBER]
 //   skyreaver_stage decompile FILE.ENT [OUT.txt]
 //   skyreaver_stage camera FILE.ENT|entities.txt TICK...
+#include "engine/automation.hpp"
 #include "engine/engine.hpp"
 #include "tools/stage/map_step.hpp"
 #include "tools/stage/stage_text.hpp"
@@ -148,6 +149,9 @@ int main(int argc, char** argv)
     if (argc < 3)
         return Usage();
     Engine engine{Engine::Detached{}};
+    // No window and no image library: classes that load their pictures as they are created
+    // only look for the files.
+    Automation().headless = true;
     const std::string command = argv[1];
     if (command == "compile" && (argc == 4 || argc == 5))
         return Compile(argv[2], argv[3], argc == 5 ? std::atoi(argv[4]) : 0, engine);
