@@ -49,6 +49,13 @@ void StartMagma(Shot& shot, float x, float y, float, float)
     const float angle = shot.frame;
     InitShot(shot, x, y, 14.0f * std::cos(Radians(angle)), 14.0f * std::sin(Radians(angle)), MagmaValues);
     shot.orientation = angle;
+    AddEmitter(TheEngine->effects, EmitterKind::OrangeFlare, x, y);
+}
+
+void StartArc(Shot& shot, float x, float y, float vx, float vy)
+{
+    InitShot(shot, x, y, vx, vy, ArcValues);
+    AddEmitter(TheEngine->effects, EmitterKind::YellowFlare, x, y);
 }
 
 // A beam that leaves fast and keeps its line.
@@ -193,7 +200,7 @@ namespace shots {
 
 const ShotKind Magma{&StartMagma, &FlyStraight, &DrawAsLight};
 const ShotKind Laser{&InitWith<LaserValues>, &FlyLaser, &DrawAsLight};
-const ShotKind Arc{&InitWith<ArcValues>, &FlyArc, &DrawAsLight};
+const ShotKind Arc{&StartArc, &FlyArc, &DrawAsLight};
 const ShotKind Bio{&StartBio, &FlyBio, &DrawAlongFlight};
 const ShotKind Trawler{&InitWith<TrawlerValues>, &FlyTrawler, &DrawAlongFlight};
 const ShotKind Boomer{&StartBoomer, &FlyBoomer, &DrawFromSheet};

@@ -58,6 +58,13 @@ bool Aged(Shot& shot, float lifetime)
     return true;
 }
 
+// The muzzle flash of the cannon.
+void InitCannon(Shot& shot, float x, float y, float vx, float vy)
+{
+    InitShot(shot, x, y, vx, vy, CannonValues);
+    AddEmitter(TheEngine->effects, EmitterKind::ShotSpark, x, y);
+}
+
 void InitForceBurst(Shot& shot, float x, float y, float vx, float vy)
 {
     struct Power {
@@ -76,6 +83,7 @@ void InitForceBurst(Shot& shot, float x, float y, float vx, float vy)
              ShotValues{chosen->radius, chosen->strength, &PierceHit, chosen->halfWidth, chosen->halfHeight,
                         ForceCells + chosen->cell});
     PlayEffect(*TheEngine, chosen->power == 48.0f ? FullForceSound : ForceSound);
+    AddEmitter(TheEngine->effects, EmitterKind::BlueFlare, x, y);
 }
 
 void InitClaw(Shot& shot, float x, float y, float vx, float vy)
@@ -176,7 +184,7 @@ void FlySpark(Shot& shot)
 
 namespace shots {
 
-const ShotKind Cannon{&InitWith<CannonValues>, &FlyStraight, &DrawFromSheet};
+const ShotKind Cannon{&InitCannon, &FlyStraight, &DrawFromSheet};
 const ShotKind ForceBurst{&InitForceBurst, &FlyStraight, &DrawAsLight};
 const ShotKind Claw{&InitClaw, &FlyClaw, &DrawAlongFlight};
 const ShotKind ExhaustBlast{&InitExhaust, &FlyExhaust, &DrawAsLight};
