@@ -124,30 +124,3 @@ void GunPod::Think()
         PlayEffect(engine, PodFireSound);
     }
 }
-
-void GunPod::Destroyed()
-{
-    health = -1.0f;
-}
-
-bool GunPod::HitTest(std::vector<Circle>)
-{
-    return false;
-}
-
-bool GunPod::GetTargetPoint(float&, float&)
-{
-    return false;
-}
-
-void GunPod::DescribeProperties(std::vector<EntityProperty>&) {}
-
-bool GunPod::LoadProperties(DataFile&)
-{
-    return true;
-}
-
-bool GunPod::SaveProperties(DataFile&)
-{
-    return true;
-}

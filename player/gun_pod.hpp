@@ -1,10 +1,11 @@
 #pragma once
 // A gun pod: a small escort that fires pod shots with the ship. Type 0 trails the ship in a
 // chain, type 1 swivels above or below it, type 2 circles it.
-#include "world/entity.hpp"
+#include "world/effect_entity.hpp"
 #include "world/sheet_spec.hpp"
 
-class GunPod : public ClonableEntity<GunPod> {
+// It cannot be hit and homing weapons ignore it.
+class GunPod : public EffectEntity<GunPod> {
 public:
     static constexpr SheetSpec Picture{"GFX/BitType1.tga", 1, 1, 64, 64, false};
 
@@ -13,13 +14,7 @@ public:
     bool LoadResources() override;
     void Spawn(float sx, float sy) override;
     void Think() override;
-    void Destroyed() override;
     void Draw(float interpolation, int pass) override;
-    bool HitTest(std::vector<Circle> others) override;
-    bool GetTargetPoint(float& outX, float& outY) override;
-    void DescribeProperties(std::vector<EntityProperty>& list) override;
-    bool LoadProperties(DataFile& file) override;
-    bool SaveProperties(DataFile& file) override;
 
     // Most pods a type may hold: 4, 2, 3.
     static int32_t MaxPods(int32_t podType);

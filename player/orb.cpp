@@ -283,20 +283,3 @@ bool Orb::HitTest(std::vector<Circle> others)
 {
     return present && Entity::HitTest(std::move(others));
 }
-
-bool Orb::GetTargetPoint(float&, float&)
-{
-    return false;
-}
-
-void Orb::DescribeProperties(std::vector<EntityProperty>&) {}
-
-bool Orb::LoadProperties(DataFile&)
-{
-    return true;
-}
-
-bool Orb::SaveProperties(DataFile&)
-{
-    return true;
-}

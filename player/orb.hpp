@@ -2,12 +2,12 @@
 // The orb pod: carried in front of or behind the ship, it soaks up enemy shots, charges one
 // of seven weapons while FIRE is held, can be sent out and called back, and detonated.
 // Embedded in the Player; `present` says whether the ship has one.
-#include "world/entity.hpp"
+#include "world/effect_entity.hpp"
 #include "world/sheet_spec.hpp"
 
 #include <array>
 
-class Orb : public ClonableEntity<Orb> {
+class Orb : public EffectEntity<Orb> {
 public:
     // By orb pod type.
     static constexpr std::array<SheetSpec, 3> Pictures = {{
@@ -24,10 +24,6 @@ public:
     void Destroyed() override;
     void Draw(float interpolation, int pass) override;
     bool HitTest(std::vector<Circle> others) override;
-    bool GetTargetPoint(float& outX, float& outY) override;
-    void DescribeProperties(std::vector<EntityProperty>& list) override;
-    bool LoadProperties(DataFile& file) override;
-    bool SaveProperties(DataFile& file) override;
 
     // Present and attached at the ship.
     void Place(float sx, float sy);
