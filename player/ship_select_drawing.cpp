@@ -364,6 +364,12 @@ void Engine::RenderShipSelect(float fraction)
 
     const bool locked = !ShipUnlocked(ship.ShipType, bonusShips);
     font.SetAlignment(1);
+    if (locked) {
+        // Says why FIRE does nothing here.
+        font.SetScale(0.75f, 0.75f);
+        font.SetColour(1.0f, 0.35f, 0.25f, 0.65f + 0.35f * menuPulse.value);
+        font.DrawText("LOCKED", PreviewLeft + PreviewSize * 0.5f, PreviewTop + PreviewSize * 0.5f - 12.0f);
+    }
     font.SetScale(0.75f, 0.75f);
     if (locked)
         font.SetColour(0.45f, 0.45f, 0.5f, 1.0f);
