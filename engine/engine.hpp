@@ -21,6 +21,7 @@
 #include "graphics/video_cache.hpp"
 #include "input/input_state.hpp"
 #include "player/player.hpp"
+#include "player/ship_select_menu.hpp"
 #include "player/ship_settings.hpp"
 #include "player/shot.hpp"
 #include "world/stage_world.hpp"
@@ -145,9 +146,10 @@ public:
     void EnterControls();
     void UpdateControls();
     void RenderControls(float fraction);
-    // Screens that land with ship selection and the end of a game; until then they return
-    // to the title.
     void EnterShipSelect();
+    void UpdateShipSelect();
+    void RenderShipSelect(float fraction);
+    // Screens that land with the end of a game; until then they return to the title.
     void EnterHiScore();
     void EnterContinue();
     void EnterGameOver();
@@ -212,6 +214,8 @@ public:
     ShotLists shots;
     // The ship chosen and the ship in play.
     ShipSettings ship;
+    // The ship selection screen's colour set and animation (its row is menuSelection).
+    ShipSelectState shipSelect;
     Player player;
     // What the scenery reaches of the ship and its shots; installed into the world by play.
     PlayContact playContact{*this};

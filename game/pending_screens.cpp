@@ -1,13 +1,7 @@
-// Entry operations of screens that arrive with ship selection and the end of a game. Until
+// Entry operations of screens that arrive with the end of a game. Until
 // each lands, its entry installs the missing-screen state, which logs and returns to the
 // title. Delete a definition here when the real one is added.
 #include "engine/engine.hpp"
-
-// Ship selection is not there yet: START GAME goes straight into play.
-void Engine::EnterShipSelect()
-{
-    StartGame();
-}
 
 void Engine::EnterHiScore()
 {

@@ -8,6 +8,7 @@
 #include "engine/process_flags.hpp"
 #include "game/game_flow_globals.hpp"
 #include "graphics/random.hpp"
+#include "player/ship_select_pictures.hpp"
 #include "world/entity.hpp"
 #include "world/entity_registry.hpp"
 #include "world/generator_queue.hpp"
@@ -36,6 +37,7 @@ float PlayTickLength(int32_t difficulty)
 void Engine::StartGame()
 {
     stageIndex = startStage;
+    ReleaseShipSelectPictures(screenPictures);
     screenPictures.Release("GFX/Splash.png");
     screenPictures.Release("GFX/Skyreaver.tga");
     if (demoMode) {

@@ -20,7 +20,7 @@ const ScreenOps* ScreenFor(int32_t number)
         {&Engine::UpdateIntroStory, &Engine::RenderIntroStory},       // IntroStory
         {&Engine::UpdateCheats, &Engine::RenderCheats},               // Cheats
         {&Engine::UpdateBanner, &Engine::RenderBanner},               // Banner
-        {&Engine::UpdateMissingScreen, &Engine::RenderMissingScreen}, // ShipSelect
+        {&Engine::UpdateShipSelect, &Engine::RenderShipSelect},       // ShipSelect
         {&Engine::UpdatePlay, &Engine::RenderPlay},                   // Play
         {&Engine::UpdateMissingScreen, &Engine::RenderMissingScreen}, // Continue
         {&Engine::UpdateMissingScreen, &Engine::RenderMissingScreen}, // GameOver

@@ -8,6 +8,7 @@
 #include "game/screen_drawing.hpp"
 #include "game/shell_media.hpp"
 #include "graphics/gl_draw.hpp"
+#include "player/ship_select_pictures.hpp"
 
 #include <GL/gl.h>
 #include <algorithm>
@@ -40,6 +41,7 @@ void Engine::EnterTitle()
 {
     for (const char* name : PicturesLeftBehind)
         screenPictures.Release(name);
+    ReleaseShipSelectPictures(screenPictures);
     videoCache.Release("Videos/Intro.avi");
     LoadScreenPicture(SplashPicture);
     LoadScreenPicture(LogoPicture);

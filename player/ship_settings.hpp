@@ -15,8 +15,8 @@ struct ShipSettings {
     int32_t ShipType = 0; // 0 Mk I, 1 Mk II, 2 Mk III, 3 Butterfly
     int32_t orbPodType = 0; // 0..2
     int32_t gunPodType = 0; // 0..2
-    // Primary, secondary, cockpit.
-    std::array<ShipColour, 3> colours{};
+    // Primary, secondary, cockpit: a red hull with white trim and a cyan canopy.
+    std::array<ShipColour, 3> colours{{{1.0f, 0.2f, 0.2f, 2.0f}, {1.0f, 1.0f, 1.0f, 2.0f}, {0.0f, 0.7f, 1.0f, 2.0f}}};
 };
 
 // Speed levels of a ship type (4, 5, 3, 6); types outside 0..3 read as type 0.

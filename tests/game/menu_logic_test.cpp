@@ -76,4 +76,6 @@ TEST(StateTable, EveryNumberHasAScreenAndOthersNone)
     EXPECT_EQ(ScreenFor(IntroStory)->update, &Engine::UpdateIntroStory);
     EXPECT_EQ(ScreenFor(Options)->update, &Engine::UpdateOptions);
     EXPECT_EQ(ScreenFor(Cheats)->update, &Engine::UpdateCheats);
+    EXPECT_EQ(ScreenFor(ShipSelect)->update, &Engine::UpdateShipSelect);
+    EXPECT_EQ(ScreenFor(ShipSelect)->render, &Engine::RenderShipSelect);
 }

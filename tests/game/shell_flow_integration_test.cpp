@@ -168,15 +168,39 @@ TEST(ShellFlow, LeftAndRightOnStartGameCycleTheDifficultyAndRestartTheCountdown)
     EXPECT_EQ(At(trace, 1106).stateTicks, 0);
 }
 
-TEST(ShellFlow, StartGameFadesIntoPlayOnStageOneAtTimeIndexZero)
+// Needs the ships' selection previews in the run directory: ship selection loads them all.
+TEST(ShellFlow, StartGameLeadsThroughShipSelectionIntoPlayOnStageOneAtTimeIndexZero)
 {
-    const std::string script = ToTitle() + Press(TitleTick + 20, "RETURN");
-    const auto trace = RunShell("start", script, TitleTick + 120);
+    // Z chooses START GAME and stays down through the fade: it must not launch as well.
+    const long choose = TitleTick + 20;
+    const long select = choose + 26;
+    std::string script = ToTitle() + std::to_string(choose) + " Z down\n" + std::to_string(select + 30) + " Z up\n";
+    // Mk II, then two to the left: the Butterfly, locked without the cheat, refuses Select.
+    script += Press(select + 40, "RIGHT") + Press(select + 45, "LEFT") + Press(select + 50, "LEFT");
+    script += Press(select + 55, "RETURN");
+    // Back to the Mk I; down to the gun pod row and change it; launch with FIRE.
+    script += Press(select + 60, "RIGHT");
+    for (int i = 0; i < 6; ++i)
+        script += Press(select + 65 + 3 * i, "DOWN");
+    script += Press(select + 85, "RIGHT") + Press(select + 90, "Z");
+    const auto trace = RunShell("start", script, select + 200);
+    EXPECT_EQ(FirstTickIn(trace, ShipSelect), select) << "a 25-tick fade to black, then ship selection";
+    EXPECT_EQ(At(trace, select + 89).state, ShipSelect) << "neither the held key nor the locked ship launched";
     const long playAt = FirstTickIn(trace, Play);
-    EXPECT_EQ(playAt, TitleTick + 20 + 26) << "a 25-tick fade to black, then the stage";
+    EXPECT_EQ(playAt, select + 90 + 26) << "FIRE launches through a 25-tick fade";
     EXPECT_EQ(At(trace, playAt).stateTicks, 0);
     EXPECT_EQ(At(trace, playAt + 50).stateTicks, 50);
     EXPECT_FALSE(At(trace, playAt + 50).demoMode);
+}
+
+TEST(ShellFlow, EscapeOnShipSelectionReturnsToTheTitle)
+{
+    const long select = TitleTick + 20 + 26;
+    const std::string script = ToTitle() + Press(TitleTick + 20, "RETURN") + Press(select + 40, "ESCAPE");
+    const auto trace = RunShell("back", script, select + 100);
+    EXPECT_EQ(FirstTickIn(trace, ShipSelect), select);
+    EXPECT_EQ(FirstTickIn(trace, Title, select), select + 40 + 26);
+    EXPECT_EQ(FirstTickIn(trace, Play), -1);
 }
 
 TEST(ShellFlow, FiveHundredIdleTicksStartADemoAndInputIsRefusedMeanwhile)

@@ -2,6 +2,8 @@
 // colour when read through the game's image library.
 #include "tools/art_image_reader.hpp"
 
+#include "player/ship_select_pictures.hpp"
+
 #include <IL/il.h>
 #include <gtest/gtest.h>
 
@@ -33,6 +35,9 @@ const Expected pictures[] = {
     {"GFX/Splash3.png", 1024, 512, 0},       {"GFX/Splash4.png", 1024, 512, 0},
     {"GFX/Skyreaver.tga", 1024, 164, 4},     {"GFX/IniSplash.bmp", 400, 320, 3},
     {"Icon.bmp", 32, 32, 3},
+    {"GFX/Grid.png", 64, 64, 4},             {"GFX/Slider.png", 128, 16, 4},
+    {"GFX/SliderLit.png", 128, 16, 4},       {"GFX/ChooseYourFate.png", 512, 64, 4},
+    {"GFX/StarSheet.png", 256, 32, 4},       {"GFX/WeaponSelectionUI.png", 256, 256, 4},
 };
 
 // Count of pixels whose alpha lies in [lo, hi].
@@ -68,7 +73,8 @@ TEST(ArtContent, SpriteSheetsCarryRealTransparency)
     // A sheet drawn with alpha blending needs both clear surroundings and solid cores;
     // a writer that loses the alpha channel (all 0 or all 255) fails here.
     for (const char* file : {"GFX/Explosion.psd", "GFX/BulletSheet.png", "GFX/Particles.png", "GFX/Fonts.psd",
-                             "GFX/FontShadow.psd", "GFX/Skyreaver.tga", "GFX/CheatUI.png"}) {
+                             "GFX/FontShadow.psd", "GFX/Skyreaver.tga", "GFX/CheatUI.png", "GFX/StarSheet.png",
+                             "GFX/WeaponSelectionUI.png", "GFX/ChooseYourFate.png"}) {
         SCOPED_TRACE(file);
         const LoadedPicture p = LoadPicture(std::string(SKYREAVER_RUN_DIR) + "/" + file);
         ASSERT_TRUE(p.ok);
@@ -94,4 +100,27 @@ TEST(ArtContent, ExplosionBloomsThenFades)
     EXPECT_GT(coverage(8), coverage(0));
     EXPECT_GT(coverage(12), coverage(24));
     EXPECT_LT(coverage(31), coverage(0) / 10);
+}
+
+TEST(ArtContent, TheShipSelectionScreensOwnPicturesExistAndItsIconCellsAreDrawn)
+{
+    // The ship previews come from the ship renders; everything else the screen loads is ours.
+    for (const std::string& name : ShipSelectPictures()) {
+        if (name.rfind("GFX/Ship", 0) == 0)
+            continue;
+        SCOPED_TRACE(name);
+        EXPECT_TRUE(LoadPicture(std::string(SKYREAVER_RUN_DIR) + "/" + name).ok);
+    }
+    // The screen draws cells (row, column) 0..2 x 0..2 of the 4 x 4 weapon sheet.
+    const LoadedPicture p = LoadPicture(std::string(SKYREAVER_RUN_DIR) + "/" + WeaponPanelPicture);
+    ASSERT_TRUE(p.ok);
+    const int cell = p.width / WeaponPanelColumns;
+    for (int row = 0; row < 3; ++row)
+        for (int column = 0; column < 3; ++column) {
+            int solid = 0;
+            for (int y = 0; y < cell; ++y)
+                for (int x = 0; x < cell; ++x)
+                    solid += p.Alpha(column * cell + x, row * cell + y) >= 128;
+            EXPECT_GT(solid, cell * cell / 20) << "row " << row << " column " << column;
+        }
 }

@@ -62,6 +62,7 @@ TEST_F(ArtPipeline, RegeneratingGivesIdenticalBytes)
         {"explosion.art", "GFX/Explosion.psd"},   {"bullets.art", "GFX/BulletSheet.png"},
         {"splash.art", "GFX/Splash.png"},         {"title_logo.art", "GFX/Skyreaver.tga"},
         {"ini_splash.art", "GFX/IniSplash.bmp"},  {"cheat_ui.art", "GFX/CheatUI.png"},
+        {"weapon_selection_ui.art", "GFX/WeaponSelectionUI.png"}, {"star_sheet.art", "GFX/StarSheet.png"},
     };
     for (const auto& [source, output] : sample) {
         SCOPED_TRACE(source);

@@ -43,3 +43,10 @@ Image WaterFallPicture(ArtContext&);
 Image WaterFallNormalMap(ArtContext&);
 Image CheckPointMarker(ArtContext&);
 Image TitleCard(ArtContext&);
+
+// The ship selection screen (select_screen.cpp).
+Image GridTile(ArtContext&);
+Image SliderPicture(ArtContext&);
+Image BannerText(ArtContext&);
+Image StarSprites(ArtContext&);
+Image WeaponIcons(ArtContext&);

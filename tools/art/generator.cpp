@@ -45,6 +45,11 @@ const std::map<std::string, Generator>& Registry()
         {"waterfall-normal", WaterFallNormalMap},
         {"checkpoint", CheckPointMarker},
         {"title-card", TitleCard},
+        {"grid", GridTile},
+        {"slider", SliderPicture},
+        {"banner-text", BannerText},
+        {"star-sprites", StarSprites},
+        {"weapon-icons", WeaponIcons},
     };
     return kinds;
 }
