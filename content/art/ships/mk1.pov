@@ -1,29 +1,34 @@
-// Mk I: a compact arrow fighter. Delta wings, one engine, a bubble canopy forward.
+// Mk I: a compact arrow fighter. A faceted dart of a hull, delta wings with trimmed leading
+// edges, a swept tail fin, a bubble canopy forward and one engine.
 #include "studio.inc"
-#declare Hull = Plates(1, rgb 0.52, 0.5, 0.42)
-#declare Trim = Paint(2, rgb 0.5, 0.7)
-#declare Canopy = Glass(3, rgb 0.4)
-#declare Engine = Emitter(3, rgb 1, 1.1)
+#include "ship_parts.inc"
+
+#declare Side = array[8] { <1.02, -0.03>, <0.6, 0.08>, <0.3, 0.16>, <-0.45, 0.2>, <-0.84, 0.16>,
+                           <-0.84, -0.14>, <-0.3, -0.19>, <0.45, -0.11> }
+#declare Plan = array[7] { <1.02, 0>, <0.4, 0.13>, <-0.2, 0.21>, <-0.84, 0.22>, <-0.84, -0.22>,
+                           <-0.2, -0.21>, <0.4, -0.13> }
+#declare WingPlan = array[4] { <0.28, 0.12>, <-0.5, 0.84>, <-0.72, 0.84>, <-0.66, 0.12> }
+#declare EdgePlan = array[4] { <0.28, 0.12>, <-0.5, 0.84>, <-0.56, 0.84>, <0.16, 0.12> }
+#declare TailFin = array[4] { <-0.32, 0.12>, <-0.72, 0.52>, <-0.88, 0.52>, <-0.8, 0.1> }
+#declare Keel = array[4] { <-0.45, -0.12>, <-0.74, -0.3>, <-0.84, -0.3>, <-0.82, -0.1> }
 
 #declare Ship = union {
-  // fuselage: a lathe along x, flattened a little
-  sor { 7, <0.0, -1.0>, <0.02, -0.95>, <0.16, -0.45>, <0.21, 0.1>, <0.2, 0.6>, <0.16, 0.85>, <0.0, 0.9>
-        sturm rotate z * -90 scale <1, 0.8, 1> texture { Hull } }
-  // canopy
-  sphere { 0, 1 scale <0.32, 0.12, 0.1> translate <0.28, 0.13, 0> texture { Canopy } }
-  // delta wings
-  prism { linear_spline -0.025, 0.025, 4, <0.35, 0>, <-0.62, 0.92>, <-0.78, 0.92>, <-0.7, 0> texture { Hull } }
-  prism { linear_spline -0.025, 0.025, 4, <0.35, 0>, <-0.62, -0.92>, <-0.78, -0.92>, <-0.7, 0> texture { Hull } }
-  // wingtip fins
-  box { <-0.8, -0.12, 0.88>, <-0.5, 0.16, 0.94> texture { Trim } }
-  box { <-0.8, -0.12, -0.94>, <-0.5, 0.16, -0.88> texture { Trim } }
-  // tail fin
-  prism { linear_spline -0.02, 0.02, 4, <-0.35, 0.1>, <-0.78, 0.45>, <-0.88, 0.45>, <-0.8, 0.1>
-    rotate x * -90 texture { Trim } }
-  // engine
-  cylinder { <-0.92, 0, 0>, <-0.6, 0, 0>, 0.15 scale <1, 0.8, 1> texture { Trim } }
-  disc { <-0.925, 0, 0>, <-1, 0, 0>, 0.12 scale <1, 0.8, 1> texture { Engine } }
-  // cannon
-  cylinder { <0.5, -0.07, 0>, <1.05, -0.07, 0>, 0.025 texture { Trim } }
+  object { Hull(Side, Plan) texture { Primary } }
+  // a trim band behind the nose
+  intersection { object { Hull(Side, Plan) scale <1, 1.06, 1.06> } box { <0.5, -1, -1>, <0.6, 1, 1> }
+                 texture { Secondary } }
+  object { Canopy(<0.26, 0.12, 0>, <0.38, 0.16, 0.12>) texture { CockpitGlass } }
+  #for (S, -1, 1, 2)
+    union {
+      object { Wing(WingPlan, 0.05, -0.04) texture { Primary } }
+      object { Wing(EdgePlan, 0.062, -0.04) texture { Secondary } }
+      sphere { <-0.62, -0.04, 0.84>, 0.04 texture { CockpitLight } }
+      scale <1, 1, S>
+    }
+  #end
+  object { Fin(TailFin, 0.045, 0) texture { Secondary } }
+  object { Fin(Keel, 0.04, 0) texture { Secondary } }
+  Engine(<-0.98, 0, 0>, 0.13, 0.3, Secondary, CockpitLight)
+  cylinder { <0.45, -0.08, 0>, <1.1, -0.08, 0>, 0.022 texture { Metal } }
 }
 #include "ship_rig.inc"
