@@ -90,11 +90,15 @@ Image GlowOf(const Image& emission, int radius, float gain)
             light.At(x, y) = {c.r, c.g, c.b, 0.0f};
         }
     const Image halo = Blurred(light, radius);
+    // The halo fades out toward the picture's edges instead of ending in a hard line there.
+    const float margin = float(std::max(1, radius));
     for (int y = 0; y < light.Height(); ++y)
         for (int x = 0; x < light.Width(); ++x) {
+            const float edge = float(std::min({x, y, light.Width() - 1 - x, light.Height() - 1 - y}));
+            const float fade = std::min(1.0f, edge / margin);
             const Rgba& h = halo.At(x, y);
             Rgba& c = light.At(x, y);
-            c = {c.r + h.r * gain, c.g + h.g * gain, c.b + h.b * gain, 0.0f};
+            c = {(c.r + h.r * gain) * fade, (c.g + h.g * gain) * fade, (c.b + h.b * gain) * fade, 0.0f};
         }
     return light;
 }

@@ -21,7 +21,8 @@ std::vector<Image> TintLayers(const Image& colourHi, const Image& idsHi, int fac
 
 // Additive light from an emission render (already reduced): the emitting surfaces
 // themselves plus a soft halo of `radius` pixels scaled by `gain`. Alpha is left 0: the
-// light is stored as colour, its brightness becoming alpha when saved as light.
+// light is stored as colour, its brightness becoming alpha when saved as light. The light
+// fades to nothing over the last `radius` pixels before the picture's edges.
 Image GlowOf(const Image& emission, int radius, float gain);
 
 // Copies `cell` into cell `index` of a sheet cut into `columns` columns of cells of its size.

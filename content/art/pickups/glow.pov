@@ -4,8 +4,8 @@
 #macro Sprite(Frame)
   #local Phase = mod(Frame, 16) / 16;
   union {
-    sphere { 0, 0.09 Emitter(1, rgb 0.9, 1) }
-    torus { 0.2 + 0.16 * Phase, 0.02 rotate x * 90 Emitter(1, rgb 0.75 * (1 - Phase), 1) }
+    sphere { 0, 0.09 Emitter(1, rgb 0.8, 1) }
+    torus { 0.2 + 0.16 * Phase, 0.02 rotate x * 90 Emitter(1, rgb 0.55 * (1 - Phase), 1) }
   }
 #end
 Sheet()
