@@ -73,6 +73,60 @@ TEST_F(ArtPipeline, RegeneratingGivesIdenticalBytes)
     }
 }
 
+TEST_F(ArtPipeline, PrerenderedSheetsRegenerateIdentically)
+{
+    // POV-Ray is run afresh: no jitter, no radiosity, so the same scene gives the same bytes.
+    TempDir dir("pov");
+    const std::string art = std::string(SKYREAVER_SOURCE_DIR) + "/content/art/";
+    ASSERT_EQ(RunTool(art + "ships/mk3_tail.art", dir.path), 0);
+    ASSERT_EQ(RunTool(art + "pods/orb2.art", dir.path), 0);
+    for (const char* output : {"GFX/Ship3Tail.tga", "GFX/OrbType2.tga"}) {
+        SCOPED_TRACE(output);
+        const std::string fresh = Slurp(dir.path / output);
+        EXPECT_FALSE(fresh.empty());
+        EXPECT_TRUE(fresh == Slurp(fs::path(SKYREAVER_RUN_DIR) / output)) << "bytes differ from the build's copy";
+    }
+}
+
+TEST_F(ArtPipeline, BadPrerenderSourcesFailAndWriteNothing)
+{
+    TempDir dir("badpov");
+    fs::copy_file(fs::path(SKYREAVER_SOURCE_DIR) / "content/art/povray/studio.inc", dir.path / "studio.inc");
+    // A scene that cannot be parsed, beside descriptions with bad layouts and outputs.
+    std::ofstream(dir.path / "broken.pov") << "#include \"studio.inc\"\nsphere { 0, 1 texture { nonsense } }\n";
+    std::ofstream(dir.path / "ball.pov")
+        << "#include \"studio.inc\"\n#macro Sprite(F) sphere { 0, 0.5 Paint(1, rgb 0.5, 0.3) } #end\nSheet()\n";
+    const std::string head = "kind prerender\nsize 64 64\ncells 2 2\n";
+    const std::string cases[] = {
+        head + "scene broken.pov\noutput GFX/X.png colour\n",            // POV-Ray fails
+        head + "scene absent.pov\noutput GFX/X.png colour\n",            // no scene file
+        head + "output GFX/X.png colour\n",                               // no scene line
+        head + "scene ball.pov\n",                                        // no output
+        head + "scene ball.pov\noutput GFX/X.png layer 4\n",             // no such layer
+        head + "scene ball.pov\noutput GFX/X.png sepia\n",               // no such pass
+        head + "scene ball.pov\noutput GFX/X.png glow 999\n",            // absurd halo
+        head + "scene ball.pov\ndeclare 9x 1\noutput GFX/X.png colour\n",     // bad name
+        head + "scene ball.pov\ndeclare Pass 1\noutput GFX/X.png colour\n",   // the tool's own
+        head + "scene ball.pov\ndeclare Size big\noutput GFX/X.png colour\n", // not a number
+        "kind prerender\nsize 64 64\ncells 3 2\nscene ball.pov\noutput GFX/X.png colour\n", // uneven cells
+        head + "frames 5\nscene ball.pov\noutput GFX/X.png colour\n",   // more frames than cells
+        head + "oversample 9\nscene ball.pov\noutput GFX/X.png colour\n",
+    };
+    int index = 0;
+    for (const auto& text : cases) {
+        SCOPED_TRACE(text);
+        const fs::path source = dir.path / ("case" + std::to_string(index++) + ".art");
+        std::ofstream(source) << text;
+        EXPECT_NE(RunTool(source.string(), dir.path / "out"), 0);
+        EXPECT_FALSE(fs::exists(dir.path / "out" / "GFX" / "X.png"));
+    }
+    // The good scene works, so the failures above are the descriptions' own.
+    const fs::path good = dir.path / "good.art";
+    std::ofstream(good) << head << "scene ball.pov\noutput GFX/X.png colour\n";
+    EXPECT_EQ(RunTool(good.string(), dir.path / "out"), 0);
+    EXPECT_TRUE(fs::exists(dir.path / "out" / "GFX" / "X.png"));
+}
+
 TEST_F(ArtPipeline, BadSourcesFailAndWriteNothing)
 {
     TempDir dir("bad");

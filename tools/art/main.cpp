@@ -1,9 +1,11 @@
 // skyreaver_art: writes one picture of the game's content from its source description.
 //   skyreaver_art PALETTE SOURCE OUTDIR
 // The source's "output" line names the file under OUTDIR; its "kind" line the generator.
+// Pre-rendered sprites (kind "prerender") name several outputs made from one scene.
 #include "tools/art/art_source.hpp"
 #include "tools/art/generator.hpp"
 #include "tools/art/image_files.hpp"
+#include "tools/art/prerender.hpp"
 
 #include <cstdio>
 #include <filesystem>
@@ -42,14 +44,17 @@ int main(int argc, char** argv)
     ArtContext context{source, std::filesystem::path(sourcePath).parent_path().string(), palette, errors};
 
     const std::string output = source.Text("output"), kind = source.Text("kind");
+    if (context.Width() <= 0 || context.Height() <= 0 || context.Width() > 4096 || context.Height() > 4096) {
+        std::fprintf(stderr, "%s: 'size' must be two numbers from 1 to 4096\n", sourcePath.c_str());
+        return 1;
+    }
+    // Pre-rendered sprites write several files from one scene.
+    if (kind == "prerender")
+        return RunPrerender(context, sourcePath, outDir);
     const Generator generate = FindGenerator(kind);
     if (output.empty() || !generate) {
         std::fprintf(stderr, "%s: needs an 'output' line and a known 'kind' (got '%s')\n", sourcePath.c_str(),
                      kind.c_str());
-        return 1;
-    }
-    if (context.Width() <= 0 || context.Height() <= 0 || context.Width() > 4096 || context.Height() > 4096) {
-        std::fprintf(stderr, "%s: 'size' must be two numbers from 1 to 4096\n", sourcePath.c_str());
         return 1;
     }
     const Image picture = generate(context);
