@@ -3,7 +3,7 @@
 #include "engine/engine.hpp"
 #include "game/shell_media.hpp"
 #include "player/shot_kinds.hpp"
-#include "world/sheet_spec.hpp"
+#include "player/player_sheets.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -51,8 +51,7 @@ int32_t GunPod::MaxPods(int32_t podType)
 
 bool GunPod::LoadResources()
 {
-    picture = LoadPicture(Picture);
-    return picture != 0;
+    return LoadSheet(PlayerSheets::GunPod, sheet);
 }
 
 void GunPod::Spawn(float sx, float sy)

@@ -2,12 +2,11 @@
 // A gun pod: a small escort that fires pod shots with the ship. Type 0 trails the ship in a
 // chain, type 1 swivels above or below it, type 2 circles it.
 #include "world/effect_entity.hpp"
-#include "world/sheet_spec.hpp"
+#include "graphics/sprite_sheet.hpp"
 
 // It cannot be hit and homing weapons ignore it.
 class GunPod : public EffectEntity<GunPod> {
 public:
-    static constexpr SheetSpec Picture{"GFX/BitType1.tga", 1, 1, 64, 64, false};
 
     GunPod();
 
@@ -23,5 +22,5 @@ public:
     float aim = 0.0f;
     int32_t fireCounter = 0;
     int32_t flash = 0;
-    uint32_t picture = 0;
+    SpriteSheet sheet;
 };

@@ -4,6 +4,7 @@
 #include "game/shell_media.hpp"
 #include "graphics/math_utils.hpp"
 #include "graphics/random.hpp"
+#include "player/player_sheets.hpp"
 #include "player/shot_kinds.hpp"
 #include "world/entity_registry.hpp"
 
@@ -55,8 +56,7 @@ Orb::Orb()
 bool Orb::LoadResources()
 {
     const int32_t type = std::clamp(TheEngine->ship.orbPodType, 0, 2);
-    picture = LoadPicture(Pictures[static_cast<size_t>(type)]);
-    return picture != 0;
+    return LoadSheet(PlayerSheets::Orbs[static_cast<size_t>(type)], sheet);
 }
 
 void Orb::Spawn(float sx, float sy)

@@ -3,18 +3,10 @@
 // of seven weapons while FIRE is held, can be sent out and called back, and detonated.
 // Embedded in the Player; `present` says whether the ship has one.
 #include "world/effect_entity.hpp"
-#include "world/sheet_spec.hpp"
-
-#include <array>
+#include "graphics/sprite_sheet.hpp"
 
 class Orb : public EffectEntity<Orb> {
 public:
-    // By orb pod type.
-    static constexpr std::array<SheetSpec, 3> Pictures = {{
-        {"GFX/OrbType1.tga", 1, 1, 64, 64, false},
-        {"GFX/OrbType2.tga", 1, 1, 64, 64, false},
-        {"GFX/OrbType3.tga", 1, 1, 64, 64, false},
-    }};
 
     Orb();
 
@@ -49,5 +41,5 @@ public:
     int32_t plasmaVolleys = 0;
     float spin = 0.0f;
     int32_t fireDelay = 0;
-    uint32_t picture = 0;
+    SpriteSheet sheet;
 };

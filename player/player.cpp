@@ -5,6 +5,7 @@
 #include "game/game_flow_globals.hpp"
 #include "game/shell_media.hpp"
 #include "graphics/random.hpp"
+#include "player/player_sheets.hpp"
 #include "player/shot_kinds.hpp"
 
 #include <algorithm>
@@ -63,31 +64,16 @@ Player::Player()
     circles.push_back(Circle{7.0f, 0.0f, 0.0f, -4.0f, 0.0f});
 }
 
-const std::array<std::array<SheetSpec, 3>, 4> Player::ShipLayers = {{
-    {{{"GFX/PlrShip1Color1.tga", 4, 4, 512, 512, false},
-      {"GFX/PlrShip1Color2.tga", 4, 4, 512, 512, false},
-      {"GFX/PlrShip1Color3.tga", 4, 4, 512, 512, false}}},
-    {{{"GFX/PlrShip2Color1.tga", 4, 4, 512, 512, false},
-      {"GFX/PlrShip2Color2.tga", 4, 4, 512, 512, false},
-      {"GFX/PlrShip2Color3.tga", 4, 4, 512, 512, false}}},
-    {{{"GFX/PlrShip4Color1.tga", 4, 4, 512, 512, false},
-      {"GFX/PlrShip4Color2.tga", 4, 4, 512, 512, false},
-      {"GFX/PlrShip4Color3.tga", 4, 4, 512, 512, false}}},
-    {{{"GFX/PlrShip5Color1.tga", 4, 4, 512, 512, false},
-      {"GFX/PlrShip5Color2.tga", 4, 4, 512, 512, false},
-      {"GFX/PlrShip5Color3.tga", 4, 4, 512, 512, false}}},
-}};
-
 // A missing picture leaves its layer undrawn; the ship still flies.
 bool Player::LoadResources()
 {
     const int32_t type = ShipTypeOf(*TheEngine);
     for (size_t layer = 0; layer < layers.size(); ++layer)
-        if (!LoadSheet(ShipLayers[static_cast<size_t>(type)][layer], layers[layer]))
+        if (!LoadSheet(PlayerSheets::ShipLayers[static_cast<size_t>(type)][layer], layers[layer]))
             layers[layer] = SpriteSheet{};
     tailSheet = SpriteSheet{};
     if (type == 2)
-        LoadSheet(TailPicture, tailSheet);
+        LoadSheet(PlayerSheets::Tail, tailSheet);
     orb.LoadResources();
     return true;
 }

@@ -9,7 +9,6 @@
 #include "player/gun_pod.hpp"
 #include "player/orb.hpp"
 #include "world/control_entity.hpp"
-#include "world/sheet_spec.hpp"
 
 #include <array>
 #include <vector>
@@ -24,9 +23,6 @@ struct TailSegment {
 
 class Player : public ClonableEntity<Player, ControlEntity> {
 public:
-    // The three colour layers of ship types 0..3, then the Mk III's tail.
-    static const std::array<std::array<SheetSpec, 3>, 4> ShipLayers;
-    static constexpr SheetSpec TailPicture{"GFX/Ship3Tail.tga", 4, 4, 64, 64, false};
 
     Player();
 

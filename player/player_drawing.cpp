@@ -32,13 +32,6 @@ void DrawCell(const SpriteSheet& sheet, int index, float x, float y, float halfW
     glEnd();
 }
 
-void DrawPicture(uint32_t texture, float x, float y, float half, float degrees)
-{
-    SpriteSheet whole;
-    whole.Setup(texture, 1, 1, 1, 1);
-    DrawCell(whole, 0, x, y, half, half, degrees);
-}
-
 // A soft additive disc from the particle sheet: the glow pulse and the force charge.
 void DrawGlow(float x, float y, float half, float r, float g, float b, float a)
 {
@@ -102,7 +95,9 @@ void Orb::Draw(float interpolation, int pass)
     const float py = Lerp(y, prevY, interpolation);
     glEnable(GL_TEXTURE_2D);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-    DrawPicture(picture, px, py, 16.0f, spin);
+    // The energy loop by the frame; the full-charge cell once the weapon is ready.
+    const int cell = charge >= 100 ? 6 : static_cast<int>(frame);
+    DrawCell(sheet, cell, px, py, 20.0f, 20.0f);
     DrawGlow(px, py, 14.0f + 6.0f * static_cast<float>(charge) * 0.01f, 0.5f, 0.8f, 1.0f, 0.5f);
     SetBlend(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
 }
@@ -114,9 +109,10 @@ void GunPod::Draw(float interpolation, int pass)
     const float px = Lerp(x, prevX, interpolation);
     const float py = Lerp(y, prevY, interpolation);
     glEnable(GL_TEXTURE_2D);
-    const float bright = flash > 0 && flash % 10 < 5 ? 1.0f : 0.85f;
-    glColor4f(bright, bright, bright, 1.0f);
-    DrawPicture(picture, px, py, 12.0f, aim);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    // The roll by the frame; the arrival flash blinks over it while the pod is new.
+    const int cell = flash > 0 && flash % 10 < 5 ? 15 : static_cast<int>(frame);
+    DrawCell(sheet, cell, px, py, 16.0f, 16.0f);
 }
 
 void PowerUp::Draw(float interpolation, int pass)

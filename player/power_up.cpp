@@ -1,6 +1,7 @@
 #include "player/power_up.hpp"
 
 #include "engine/engine.hpp"
+#include "player/player_sheets.hpp"
 
 #include <algorithm>
 
@@ -12,10 +13,9 @@ PowerUp::PowerUp(int32_t kind_) : kind(kind_)
 bool PowerUp::LoadResources()
 {
     // A kind from outside 0..8 still shows and counts, as the kind nearest to it.
-    const int32_t shown = std::clamp(kind, 0, Kinds - 1);
-    const size_t glowIndex = shown == 7 ? 1 : shown == 8 ? 2 : 0;
-    const bool sheetLoaded = LoadSheet(Sheets[static_cast<size_t>(shown)], sheet);
-    const bool glowLoaded = LoadSheet(Glows[glowIndex], glow);
+    const auto shown = static_cast<size_t>(std::clamp(kind, 0, Kinds - 1));
+    const bool sheetLoaded = LoadSheet(PlayerSheets::PowerUps[shown], sheet);
+    const bool glowLoaded = LoadSheet(PlayerSheets::PowerUpGlows[shown], glow);
     return sheetLoaded && glowLoaded;
 }
 

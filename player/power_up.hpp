@@ -13,23 +13,6 @@
 class PowerUp : public ClonableEntity<PowerUp>, public PickupKind {
 public:
     static constexpr int32_t Kinds = 9;
-    static constexpr std::array<SheetSpec, Kinds> Sheets = {{
-        {"GFX/PowerUp_Blue.png", 8, 4, 512, 256, false},
-        {"GFX/PowerUp_Cyan.png", 8, 4, 512, 256, false},
-        {"GFX/PowerUp_Green.png", 8, 4, 512, 256, false},
-        {"GFX/PowerUp_Orange.png", 8, 4, 512, 256, false},
-        {"GFX/PowerUp_Purple.png", 8, 4, 512, 256, false},
-        {"GFX/PowerUp_Red.png", 8, 4, 512, 256, false},
-        {"GFX/PowerUp_Yellow.png", 8, 4, 512, 256, false},
-        {"GFX/PowerUp_GunPod.png", 8, 4, 512, 256, false},
-        {"GFX/PowerUp_Missile.png", 8, 4, 512, 256, false},
-    }};
-    static constexpr std::array<SheetSpec, 3> Glows = {{
-        {"GFX/PowerUp_Glow.png", 8, 4, 512, 256, false},
-        {"GFX/PowerUp_GunPodGlow.png", 8, 4, 512, 256, false},
-        {"GFX/PowerUp_MissileGlow.png", 8, 4, 512, 256, false},
-    }};
-
     explicit PowerUp(int32_t kind = 0);
 
     bool LoadResources() override;
