@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr float ShipHalfSize = 32.0f;
+constexpr float ShipHalfSize = 40.0f;
 
 void DrawCell(const SpriteSheet& sheet, int index, float x, float y, float halfWidth, float halfHeight,
               float degrees = 0.0f)
