@@ -54,14 +54,19 @@ void CheckGLError()
 
 void DrawTexturedQuad(float left, float top, float right, float bottom)
 {
+    DrawTexturedQuad(left, top, right, bottom, 0.0f, 0.0f, 1.0f, 1.0f);
+}
+
+void DrawTexturedQuad(float left, float top, float right, float bottom, float u0, float v0, float u1, float v1)
+{
     glBegin(GL_QUADS);
-    glTexCoord2f(0.0f, 0.0f);
+    glTexCoord2f(u0, v0);
     glVertex2f(left, top);
-    glTexCoord2f(1.0f, 0.0f);
+    glTexCoord2f(u1, v0);
     glVertex2f(right, top);
-    glTexCoord2f(1.0f, 1.0f);
+    glTexCoord2f(u1, v1);
     glVertex2f(right, bottom);
-    glTexCoord2f(0.0f, 1.0f);
+    glTexCoord2f(u0, v1);
     glVertex2f(left, bottom);
     glEnd();
 }

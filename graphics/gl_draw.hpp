@@ -15,5 +15,7 @@ void SetTextureFilter(int minFilter, int magFilter);
 void SetTextureWrap(int wrapS, int wrapT);
 // The bound texture, whole, on the rectangle (top row of the picture at the top).
 void DrawTexturedQuad(float left, float top, float right, float bottom);
+// Part of the texture, u0..u1 and v0..v1, onto the rectangle (a mirrored range flips it).
+void DrawTexturedQuad(float left, float top, float right, float bottom, float u0, float v0, float u1, float v1);
 // One glGetError; a pending error is printed to standard error.
 void CheckGLError();

@@ -59,20 +59,6 @@ void DrawPanel(const Panel& p, bool selected)
     FillRect(p.right - 1.0f, p.top, p.right, p.bottom, 0.3f, 0.8f, 1.0f, a * 0.6f);
 }
 
-// Part of a texture: u0..u1, v0..v1 onto the rectangle.
-void DrawTexturePart(float left, float top, float right, float bottom, float u0, float v0, float u1, float v1)
-{
-    glBegin(GL_QUADS);
-    glTexCoord2f(u0, v0);
-    glVertex2f(left, top);
-    glTexCoord2f(u1, v0);
-    glVertex2f(right, top);
-    glTexCoord2f(u1, v1);
-    glVertex2f(right, bottom);
-    glTexCoord2f(u0, v1);
-    glVertex2f(left, bottom);
-    glEnd();
-}
 
 // The backdrop slides a tenth as fast as the stars; mirrored so it never shows a seam.
 void DrawBackdrop(Engine& engine, float cameraX)
@@ -83,7 +69,7 @@ void DrawBackdrop(Engine& engine, float cameraX)
     SetTextureFilter(GL_LINEAR, GL_LINEAR);
     SetTextureWrap(GL_MIRRORED_REPEAT, GL_CLAMP_TO_EDGE);
     const float u = cameraX * 0.1f / 1024.0f;
-    DrawTexturePart(-191.5f, -15.5f, 832.5f, 496.5f, u, 0.0f, u + 1.0f, 1.0f);
+    DrawTexturedQuad(-191.5f, -15.5f, 832.5f, 496.5f, u, 0.0f, u + 1.0f, 1.0f);
     SetTextureWrap(GL_CLAMP_TO_EDGE, GL_CLAMP_TO_EDGE);
     glDisable(GL_TEXTURE_2D);
 }
@@ -126,7 +112,7 @@ void DrawStars(Engine& engine, float cameraX)
             const int cell = depth.firstCell + seed % depth.cells;
             const float half = depth.size * (0.75f + 0.25f * Fraction(float(seed) * 0.5698403f)) * 0.5f;
             const float u = float(cell) * cellU;
-            DrawTexturePart(x - half, y - half, x + half, y + half, u, 0.0f, u + cellU, 1.0f);
+            DrawTexturedQuad(x - half, y - half, x + half, y + half, u, 0.0f, u + cellU, 1.0f);
         }
     }
     glDisable(GL_TEXTURE_2D);
@@ -143,7 +129,7 @@ void DrawGrid(Engine& engine, float cameraX)
     SetTextureFilter(GL_LINEAR, GL_LINEAR);
     SetTextureWrap(GL_REPEAT, GL_REPEAT);
     const float u = cameraX * 0.5f / Tile;
-    DrawTexturePart(0.0f, 0.0f, 640.0f, 480.0f, u, 0.0f, u + 640.0f / Tile, 480.0f / Tile);
+    DrawTexturedQuad(0.0f, 0.0f, 640.0f, 480.0f, u, 0.0f, u + 640.0f / Tile, 480.0f / Tile);
     SetTextureWrap(GL_CLAMP_TO_EDGE, GL_CLAMP_TO_EDGE);
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_BLEND);
@@ -198,13 +184,13 @@ void DrawSlider(Engine& engine, float y, float share, bool selected)
     DrawTexturedQuad(left, y, right, y + SliderHeight);
     BindTexture(GL_TEXTURE_2D, Picture(engine, SliderLitPicture));
     SetTextureFilter(GL_LINEAR, GL_LINEAR);
-    DrawTexturePart(left, y, lit, y + SliderHeight, 0.0f, 0.0f, std::clamp(share, 0.0f, 1.0f), 1.0f);
+    DrawTexturedQuad(left, y, lit, y + SliderHeight, 0.0f, 0.0f, std::clamp(share, 0.0f, 1.0f), 1.0f);
     BindTexture(GL_TEXTURE_2D, Picture(engine, InterfacePicture));
     SetTextureFilter(GL_LINEAR, GL_LINEAR);
     constexpr float Cell = 1.0f / 16.0f;
     if (selected)
         glColor4f(1.0f, 0.6f + 0.4f * engine.menuPulse.value, 0.3f, 1.0f);
-    DrawTexturePart(lit - 8.0f, y - 1.0f, lit + 8.0f, y + SliderHeight + 1.0f, 6.0f * Cell, 0.0f, 7.0f * Cell, Cell);
+    DrawTexturedQuad(lit - 8.0f, y - 1.0f, lit + 8.0f, y + SliderHeight + 1.0f, 6.0f * Cell, 0.0f, 7.0f * Cell, Cell);
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_BLEND);
 }
@@ -218,7 +204,7 @@ void DrawWeaponIcon(Engine& engine, int row, int column, float x, float y, float
     BindTexture(GL_TEXTURE_2D, Picture(engine, WeaponPanelPicture));
     SetTextureFilter(GL_LINEAR, GL_LINEAR);
     const float half = size * 0.5f;
-    DrawTexturePart(x - half, y - half, x + half, y + half, float(column) * Cell, float(row) * Cell,
+    DrawTexturedQuad(x - half, y - half, x + half, y + half, float(column) * Cell, float(row) * Cell,
                     float(column + 1) * Cell, float(row + 1) * Cell);
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_BLEND);

@@ -33,16 +33,7 @@ void VideoEntity::Draw(float, int pass)
     glEnable(GL_TEXTURE_2D);
     BindTexture(GL_TEXTURE_2D, video->Texture());
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-    glBegin(GL_QUADS);
-    glTexCoord2f(u0, v0);
-    glVertex2f(left, top);
-    glTexCoord2f(u1, v0);
-    glVertex2f(right, top);
-    glTexCoord2f(u1, v1);
-    glVertex2f(right, bottom);
-    glTexCoord2f(u0, v1);
-    glVertex2f(left, bottom);
-    glEnd();
+    DrawTexturedQuad(left, top, right, bottom, u0, v0, u1, v1);
     engine.shaders.UseProgram(0);
     glDisable(GL_TEXTURE_2D);
 }

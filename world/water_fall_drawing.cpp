@@ -5,24 +5,6 @@
 
 #include <GL/gl.h>
 
-namespace {
-
-void Quad(float left, float top, float right, float bottom, float v0, float v1)
-{
-    glBegin(GL_QUADS);
-    glTexCoord2f(0.0f, v0);
-    glVertex2f(left, top);
-    glTexCoord2f(1.0f, v0);
-    glVertex2f(right, top);
-    glTexCoord2f(1.0f, v1);
-    glVertex2f(right, bottom);
-    glTexCoord2f(0.0f, v1);
-    glVertex2f(left, bottom);
-    glEnd();
-}
-
-} // namespace
-
 void WaterFall::Draw(float interpolation, int pass)
 {
     if (pass > 0)
@@ -39,7 +21,7 @@ void WaterFall::Draw(float interpolation, int pass)
     glDisable(GL_TEXTURE_2D);
     SetBlend(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glColor4f(0.0f, 0.5f, 1.0f, 0.25f);
-    Quad(left, top, right, bottom, 0.0f, 1.0f);
+    DrawTexturedQuad(left, top, right, bottom);
 
     engine.shaders.Use(ShaderProgram::PassThroughTexture);
     engine.shaders.SetSampler("texUnit0", 0, picture);
@@ -48,7 +30,7 @@ void WaterFall::Draw(float interpolation, int pass)
     // The streaks are stored with straight alpha: their brightness is the alpha.
     SetBlend(GL_SRC_ALPHA, GL_ONE);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-    Quad(left, top, right, bottom, scroll, scroll + repeats);
+    DrawTexturedQuad(left, top, right, bottom, 0.0f, scroll, 1.0f, scroll + repeats);
     engine.shaders.UseProgram(0);
     glDisable(GL_BLEND);
     glDisable(GL_TEXTURE_2D);
