@@ -3,6 +3,7 @@
 #include "engine/engine.hpp"
 #include "game/shell_media.hpp"
 #include "player/shot_kinds.hpp"
+#include "player/control_states.hpp"
 #include "player/player_sheets.hpp"
 
 #include <algorithm>
@@ -14,21 +15,6 @@ constexpr int32_t NewPodSound = 8;
 constexpr int32_t PodFireSound = 9;
 constexpr float ArcSwing = 1.75f;
 constexpr float ArcReach = 17.5f;
-
-bool IsHeld(uint8_t state)
-{
-    return state == static_cast<uint8_t>(ButtonState::Held);
-}
-
-bool IsIdle(uint8_t state)
-{
-    return state == static_cast<uint8_t>(ButtonState::Idle);
-}
-
-float Radians(float degrees)
-{
-    return degrees * (3.14159265f / 180.0f);
-}
 
 // Type 1: pod 0 below the ship aiming at 90 degrees, pod 1 above aiming at 270.
 float ArcBase(int32_t index)
@@ -106,9 +92,7 @@ void GunPod::Think()
         break;
     }
     ++fireCounter;
-    const uint8_t fire = controls.FIRE;
-    const bool firing = fire == static_cast<uint8_t>(ButtonState::JustPressed) ||
-                        (IsIdle(fire) && engine.input.autofire);
+    const bool firing = FireTriggered(controls, engine.input.autofire);
     const Orb& orb = ship.orb;
     if (orb.present && orb.attached && orb.weaponKind == 5) {
         if (firing && orb.tickCounter == 1)

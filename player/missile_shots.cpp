@@ -5,6 +5,7 @@
 #include "engine/engine.hpp"
 #include "graphics/math_utils.hpp"
 #include "graphics/random.hpp"
+#include "player/control_states.hpp"
 #include "player/shot_drawing.hpp"
 #include "player/shot_motion.hpp"
 #include "world/debris_burst.hpp"
@@ -187,7 +188,7 @@ void FlyEmp(Shot& shot)
     }
     shot.strength = 0.1f;
     shot.spare = std::min(shot.spare * 1.004f, 15.0f);
-    if (ship.control.controls.FIRE == static_cast<uint8_t>(ButtonState::JustPressed))
+    if (IsJustPressed(ship.control.controls.FIRE))
         shot.spare = std::max(shot.spare - 1.0f, 5.0f);
     if (!shot.homingTarget)
         TargetNearest(shot);

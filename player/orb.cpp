@@ -4,6 +4,7 @@
 #include "game/shell_media.hpp"
 #include "graphics/math_utils.hpp"
 #include "graphics/random.hpp"
+#include "player/control_states.hpp"
 #include "player/player_sheets.hpp"
 #include "player/shot_kinds.hpp"
 #include "world/entity_registry.hpp"
@@ -25,18 +26,6 @@ constexpr int32_t BoomerSound = 16;
 constexpr int32_t DetonationSound = 31;
 constexpr int32_t ScreenFlashType = 35;
 constexpr int32_t ChargeRates[7] = {7, 2, 4, 6, 3, 0, 5};
-
-bool Held(uint8_t state)
-{
-    return state == static_cast<uint8_t>(ButtonState::Held);
-}
-
-bool FirePressed(const Player& ship)
-{
-    const uint8_t fire = ship.control.controls.FIRE;
-    return fire == static_cast<uint8_t>(ButtonState::JustPressed) ||
-           (fire == static_cast<uint8_t>(ButtonState::Idle) && TheEngine->input.autofire);
-}
 
 // Gun pods join the orb's volleys with one shot each.
 template <class Fire>
@@ -207,7 +196,7 @@ void Orb::Think()
     if (attached) {
         x = ship.x + (inFront ? 40.0f : -40.0f);
         y = ship.y;
-        if (ship.launched && Held(ship.control.controls.FIRE))
+        if (ship.launched && IsHeld(ship.control.controls.FIRE))
             ChargeTick();
         else if (weaponKind == 5)
             ChargeTick();
@@ -252,7 +241,7 @@ void Orb::Think()
         x = std::max(prevX, camera.x - 20.0f);
         y = std::max(prevY, camera.y - 20.0f);
     }
-    if (FirePressed(ship)) {
+    if (FireTriggered(ship.control.controls, engine.input.autofire)) {
         ShotList& list = engine.shots.playerShots;
         if (engine.ship.orbPodType == 0 && fireDelay <= 0) {
             fireDelay = 10;

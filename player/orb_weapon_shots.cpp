@@ -4,6 +4,7 @@
 
 #include "engine/engine.hpp"
 #include "graphics/math_utils.hpp"
+#include "player/control_states.hpp"
 #include "player/shot_drawing.hpp"
 #include "player/shot_motion.hpp"
 #include "world/debris_burst.hpp"
@@ -31,11 +32,6 @@ constexpr ShotValues TrawlerValues{5.0f, 2.5f, &ExpireHit, 12.0f, 12.0f, Trawler
 constexpr ShotValues BoomerValues{5.0f, 2.5f, &ExpireHit, 8.0f, 8.0f, BoomerCell};
 constexpr ShotValues FieldValues{8.0f, 0.2f, &IgnoreHit, 16.0f, 16.0f, OrbFieldCell};
 constexpr ShotValues BlastValues{10.0f, 1.0f, &IgnoreHit, 10.0f, 10.0f, DetonationCell};
-
-float Radians(float degrees)
-{
-    return degrees * (3.14159265f / 180.0f);
-}
 
 void Animate(Shot& shot, float first, float step)
 {

@@ -5,6 +5,7 @@
 #include "game/game_flow_globals.hpp"
 #include "game/shell_media.hpp"
 #include "graphics/random.hpp"
+#include "player/control_states.hpp"
 #include "player/player_sheets.hpp"
 #include "player/shot_kinds.hpp"
 
@@ -29,21 +30,6 @@ constexpr int32_t ChargeGain[4] = {2, 1, 2, 2};
 uint8_t State(ButtonState state)
 {
     return static_cast<uint8_t>(state);
-}
-
-bool IsHeld(uint8_t state)
-{
-    return state == State(ButtonState::Held);
-}
-
-bool IsIdle(uint8_t state)
-{
-    return state == State(ButtonState::Idle);
-}
-
-bool IsJustPressed(uint8_t state)
-{
-    return state == State(ButtonState::JustPressed);
 }
 
 int32_t ShipTypeOf(const Engine& engine)
@@ -78,7 +64,7 @@ bool Player::LoadResources()
     return true;
 }
 
-void Player::Spawn(float sx, float sy)
+void Player::Spawn(float, float sy)
 {
     Engine& engine = *TheEngine;
     x = engine.world.camera.x - 128.0f;
@@ -419,7 +405,7 @@ void Player::Think()
         --fireReload;
         --missileReload;
         const ControlBlock& c = control.controls;
-        const bool fireNow = IsJustPressed(c.FIRE) || (IsIdle(c.FIRE) && engine.input.autofire);
+        const bool fireNow = FireTriggered(c, engine.input.autofire);
         if (fireNow) {
             ForceCharge = 1;
             if (fireReload < 1) {
