@@ -1,5 +1,8 @@
 #include "world/entity_registry.hpp"
 
+#include "enemies/butterfly.hpp"
+#include "enemies/super_turret.hpp"
+#include "enemies/turret.hpp"
 #include "player/power_up.hpp"
 #include "world/check_point.hpp"
 #include "world/debris_burst.hpp"
@@ -33,7 +36,10 @@ std::unique_ptr<Entity> CreateEntity(int32_t type)
 {
     switch (type) {
     case 0: return std::make_unique<VideoEntity>();
+    case 1: return std::make_unique<Butterfly>();
     case 2: return std::make_unique<TimeManipulator>();
+    case 3: return std::make_unique<Turret>();
+    case 4: return std::make_unique<SuperTurret>();
     case 8: return std::make_unique<TileBreaker>();
     case 9: return std::make_unique<TileAnimation>();
     case 10: return std::make_unique<CheckPoint>();

@@ -96,26 +96,54 @@ int16_t BreakableCode(int quadrants)
     return 0;
 }
 
-bool HitTile(StageWorld& world, float x, float y)
+namespace {
+
+// The collision code at the point and which quadrant of its tile the point is in; false
+// outside the map.
+bool CodeAt(const StageWorld& world, float x, float y, size_t& index, int& quadrant)
 {
     const TileCoord tile = TileOf(x, y);
     if (!InsideMap(world, tile))
         return false;
-    const size_t index = static_cast<size_t>(tile.row) * static_cast<size_t>(world.mapWidth) + tile.column;
-    const int code = world.collisionPlane[index];
+    index = static_cast<size_t>(tile.row) * static_cast<size_t>(world.mapWidth) + tile.column;
+    float localX = 0.0f, localY = 0.0f;
+    quadrant = QuadrantAt(x, y, tile, localX, localY);
+    return true;
+}
+
+bool Blocks(int code, int quadrant)
+{
     if (code == SolidTile)
         return true;
     if (code <= 0)
         return false;
-    float localX = 0.0f, localY = 0.0f;
-    const int quadrant = QuadrantAt(x, y, tile, localX, localY);
-    const int present = BreakableQuadrants(code);
-    if ((present & quadrant) == 0)
+    return (BreakableQuadrants(code) & quadrant) != 0;
+}
+
+} // namespace
+
+bool HitTile(StageWorld& world, float x, float y)
+{
+    size_t index = 0;
+    int quadrant = 0;
+    if (!CodeAt(world, x, y, index, quadrant))
         return false;
-    const int16_t remaining = BreakableCode(present & ~quadrant);
+    const int code = world.collisionPlane[index];
+    if (!Blocks(code, quadrant))
+        return false;
+    if (code == SolidTile)
+        return true;
+    const int16_t remaining = BreakableCode(BreakableQuadrants(code) & ~quadrant);
     world.collisionPlane[index] = remaining;
     world.frontPlane[index] = remaining;
     return true;
+}
+
+bool TileBlocks(const StageWorld& world, float x, float y)
+{
+    size_t index = 0;
+    int quadrant = 0;
+    return CodeAt(world, x, y, index, quadrant) && Blocks(world.collisionPlane[index], quadrant);
 }
 
 void GrowTile(StageWorld& world, float x, float y)

@@ -39,6 +39,8 @@ int16_t BreakableCode(int quadrants);
 // The scenery test of shots, ships and enemies. A hit on a present quadrant of a breakable
 // tile removes that quadrant (in the collision and front planes).
 bool HitTile(StageWorld& world, float x, float y);
+// The same test without breaking anything: where walkers and falling things stand.
+bool TileBlocks(const StageWorld& world, float x, float y);
 // Adds the quadrant at the point to an empty or breakable tile (walls that grow).
 void GrowTile(StageWorld& world, float x, float y);
 // Breakable tiles return whole as loaded; grown walls disappear.

@@ -1,0 +1,84 @@
+#include "enemies/butterfly.hpp"
+
+#include "enemies/enemy_death.hpp"
+#include "enemies/enemy_drawing.hpp"
+#include "enemies/enemy_fire.hpp"
+#include "enemies/enemy_sheets.hpp"
+#include "engine/engine.hpp"
+
+#include <cmath>
+
+namespace {
+
+const PropertyDecl<Butterfly> Declared[] = {
+    {.name = "Spawn Side", .kind = PropertyKind::Flag, .flagMember = &Butterfly::spawnSide},
+    {.name = "Move Up Or Down?", .kind = PropertyKind::Flag, .flagMember = &Butterfly::waveDirection},
+    {.name = "SineWave", .kind = PropertyKind::Float, .floatMember = &Butterfly::waveStep},
+};
+
+// Where a butterfly from the right edge appears: beyond the screen, inside its window.
+constexpr float RightEntry = 660.0f;
+
+} // namespace
+
+std::span<const PropertyDecl<Butterfly>> Butterfly::Properties() { return Declared; }
+
+Butterfly::Butterfly()
+{
+    keepOnRestart = 0;
+    circles.push_back(Circle{16.0f, 0.0f, 0.0f, 0.0f, 0.0f});
+    drawOrder = 0;
+    active = 0;
+}
+
+bool Butterfly::LoadResources()
+{
+    const bool sheetLoaded = LoadSheet(EnemySheets::Butterfly, sheet);
+    return LoadSheet(EnemySheets::ButterflyGlow, glow) && sheetLoaded;
+}
+
+void Butterfly::Spawn(float, float sy)
+{
+    const CameraPoint& camera = TheEngine->world.camera;
+    x = prevX = spawnSide ? camera.x : camera.x + RightEntry;
+    y = prevY = sy;
+    health = 1.0f;
+    frame = 4.0f;
+    hitFlash = 0;
+    active = 0;
+    vx = vy = 0.0f;
+    wavePhase = 0.0f;
+    fireTimer = RearmFireTimer(FireDelay::Long);
+}
+
+void Butterfly::Think()
+{
+    x += spawnSide ? 1.5f : -0.95f;
+    wavePhase += waveDirection ? -waveStep : waveStep;
+    const float wave = std::sin(wavePhase);
+    y += wave;
+    x += vx;
+    y += vy;
+    vx *= 0.9f;
+    vy *= 0.9f;
+    frame += wave;
+    if (frame >= 16.0f)
+        frame -= 16.0f;
+    if (frame < 0.0f)
+        frame += 16.0f;
+    if (FireTimerExpired(fireTimer, FireDelay::Long))
+        FireAimedBullet(*this, x, y);
+}
+
+void Butterfly::Destroyed() { ExplodeEnemy(*this, {.score = Score}); }
+
+void Butterfly::Draw(float interpolation, int pass)
+{
+    if (pass > 0)
+        return;
+    const SpritePlacement at{InterpolatedX(*this, interpolation), InterpolatedY(*this, interpolation),
+                             spawnSide ? 32.0f : -32.0f, 32.0f};
+    const int cell = static_cast<int>(frame);
+    DrawEnemyCell(*this, sheet, cell, at);
+    DrawEnemyGlow(*this, glow, cell, at);
+}

@@ -1,0 +1,30 @@
+#pragma once
+// The base of every enemy class: its clone is its copy constructor, and its editable
+// properties are the table `Derived::Properties()` (empty for the classes that have none),
+// read by DescribeProperties, LoadProperties and SaveProperties alike.
+#include "world/control_entity.hpp"
+#include "world/entity.hpp"
+
+#include <span>
+
+template <class Derived, class Base = Entity>
+class DeclaredEnemy : public ClonableEntity<Derived, Base> {
+public:
+    using ClonableEntity<Derived, Base>::ClonableEntity;
+
+    static std::span<const PropertyDecl<Derived>> Properties() { return {}; }
+
+    void DescribeProperties(std::vector<EntityProperty>& list) override
+    {
+        DescribeDeclared(Derived::Properties(), self(), list);
+    }
+    bool LoadProperties(DataFile& file) override { return LoadDeclared(Derived::Properties(), self(), file); }
+    bool SaveProperties(DataFile& file) override { return SaveDeclared(Derived::Properties(), self(), file); }
+
+private:
+    Derived& self() { return static_cast<Derived&>(*this); }
+};
+
+// An enemy flown by a recorded control pattern.
+template <class Derived>
+using PatternEnemy = DeclaredEnemy<Derived, ControlEntity>;

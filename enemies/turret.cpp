@@ -1,0 +1,29 @@
+#include "enemies/turret.hpp"
+
+#include "enemies/enemy_fire.hpp"
+#include "enemies/enemy_sheets.hpp"
+#include "engine/engine.hpp"
+
+namespace {
+
+const PropertyDecl<Turret> Declared[] = {
+    {.name = "Upside down?", .kind = PropertyKind::Flag, .flagMember = &Turret::upsideDown},
+};
+
+} // namespace
+
+Turret::Turret() : DeclaredEnemy(EnemySheets::Turret, Score) {}
+
+std::span<const PropertyDecl<Turret>> Turret::Properties() { return Declared; }
+
+void Turret::Spawn(float sx, float sy)
+{
+    SpawnMount(sx, sy, TheEngine->difficulty == 0 ? 1.0f : 2.0f);
+    fireTimer = RearmFireTimer(FireDelay::Medium);
+}
+
+void Turret::StepFiring()
+{
+    if (FireTimerExpired(fireTimer, FireDelay::Medium))
+        FireAimedBullet(*this, PivotX(), PivotY());
+}
