@@ -28,3 +28,11 @@ private:
 // An enemy flown by a recorded control pattern.
 template <class Derived>
 using PatternEnemy = DeclaredEnemy<Derived, ControlEntity>;
+
+// The "Record Pattern" action of a pattern enemy: the editor's switch for recording, never
+// stored.
+template <class Derived>
+constexpr PropertyDecl<Derived> RecordPatternProperty()
+{
+    return {.name = "Record Pattern", .kind = PropertyKind::Action, .flagMember = &Derived::recording, .stored = false};
+}

@@ -8,6 +8,18 @@
 
 #include <cmath>
 
+void PlaceAtSpawn(Entity& entity, float sx, float sy, float health)
+{
+    entity.x = entity.prevX = sx;
+    entity.y = entity.prevY = sy;
+    entity.prevAngle = entity.angle;
+    entity.health = health;
+    entity.frame = 0.0f;
+    entity.hitFlash = 0;
+    entity.active = 0;
+    entity.vx = entity.vy = 0.0f;
+}
+
 void AdvanceFrame(float& frame, float step, int cells)
 {
     const float count = static_cast<float>(cells);
@@ -34,9 +46,14 @@ bool PatternHeld(const ControlEntity& entity, int control)
 void SteerByPattern(ControlEntity& entity, float degrees)
 {
     if (PatternHeld(entity, ControlLeft))
-        entity.angle -= degrees;
+        TurnBy(entity, -degrees);
     if (PatternHeld(entity, ControlRight))
-        entity.angle += degrees;
+        TurnBy(entity, degrees);
+}
+
+void TurnBy(Entity& entity, float degrees)
+{
+    entity.angle += degrees;
     if (entity.angle < 0.0f)
         entity.angle += 360.0f;
     if (entity.angle >= 360.0f)

@@ -10,6 +10,10 @@
 class ControlEntity;
 class Entity;
 
+// The per-life state every enemy starts with: at (sx, sy) with no motion, frame 0, no
+// flash, outside its window until it first shows.
+void PlaceAtSpawn(Entity& entity, float sx, float sy, float health);
+
 // Frame advanced by `step`, wrapped into 0 <= frame < cells.
 void AdvanceFrame(float& frame, float step, int cells);
 
@@ -18,6 +22,9 @@ void AdvanceFrame(float& frame, float step, int cells);
 void SteerByPattern(ControlEntity& entity, float degrees);
 bool PatternHeld(const ControlEntity& entity, int control); // ControlIndex values
 enum ControlIndex { ControlLeft, ControlRight, ControlUp, ControlDown, ControlFire };
+
+// The angle turned by `degrees` and kept in 0..360.
+void TurnBy(Entity& entity, float degrees);
 
 // x, y += speed along the entity's angle.
 void MoveAlongHeading(Entity& entity, float speed);

@@ -3,6 +3,7 @@
 #include "enemies/enemy_death.hpp"
 #include "enemies/enemy_drawing.hpp"
 #include "enemies/enemy_fire.hpp"
+#include "enemies/enemy_motion.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -27,12 +28,7 @@ bool TurretBase::LoadResources() { return LoadSheet(*picture_, sheet); }
 
 void TurretBase::SpawnMount(float sx, float sy, float healthValue)
 {
-    x = prevX = sx;
-    y = prevY = upsideDown ? sy - CeilingLift : sy;
-    health = healthValue;
-    hitFlash = 0;
-    active = 0;
-    vx = vy = 0.0f;
+    PlaceAtSpawn(*this, sx, upsideDown ? sy - CeilingLift : sy, healthValue);
     frame = 15.5f; // straight out of the mount
 }
 

@@ -1,6 +1,18 @@
 #include "world/entity_registry.hpp"
 
+#include "enemies/bug.hpp"
 #include "enemies/butterfly.hpp"
+#include "enemies/glob.hpp"
+#include "enemies/glob_sack.hpp"
+#include "enemies/green_serpent.hpp"
+#include "enemies/growth.hpp"
+#include "enemies/insect.hpp"
+#include "enemies/jellyfish.hpp"
+#include "enemies/pod_spawner.hpp"
+#include "enemies/radar_satellite.hpp"
+#include "enemies/retro_thruster.hpp"
+#include "enemies/serpent.hpp"
+#include "enemies/super_mine.hpp"
 #include "enemies/super_turret.hpp"
 #include "enemies/turret.hpp"
 #include "player/power_up.hpp"
@@ -40,11 +52,22 @@ std::unique_ptr<Entity> CreateEntity(int32_t type)
     case 2: return std::make_unique<TimeManipulator>();
     case 3: return std::make_unique<Turret>();
     case 4: return std::make_unique<SuperTurret>();
+    case 5: return std::make_unique<SuperMine>();
+    case 6: return std::make_unique<Serpent>();
     case 8: return std::make_unique<TileBreaker>();
     case 9: return std::make_unique<TileAnimation>();
     case 10: return std::make_unique<CheckPoint>();
+    case 12: return std::make_unique<PodSpawner>();
     case 13: return std::make_unique<SlidingDoor>();
+    case 16: return std::make_unique<RetroThruster>();
+    case 17: return std::make_unique<Insect>();
+    case 18: return std::make_unique<RadarSatellite>();
+    case 23: return std::make_unique<Growth>();
     case 24: return std::make_unique<WaterFall>();
+    case 25: return std::make_unique<Jellyfish>();
+    case 26: return std::make_unique<GlobSack>();
+    case 27: return std::make_unique<GreenSerpent>();
+    case 28: return std::make_unique<Bug>();
     case 31: return std::make_unique<ExplosionChain>();
     case 32: {
         // Dropped mid-stage by the enemies that carry them, so it loads its own pictures.
@@ -61,6 +84,13 @@ std::unique_ptr<Entity> CreateEntity(int32_t type)
     }
     case 35: return std::make_unique<ScreenFlash>();
     case 36: return std::make_unique<StageTitleCard>();
+    case 37: {
+        // Released mid-stage by the sacks, so it loads its own picture (the sack's load
+        // made sure it exists).
+        auto glob = std::make_unique<Glob>();
+        glob->LoadResources();
+        return glob;
+    }
     default: return nullptr;
     }
 }

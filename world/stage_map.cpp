@@ -139,6 +139,13 @@ bool HitTile(StageWorld& world, float x, float y)
     return true;
 }
 
+int16_t CollisionCodeAt(const StageWorld& world, float x, float y)
+{
+    size_t index = 0;
+    int quadrant = 0;
+    return CodeAt(world, x, y, index, quadrant) ? world.collisionPlane[index] : int16_t{0};
+}
+
 bool TileBlocks(const StageWorld& world, float x, float y)
 {
     size_t index = 0;

@@ -41,6 +41,8 @@ int16_t BreakableCode(int quadrants);
 bool HitTile(StageWorld& world, float x, float y);
 // The same test without breaking anything: where walkers and falling things stand.
 bool TileBlocks(const StageWorld& world, float x, float y);
+// The collision code of the tile holding the point; 0 outside the map.
+int16_t CollisionCodeAt(const StageWorld& world, float x, float y);
 // Adds the quadrant at the point to an empty or breakable tile (walls that grow).
 void GrowTile(StageWorld& world, float x, float y);
 // Breakable tiles return whole as loaded; grown walls disappear.

@@ -1,0 +1,66 @@
+#include "enemies/bug.hpp"
+
+#include "enemies/enemy_death.hpp"
+#include "enemies/enemy_drawing.hpp"
+#include "enemies/enemy_fire.hpp"
+#include "enemies/enemy_motion.hpp"
+#include "enemies/enemy_sheets.hpp"
+#include "engine/engine.hpp"
+
+namespace {
+
+const PropertyDecl<Bug> Declared[] = {
+    {.name = "Spawn Side", .kind = PropertyKind::Flag, .flagMember = &Bug::spawnSide},
+};
+
+// It crosses at 1.2 px per tick and its vertical speed swings between -2 and 2: a bob of
+// about 50 px every 53 ticks.
+constexpr float CrossingSpeed = 1.2f;
+constexpr float BobLimit = 2.0f;
+constexpr float Spin = 12.0f;
+constexpr float RightEntry = 660.0f;
+
+} // namespace
+
+Bug::Bug()
+{
+    keepOnRestart = 0;
+    active = 0;
+    circles.push_back(Circle{18.0f, 0.0f, 0.0f, 0.0f, 0.0f});
+}
+
+std::span<const PropertyDecl<Bug>> Bug::Properties() { return Declared; }
+
+bool Bug::LoadResources() { return LoadSheet(EnemySheets::Bug, sheet); }
+
+void Bug::Spawn(float, float sy)
+{
+    const CameraPoint& camera = TheEngine->world.camera;
+    PlaceAtSpawn(*this, spawnSide ? camera.x : camera.x + RightEntry, sy, 3.0f);
+    bob = 0.15f;
+    fireTimer = RearmFireTimer(FireDelay::Short);
+}
+
+void Bug::Think()
+{
+    vy += bob;
+    if (vy >= BobLimit || vy <= -BobLimit)
+        bob = -bob;
+    x += spawnSide ? CrossingSpeed : -CrossingSpeed;
+    y += vy;
+    TurnBy(*this, Spin);
+    AdvanceFrame(frame, 0.5f, 8);
+    if (FireTimerExpired(fireTimer, FireDelay::Short))
+        FireAimedBullet(*this, x, y);
+}
+
+void Bug::Destroyed() { ExplodeEnemy(*this, {.score = Score}); }
+
+void Bug::Draw(float interpolation, int pass)
+{
+    if (pass > 0)
+        return;
+    DrawEnemyCell(*this, sheet, static_cast<int>(frame),
+                  {InterpolatedX(*this, interpolation), InterpolatedY(*this, interpolation), 24.0f, 24.0f,
+                   InterpolatedAngle(*this, interpolation)});
+}

@@ -1,0 +1,55 @@
+#include "enemies/insect.hpp"
+
+#include "enemies/enemy_death.hpp"
+#include "enemies/enemy_drawing.hpp"
+#include "enemies/enemy_fire.hpp"
+#include "enemies/enemy_motion.hpp"
+#include "enemies/enemy_sheets.hpp"
+#include "engine/engine.hpp"
+
+namespace {
+
+const PropertyDecl<Insect> Declared[] = {
+    RecordPatternProperty<Insect>(),
+    {.name = "Start Top", .kind = PropertyKind::Flag, .flagMember = &Insect::startTop},
+};
+
+} // namespace
+
+Insect::Insect()
+{
+    keepOnRestart = 0;
+    active = 0;
+    circles.push_back(Circle{18.0f, 0.0f, 0.0f, 0.0f, 0.0f});
+}
+
+std::span<const PropertyDecl<Insect>> Insect::Properties() { return Declared; }
+
+bool Insect::LoadResources() { return LoadSheet(EnemySheets::Insect, sheet); }
+
+void Insect::Spawn(float sx, float sy)
+{
+    angle = StartHeading(startTop != 0);
+    PlaceAtSpawn(*this, sx, sy, TheEngine->difficulty == 0 ? 1.0f : 2.0f);
+    fireTimer = RearmFireTimer(FireDelay::Long);
+}
+
+void Insect::Think()
+{
+    SteerByPattern(*this, 1.85f);
+    MoveAlongHeading(*this, 2.5f);
+    AdvanceFrame(frame, 1.5f, 31);
+    if (FireTimerExpired(fireTimer, FireDelay::Long))
+        FireAimedBullet(*this, x, y);
+}
+
+void Insect::Destroyed() { ExplodeEnemy(*this, {.score = Score}); }
+
+void Insect::Draw(float interpolation, int pass)
+{
+    if (pass > 0)
+        return;
+    DrawEnemyCell(*this, sheet, static_cast<int>(frame),
+                  {InterpolatedX(*this, interpolation), InterpolatedY(*this, interpolation), 32.0f, 32.0f,
+                   InterpolatedAngle(*this, interpolation)});
+}
