@@ -122,6 +122,16 @@ void TrailBody(std::vector<BodySegment>& body, float headX, float headY, float s
     }
 }
 
+void ShiftBody(std::vector<BodySegment>& body, float dx, float dy)
+{
+    for (BodySegment& s : body) {
+        s.x += dx;
+        s.y += dy;
+        s.prevX += dx;
+        s.prevY += dy;
+    }
+}
+
 void BodyCircles(std::vector<Circle>& circles, const std::vector<BodySegment>& body, float headX, float headY,
                  float headRadius, float bodyRadius)
 {

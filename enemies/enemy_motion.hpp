@@ -55,6 +55,9 @@ void LayBody(std::vector<BodySegment>& body, int count, float headX, float headY
 // Each segment keeps `spacing` from the one before it (the head first), pulled along the line
 // between them: the body follows the head's path.
 void TrailBody(std::vector<BodySegment>& body, float headX, float headY, float spacing);
+// Moves every segment by (dx, dy): the world moved under the body (a jump of the clock
+// shifts what is on screen).
+void ShiftBody(std::vector<BodySegment>& body, float dx, float dy);
 // The hit circles of the head and every segment, as offsets from the head.
 void BodyCircles(std::vector<Circle>& circles, const std::vector<BodySegment>& body, float headX, float headY,
                  float headRadius, float bodyRadius);

@@ -19,12 +19,18 @@ void SerpentBody::SpawnBody(float sx, float sy, float healthValue)
     PlaceAtSpawn(*this, sx, sy, healthValue);
     LayBody(body, build_.segments, x, y, angle, build_.spacing);
     BodyCircles(circles, body, x, y, build_.headRadius, build_.bodyRadius);
+    lastX = x;
+    lastY = y;
 }
 
 void SerpentBody::Think()
 {
+    if (x != lastX || y != lastY)
+        ShiftBody(body, x - lastX, y - lastY);
     SteerByPattern(*this, build_.turnDegrees);
     MoveAlongHeading(*this, build_.speed);
+    lastX = x;
+    lastY = y;
     TrailBody(body, x, y, build_.spacing);
     BodyCircles(circles, body, x, y, build_.headRadius, build_.bodyRadius);
     StepFiring();

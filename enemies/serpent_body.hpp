@@ -29,6 +29,10 @@ public:
 
     std::vector<BodySegment> body;
     uint8_t startTop = 0;
+    // Where the head was left by the last tick: a head found elsewhere was moved with the
+    // world, and the body goes with it.
+    float lastX = 0.0f;
+    float lastY = 0.0f;
 
 protected:
     // Places the head and lays the body out behind it.

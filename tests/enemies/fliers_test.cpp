@@ -251,3 +251,15 @@ TEST(Serpents, TheGreenSerpentSpitsAPairEvery120TicksOnRookieAnd80Above)
         EXPECT_EQ(s.EnemyShots(), 4u);
     }
 }
+
+TEST(Serpents, ABodyMovesWithItsHeadWhenTheWorldIsShiftedUnderIt)
+{
+    EnemyStage s;
+    Serpent& serpent = s.Spawn(std::make_unique<Serpent>(), s.CameraX() + 320.0f, 300.0f);
+    EnemyStage::Step(serpent, 20);
+    const float tailX = serpent.body.back().x;
+    ShiftStageWorld(s.stage.engine.world, 500.0f, 0.0f);
+    EnemyStage::Step(serpent);
+    EXPECT_NEAR(serpent.body.back().x, tailX - 500.0f, 0.01f);
+    EXPECT_NEAR(std::hypot(serpent.body[0].x - serpent.x, serpent.body[0].y - serpent.y), 14.0f, 0.01f);
+}
