@@ -2,6 +2,7 @@
 #include "engine/engine.hpp"
 #include "graphics/gl_draw.hpp"
 #include "graphics/math_utils.hpp"
+#include "graphics/sheet_drawing.hpp"
 #include "player/power_up.hpp"
 
 #include <GL/gl.h>
@@ -14,22 +15,8 @@ constexpr float ShipHalfSize = 40.0f;
 void DrawCell(const SpriteSheet& sheet, int index, float x, float y, float halfWidth, float halfHeight,
               float degrees = 0.0f)
 {
-    if (sheet.texture == 0)
-        return;
-    const CellCoord cell = sheet.Cell(index);
-    Vec2 forward, side;
-    AngleVectors(degrees, forward, side);
-    const auto corner = [&](float u, float v, float cx, float cy) {
-        glTexCoord2f(u, v);
-        glVertex2f(x + forward.x * cx + side.x * cy, y + forward.y * cx + side.y * cy);
-    };
-    BindTexture(GL_TEXTURE_2D, sheet.texture);
-    glBegin(GL_QUADS);
-    corner(cell.u, cell.v, -halfWidth, -halfHeight);
-    corner(cell.u + sheet.cellU, cell.v, halfWidth, -halfHeight);
-    corner(cell.u + sheet.cellU, cell.v + sheet.cellV, halfWidth, halfHeight);
-    corner(cell.u, cell.v + sheet.cellV, -halfWidth, halfHeight);
-    glEnd();
+    if (sheet.texture != 0)
+        DrawSheetCell(sheet, index, x, y, halfWidth, halfHeight, degrees);
 }
 
 // A soft additive disc from the particle sheet: the glow pulse and the force charge.

@@ -3,6 +3,7 @@
 #include "engine/engine.hpp"
 #include "graphics/gl_draw.hpp"
 #include "graphics/math_utils.hpp"
+#include "graphics/sheet_drawing.hpp"
 
 #include <GL/gl.h>
 #include <cmath>
@@ -22,26 +23,8 @@ float OrientationDegrees(float orientation)
 
 void DrawCell(const Shot& shot, float alpha, float degrees)
 {
-    const SpriteSheet& sheet = TheEngine->bulletSheet;
-    const float x = Lerp(shot.x, shot.prevX, alpha);
-    const float y = Lerp(shot.y, shot.prevY, alpha);
-    const CellCoord cell = sheet.Cell(static_cast<int>(shot.frame));
-    Vec2 forward, side;
-    AngleVectors(degrees, forward, side);
-    const float hw = shot.halfWidth;
-    const float hh = shot.halfHeight;
-    const auto corner = [&](float u, float v, float cx, float cy) {
-        glTexCoord2f(u, v);
-        glVertex2f(x + forward.x * cx + side.x * cy, y + forward.y * cx + side.y * cy);
-    };
-    glEnable(GL_TEXTURE_2D);
-    BindTexture(GL_TEXTURE_2D, sheet.texture);
-    glBegin(GL_QUADS);
-    corner(cell.u, cell.v, -hw, -hh);
-    corner(cell.u + sheet.cellU, cell.v, hw, -hh);
-    corner(cell.u + sheet.cellU, cell.v + sheet.cellV, hw, hh);
-    corner(cell.u, cell.v + sheet.cellV, -hw, hh);
-    glEnd();
+    DrawSheetCell(TheEngine->bulletSheet, static_cast<int>(shot.frame), Lerp(shot.x, shot.prevX, alpha),
+                  Lerp(shot.y, shot.prevY, alpha), shot.halfWidth, shot.halfHeight, degrees);
 }
 
 } // namespace

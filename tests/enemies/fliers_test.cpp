@@ -263,3 +263,20 @@ TEST(Serpents, ABodyMovesWithItsHeadWhenTheWorldIsShiftedUnderIt)
     EXPECT_NEAR(serpent.body.back().x, tailX - 500.0f, 0.01f);
     EXPECT_NEAR(std::hypot(serpent.body[0].x - serpent.x, serpent.body[0].y - serpent.y), 14.0f, 0.01f);
 }
+
+TEST(Butterfly, OneInTheFarLayerFiresFromWhereItIsSeenOnScreen)
+{
+    EnemyStage s;
+    StageWorld& world = s.stage.engine.world;
+    Butterfly& far = s.Spawn(ButterflyFrom(1, 0.0f), 0.0f, 200.0f, 1);
+    s.ShipAt(s.CameraX() + 600.0f, 200.0f + s.CameraY() - LayerCameraOf(world.camera, 1).y);
+    far.fireTimer = 1;
+    EnemyStage::Step(far);
+    ASSERT_EQ(s.EnemyShots(), 1u);
+    const Shot& shot = s.stage.engine.shots.enemyShots.back();
+    const CameraPoint own = LayerCameraOf(world.camera, 1);
+    EXPECT_FLOAT_EQ(shot.x, far.x - own.x + world.camera.x);
+    EXPECT_FLOAT_EQ(shot.y, far.y - own.y + world.camera.y);
+    EXPECT_GT(shot.vx, 0.0f);
+    EXPECT_NEAR(shot.vy, 0.0f, 1e-4f) << "aimed from the screen position, level with the ship";
+}
