@@ -28,3 +28,11 @@ private:
 // An enemy flown by a recorded control pattern.
 template <class Derived>
 using PatternEnemy = DeclaredEnemy<Derived, ControlEntity>;
+
+// The "Record Pattern" action a pattern enemy lists first: the editor's switch for its
+// recording. An action, never stored.
+template <class Derived>
+constexpr PropertyDecl<Derived> RecordPatternProperty()
+{
+    return {.name = "Record Pattern", .kind = PropertyKind::Action, .flagMember = &Derived::recording, .stored = false};
+}

@@ -1,8 +1,13 @@
 #include "world/entity_registry.hpp"
 
 #include "enemies/butterfly.hpp"
+#include "enemies/droid.hpp"
+#include "enemies/falling_rock.hpp"
+#include "enemies/graboid.hpp"
+#include "enemies/power_droid.hpp"
 #include "enemies/super_turret.hpp"
 #include "enemies/turret.hpp"
+#include "enemies/vulcan_droid.hpp"
 #include "player/power_up.hpp"
 #include "world/check_point.hpp"
 #include "world/debris_burst.hpp"
@@ -40,11 +45,16 @@ std::unique_ptr<Entity> CreateEntity(int32_t type)
     case 2: return std::make_unique<TimeManipulator>();
     case 3: return std::make_unique<Turret>();
     case 4: return std::make_unique<SuperTurret>();
+    case 7: return std::make_unique<PowerDroid>();
     case 8: return std::make_unique<TileBreaker>();
     case 9: return std::make_unique<TileAnimation>();
     case 10: return std::make_unique<CheckPoint>();
+    case 11: return std::make_unique<FallingRock>();
     case 13: return std::make_unique<SlidingDoor>();
+    case 14: return std::make_unique<Droid>();
+    case 15: return std::make_unique<VulcanDroid>();
     case 24: return std::make_unique<WaterFall>();
+    case 29: return std::make_unique<Graboid>();
     case 31: return std::make_unique<ExplosionChain>();
     case 32: {
         // Dropped mid-stage by the enemies that carry them, so it loads its own pictures.
