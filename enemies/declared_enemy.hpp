@@ -29,8 +29,8 @@ private:
 template <class Derived>
 using PatternEnemy = DeclaredEnemy<Derived, ControlEntity>;
 
-// The "Record Pattern" action a pattern enemy lists first: the editor's switch for its
-// recording. An action, never stored.
+// The "Record Pattern" action of a pattern enemy: the editor's switch for recording, never
+// stored.
 template <class Derived>
 constexpr PropertyDecl<Derived> RecordPatternProperty()
 {

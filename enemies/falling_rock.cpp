@@ -8,6 +8,7 @@
 #include "world/player_contact.hpp"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -37,18 +38,35 @@ void FallingRock::Spawn(float sx, float sy)
     frame = 0.0f;
     hitFlash = 0;
     active = 0;
+    support.Reset();
     (this->*placeCircles)(circles);
 }
 
 void FallingRock::Think()
 {
-    Fall();
-    RestOnEntityBelow();
+    if (!StandOnSupport()) {
+        Fall();
+        RestOnEntityBelow();
+    }
     (this->*placeCircles)(circles);
     // On the play layer the collision pass already deals its blows; the far layers are out of
     // the ship's reach.
     if (layer == ForegroundLayer)
         MeetPlayer();
+}
+
+bool FallingRock::StandOnSupport()
+{
+    // Circles set side by side no longer touch at the resting height: once landed, the rock
+    // keeps to what it landed on until that breaks or moves from under it.
+    const Entity* below = support.Get();
+    if (!below || below->health <= 0.0f || std::fabs(below->x - x) >= StackHeight) {
+        support.Reset();
+        return false;
+    }
+    y = below->y - StackHeight;
+    vy = 0.0f;
+    return true;
 }
 
 void FallingRock::Fall()
@@ -71,6 +89,7 @@ void FallingRock::RestOnEntityBelow()
             continue;
         y = other->y - StackHeight;
         vy = 0.0f;
+        support = other->Handle();
         return;
     }
 }
@@ -92,12 +111,6 @@ void FallingRock::MeetPlayer()
     // A rock broken this tick crushes nothing.
     if (health > 0.0f && ship.DyingCounter == 0 && ship.HitTest(circles))
         ship.TakeDamage(CrushDamage);
-}
-
-void FallingRock::TakeDamage(float amount)
-{
-    if (health > 0.0f)
-        Entity::TakeDamage(amount);
 }
 
 void FallingRock::Destroyed()

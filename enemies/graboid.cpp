@@ -111,11 +111,14 @@ void Graboid::StepPhase(bool shipSeen, Vec2 ship)
     const float speed = StrikeSpeed();
     switch (phase) {
     case Phase::Buried:
-        if (phaseTimer > 0)
+        if (phaseTimer > 0) {
             --phaseTimer;
-        else if (shipSeen && WithinStrike(ship))
-            phase = Phase::Striking;
-        break;
+            break;
+        }
+        if (!shipSeen || !WithinStrike(ship))
+            break;
+        phase = Phase::Striking; // and the strike starts on this tick
+        [[fallthrough]];
     case Phase::Striking:
         reach = std::min(reach + speed, 1.0f);
         if (reach >= 1.0f) {
@@ -181,12 +184,6 @@ void Graboid::EaseBody()
     }
     if (!body.empty() && (x != body[0].x || y != body[0].y))
         angle = std::atan2(y - body[0].y, x - body[0].x) * DegreesPerRadian;
-}
-
-void Graboid::TakeDamage(float amount)
-{
-    if (health > 0.0f)
-        Entity::TakeDamage(amount);
 }
 
 void Graboid::Destroyed()

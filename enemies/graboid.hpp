@@ -10,12 +10,13 @@
 // striking downwards. "Sideways" turns the mouth a quarter turn into a wall: clear, it
 // strikes to the right; set, to the left.
 #include "enemies/declared_enemy.hpp"
+#include "enemies/dies_once.hpp"
 #include "enemies/enemy_motion.hpp"
 #include "graphics/sprite_sheet.hpp"
 
 #include <vector>
 
-class Graboid : public DeclaredEnemy<Graboid> {
+class Graboid : public DeclaredEnemy<Graboid, DiesOnce<Entity>> {
 public:
     static constexpr int32_t Score = 250;
     static constexpr float StrikeRange = 250.0f;
@@ -28,8 +29,6 @@ public:
     bool LoadResources() override;
     void Spawn(float sx, float sy) override;
     void Think() override;
-    // A dead worm takes no more blows (its score is paid once).
-    void TakeDamage(float amount) override;
     void Destroyed() override;
     void Draw(float interpolation, int pass) override;
     bool GetTargetPoint(float& outX, float& outY) override;

@@ -23,12 +23,6 @@ bool Walker::GetTargetPoint(float& outX, float& outY)
     return true;
 }
 
-void Walker::TakeDamage(float amount)
-{
-    if (health > 0.0f)
-        ControlEntity::TakeDamage(amount);
-}
-
 void Walker::PlaceFeet(float sx, float sy, bool falling)
 {
     x = prevX = sx;

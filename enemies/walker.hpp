@@ -4,6 +4,7 @@
 // its feet rest on the row's bottom line (row * 30 + 29); LEFT or RIGHT held in its replayed
 // pattern sets its walking speed and facing, and with neither held the speed dies away; a
 // wall 16 pixels ahead stops it. The scenery is only looked at, never broken.
+#include "enemies/dies_once.hpp"
 #include "enemies/enemy_drawing.hpp"
 #include "world/control_entity.hpp"
 
@@ -14,7 +15,7 @@ struct Gait {
     float decay = 0.987f; // of the horizontal speed, per tick with no direction held
 };
 
-class Walker : public ControlEntity {
+class Walker : public DiesOnce<ControlEntity> {
 public:
     // Pixels ahead of the feet where walls are looked for, and how high above the feet.
     static constexpr float ProbeAhead = 16.0f;
@@ -27,9 +28,6 @@ public:
 
     // Aimed at on the body, not the feet.
     bool GetTargetPoint(float& outX, float& outY) override;
-    // A dead walker takes no more blows: a second shot in the same tick must not pay its
-    // score (or drop its load) twice.
-    void TakeDamage(float amount) override;
 
     // At (sx, sy): standing, the feet go down to the bottom line of the row holding sy;
     // falling, they stay at sy with no speed yet.
