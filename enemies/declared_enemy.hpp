@@ -1,16 +1,17 @@
 #pragma once
-// The base of every enemy class: its clone is its copy constructor, and its editable
-// properties are the table `Derived::Properties()` (empty for the classes that have none),
-// read by DescribeProperties, LoadProperties and SaveProperties alike.
+// The base of every enemy class: its clone is its copy constructor, it dies only once, and
+// its editable properties are the table `Derived::Properties()` (empty for the classes that
+// have none), read by DescribeProperties, LoadProperties and SaveProperties alike.
+#include "enemies/dies_once.hpp"
 #include "world/control_entity.hpp"
 #include "world/entity.hpp"
 
 #include <span>
 
 template <class Derived, class Base = Entity>
-class DeclaredEnemy : public ClonableEntity<Derived, Base> {
+class DeclaredEnemy : public ClonableEntity<Derived, DiesOnce<Base>> {
 public:
-    using ClonableEntity<Derived, Base>::ClonableEntity;
+    using ClonableEntity<Derived, DiesOnce<Base>>::ClonableEntity;
 
     static std::span<const PropertyDecl<Derived>> Properties() { return {}; }
 

@@ -33,14 +33,20 @@ float InterpolatedAngle(const Entity& entity, float interpolation)
 
 void DrawEnemyCell(const Entity& entity, const SpriteSheet& sheet, int cell, const SpritePlacement& at, float shade)
 {
+    DrawEnemyCellTinted(entity, sheet, cell, at, Tint{shade, shade, shade});
+}
+
+void DrawEnemyCellTinted(const Entity& entity, const SpriteSheet& sheet, int cell, const SpritePlacement& at,
+                         Tint tint)
+{
     if (sheet.texture == 0)
         return;
     Engine& engine = *TheEngine;
-    const float tint = LayerShade(entity.layer) * shade;
+    const float shade = LayerShade(entity.layer);
     engine.shaders.Use(entity.hitFlash >= 1 ? ShaderProgram::DamageFlash : ShaderProgram::PassThroughTexture);
     glEnable(GL_BLEND);
     SetBlend(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glColor4f(tint, tint, tint, 1.0f);
+    glColor4f(tint.r * shade, tint.g * shade, tint.b * shade, 1.0f);
     DrawSheetCell(sheet, cell, at.x, at.y, at.halfWidth, at.halfHeight, at.degrees);
     engine.shaders.UseProgram(0);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);

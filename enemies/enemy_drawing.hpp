@@ -22,8 +22,18 @@ float InterpolatedY(const Entity& entity, float interpolation);
 // Angles interpolated the short way round.
 float InterpolatedAngle(const Entity& entity, float interpolation);
 
+// A colour laid over a sheet drawn in greys.
+struct Tint {
+    float r = 1.0f;
+    float g = 1.0f;
+    float b = 1.0f;
+};
+
 // A cell of the entity's sheet, tinted by its layer (times `shade`), flashing when hit.
 void DrawEnemyCell(const Entity& entity, const SpriteSheet& sheet, int cell, const SpritePlacement& at,
                    float shade = 1.0f);
+// The same with a colour (times the layer's tint).
+void DrawEnemyCellTinted(const Entity& entity, const SpriteSheet& sheet, int cell, const SpritePlacement& at,
+                         Tint tint);
 // The same cell of a glow sheet, added as light, on odd ticks of the flash cycle only.
 void DrawEnemyGlow(const Entity& entity, const SpriteSheet& glow, int cell, const SpritePlacement& at);

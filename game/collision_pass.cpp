@@ -32,7 +32,11 @@ void LayerAgainstShip(Engine& engine, bool shipCanBeHit)
     // Index loop: a Destroyed may append to the layer (an explosion chain, a debris burst).
     for (size_t i = 0; i < layer.size(); ++i) {
         Entity& entity = *layer[i];
+        // A dead enemy is only waiting for the next list pass: a shot meeting it must not be
+        // handed its negative health (which would strengthen the shot), nor the ship.
         for (Shot& shot : engine.shots.playerShots) {
+            if (entity.health <= 0.0f)
+                break;
             if (entity.HitTest(shot.circles)) {
                 const float health = entity.health;
                 entity.TakeDamage(shot.strength);
@@ -40,6 +44,8 @@ void LayerAgainstShip(Engine& engine, bool shipCanBeHit)
                     shot.hit(shot, health);
             }
         }
+        if (entity.health <= 0.0f)
+            continue;
         if (shipCanBeHit && entity.HitTest(player.circles)) {
             const float health = entity.health;
             entity.TakeDamage(player.health);

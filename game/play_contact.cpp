@@ -26,6 +26,16 @@ void PlayContact::ForEachShot(const std::function<void(const std::vector<Circle>
             visit(shot.circles, shot.strength);
 }
 
+void PlayContact::StrikeShots(
+    const std::function<bool(const std::vector<Circle>& circles, float strength, float& amount)>& strike)
+{
+    for (Shot& shot : engine_.shots.playerShots) {
+        float amount = 0.0f;
+        if (!shot.dead && strike(shot.circles, shot.strength, amount) && shot.hit)
+            shot.hit(shot, amount);
+    }
+}
+
 void PlayContact::AddDebrisSpark(float x, float y, int32_t style)
 {
     FireShot(engine_.shots.playerShots, shots::DebrisSpark, x, y, 0.0f, 0.0f, static_cast<float>(style));

@@ -13,6 +13,8 @@ public:
     void PushShip(float dvx, float dvy) override;
     void ForEachShot(const std::function<void(const std::vector<Circle>& circles, float strength)>& visit)
         const override;
+    void StrikeShots(
+        const std::function<bool(const std::vector<Circle>& circles, float strength, float& amount)>& strike) override;
     void AddDebrisSpark(float x, float y, int32_t style) override;
 
 private:

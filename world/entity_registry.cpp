@@ -2,19 +2,24 @@
 
 #include "enemies/bug.hpp"
 #include "enemies/butterfly.hpp"
+#include "enemies/droid.hpp"
+#include "enemies/falling_rock.hpp"
 #include "enemies/glob.hpp"
 #include "enemies/glob_sack.hpp"
+#include "enemies/graboid.hpp"
 #include "enemies/green_serpent.hpp"
 #include "enemies/growth.hpp"
 #include "enemies/insect.hpp"
 #include "enemies/jellyfish.hpp"
 #include "enemies/pod_spawner.hpp"
+#include "enemies/power_droid.hpp"
 #include "enemies/radar_satellite.hpp"
 #include "enemies/retro_thruster.hpp"
 #include "enemies/serpent.hpp"
 #include "enemies/super_mine.hpp"
 #include "enemies/super_turret.hpp"
 #include "enemies/turret.hpp"
+#include "enemies/vulcan_droid.hpp"
 #include "player/power_up.hpp"
 #include "world/check_point.hpp"
 #include "world/debris_burst.hpp"
@@ -54,11 +59,15 @@ std::unique_ptr<Entity> CreateEntity(int32_t type)
     case 4: return std::make_unique<SuperTurret>();
     case 5: return std::make_unique<SuperMine>();
     case 6: return std::make_unique<Serpent>();
+    case 7: return std::make_unique<PowerDroid>();
     case 8: return std::make_unique<TileBreaker>();
     case 9: return std::make_unique<TileAnimation>();
     case 10: return std::make_unique<CheckPoint>();
+    case 11: return std::make_unique<FallingRock>();
     case 12: return std::make_unique<PodSpawner>();
     case 13: return std::make_unique<SlidingDoor>();
+    case 14: return std::make_unique<Droid>();
+    case 15: return std::make_unique<VulcanDroid>();
     case 16: return std::make_unique<RetroThruster>();
     case 17: return std::make_unique<Insect>();
     case 18: return std::make_unique<RadarSatellite>();
@@ -68,6 +77,7 @@ std::unique_ptr<Entity> CreateEntity(int32_t type)
     case 26: return std::make_unique<GlobSack>();
     case 27: return std::make_unique<GreenSerpent>();
     case 28: return std::make_unique<Bug>();
+    case 29: return std::make_unique<Graboid>();
     case 31: return std::make_unique<ExplosionChain>();
     case 32: {
         // Dropped mid-stage by the enemies that carry them, so it loads its own pictures.

@@ -30,7 +30,8 @@ const Row Family[] = {
     {1, 1, 1, 50, 64},      {3, 1, 2, 80, 48},      {4, 2, 2, 85, 48},      {5, 2, 5, 90, 96},
     {6, 10, 10, 200, 64},   {12, 2, 2, 60, 64},     {16, 10, 25, 250, 80},  {17, 1, 2, 75, 64},
     {18, 10, 25, 150, 96},  {23, 20, 20, 150, 96},  {25, 2, 2, 50, 64},     {26, 15, 15, 250, 96},
-    {27, 30, 30, 300, 64},  {28, 3, 3, 100, 64},    {37, 0.5f, 0.5f, 15, 32},
+    {27, 30, 30, 300, 64},  {28, 3, 3, 100, 64},    {37, 0.5f, 0.5f, 15, 32},   {7, 1, 1, 100, 64},
+    {14, 1, 1, 75, 64},     {15, 1, 1, 95, 64},
 };
 
 std::string FileBytes(const std::filesystem::path& path)
@@ -48,7 +49,7 @@ void SetEveryProperty(Entity& entity, int32_t seed)
     entity.DescribeProperties(properties);
     for (EntityProperty& p : properties) {
         if (p.kind == static_cast<int32_t>(PropertyKind::Integer))
-            *p.intValue = seed + 7;
+            *p.intValue = 1 + seed % 5; // inside every class's range (colours, power-up kinds)
         else if (p.kind == static_cast<int32_t>(PropertyKind::Float))
             *p.floatValue = 0.25f * static_cast<float>(seed);
         else if (p.kind == static_cast<int32_t>(PropertyKind::Flag))

@@ -139,3 +139,15 @@ TEST_F(CollisionPassTest, NothingCollidesWhileTheEditorRecordsAPattern)
     EXPECT_TRUE(enemy.damage.empty());
     EXPECT_FLOAT_EQ(Ship().health, 1.0f);
 }
+
+TEST_F(CollisionPassTest, AnEnemyKilledByOneShotIsNotHitAgainInTheSamePass)
+{
+    Target& target = stage.Place(3, std::make_unique<Target>(1.0f), 300.0f, 100.0f);
+    Fire(Shots().playerShots, 300.0f, 100.0f, 1.0f, &AbsorbHit);
+    Shot& second = Fire(Shots().playerShots, 300.0f, 100.0f, 1.0f, &AbsorbHit);
+    RunCollisionPass(stage.engine);
+    EXPECT_EQ(target.damage.size(), 1u) << "the corpse takes no second blow";
+    EXPECT_EQ(target.destroyedCalls, 1);
+    EXPECT_FLOAT_EQ(second.strength, 1.0f) << "nor does it lend the shot its negative health";
+    EXPECT_FALSE(second.dead);
+}

@@ -43,6 +43,12 @@ public:
         for (const auto& shot : shots)
             visit(shot, strength);
     }
+    void StrikeShots(const std::function<bool(const std::vector<Circle>&, float, float&)>& strike) override
+    {
+        float amount = 0.0f;
+        for (const auto& shot : shots)
+            strike(shot, strength, amount);
+    }
     void AddDebrisSpark(float x, float y, int32_t style) override { sparks.push_back({x, y, style}); }
 
     bool hasShip = true;

@@ -1,5 +1,8 @@
 #include "world/world_test_support.hpp"
 
+#include "world/data_file.hpp"
+#include "world/entity_registry.hpp"
+
 #include <fstream>
 #include <sstream>
 #include <unistd.h>
@@ -47,6 +50,34 @@ Bytes& TimeManipulatorRecord(Bytes& bytes, uint32_t timeIndex, int32_t layer, in
 {
     return bytes.U32(timeIndex).I32(layer).F32(100.0f).F32(200.0f).U32(0).I32(1).I32(2)
         .F32(100.0f).F32(200.0f).I32(jumpTo).I32(repeat);
+}
+
+std::vector<std::string> ListedNames(Entity& entity)
+{
+    std::vector<EntityProperty> list;
+    entity.DescribeProperties(list);
+    std::vector<std::string> names;
+    for (const EntityProperty& p : list)
+        names.push_back(p.name);
+    return names;
+}
+
+std::string SavedBytes(Entity& entity, const std::filesystem::path& path)
+{
+    DataFile file;
+    if (!file.Open(path.string(), "wb") || !entity.Save(file))
+        return {};
+    return ReadBytes(path);
+}
+
+std::unique_ptr<Entity> LoadedFrom(int32_t type, const std::string& bytes, const std::filesystem::path& path)
+{
+    WriteBytes(path, bytes);
+    DataFile file;
+    std::unique_ptr<Entity> entity = CreateEntity(type);
+    if (!entity || !file.Open(path.string(), "rb") || !entity->Load(file))
+        return nullptr;
+    return entity;
 }
 
 } // namespace world_testing

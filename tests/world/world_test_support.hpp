@@ -7,6 +7,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -105,6 +106,13 @@ std::string ReadBytes(const std::filesystem::path& path);
 inline std::string ReadFile(const std::filesystem::path& path) { return ReadBytes(path); }
 bool ReadTextFile(const std::filesystem::path& path, std::string& text);
 void WriteBytes(const std::filesystem::path& path, const std::string& bytes);
+
+// The names of an entity's properties, in the editor's order.
+std::vector<std::string> ListedNames(Entity& entity);
+// The entity's Save as bytes (written to `path`), and a fresh entity of the type loaded from
+// bytes (null when the type has no class or the load fails).
+std::string SavedBytes(Entity& entity, const std::filesystem::path& path);
+std::unique_ptr<Entity> LoadedFrom(int32_t type, const std::string& bytes, const std::filesystem::path& path);
 
 // A time-manipulator generator record (type 2) with its template.
 Bytes& TimeManipulatorRecord(Bytes& bytes, uint32_t timeIndex, int32_t layer, int32_t jumpTo, int32_t repeat);
