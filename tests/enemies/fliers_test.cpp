@@ -280,3 +280,18 @@ TEST(Butterfly, OneInTheFarLayerFiresFromWhereItIsSeenOnScreen)
     EXPECT_GT(shot.vx, 0.0f);
     EXPECT_NEAR(shot.vy, 0.0f, 1e-4f) << "aimed from the screen position, level with the ship";
 }
+
+TEST(Insect, CirclesWhileItsPatternHoldsATurnAndFiresAfter200To399Ticks)
+{
+    EnemyStage s;
+    s.ShipAt(s.CameraX() + 100.0f, 240.0f);
+    auto made = std::make_unique<Insect>();
+    HoldFromStart(*made, &ControlBlock::LEFT);
+    Insect& insect = s.Spawn(std::move(made), s.CameraX() + 400.0f, 240.0f);
+    const int first = FirstShotTick(s, insect, 400);
+    EXPECT_GE(first, 200);
+    EXPECT_LE(first, 399);
+    // 1.85 degrees a tick at 2.5 px: a circle of about 77 px radius, so it stays near its start.
+    EXPECT_LT(std::hypot(insect.x - (s.CameraX() + 400.0f), insect.y - 240.0f), 160.0f);
+    EXPECT_GT(insect.health, 0.0f);
+}
