@@ -13,8 +13,11 @@ using namespace world_testing;
 
 namespace {
 
-const std::string ShippedText = std::string(SKYREAVER_SOURCE_DIR) + "/content/stages/stage1/entities.txt";
-const std::string ShippedEnt = std::string(SKYREAVER_RUN_DIR) + "/Maps/STAGE1.ENT";
+std::string ShippedText(int n)
+{
+    return std::string(SKYREAVER_SOURCE_DIR) + "/content/stages/stage" + std::to_string(n) + "/entities.txt";
+}
+std::string ShippedEnt(int n) { return std::string(SKYREAVER_RUN_DIR) + "/Maps/STAGE" + std::to_string(n) + ".ENT"; }
 
 const char* const ManipulatorStage = R"(
 [scroll]
@@ -134,19 +137,32 @@ TEST_F(StageTextTest, FloatsAreWrittenShortAndReadBackExactly)
     EXPECT_EQ(FloatText(3000.0f), "3000");
 }
 
-TEST_F(StageTextTest, ShippedStageCompilesToTheShippedFileWhichSavesByteForByte)
+TEST_F(StageTextTest, ShippedStagesCompileToTheShippedFilesWhichSaveByteForByte)
 {
-    const std::string shipped = ReadFile(ShippedEnt);
-    ASSERT_FALSE(shipped.empty()) << ShippedEnt << " is built with the content";
-    std::string text;
-    ASSERT_TRUE(ReadTextFile(ShippedText, text));
-    EXPECT_EQ(Compile(text, "STAGE1.ENT"), shipped);
+    int shippedStages = 0;
+    for (int n = 1; n <= 8; ++n) {
+        std::string text;
+        if (!ReadTextFile(ShippedText(n), text))
+            continue;
+        SCOPED_TRACE(ShippedText(n));
+        ++shippedStages;
+        const std::string shipped = ReadFile(ShippedEnt(n));
+        ASSERT_FALSE(shipped.empty()) << ShippedEnt(n) << " is built with the content";
+        const std::string name = "STAGE" + std::to_string(n) + ".ENT";
+        EXPECT_EQ(Compile(text, name), shipped);
 
+        StageWorld world;
+        ASSERT_TRUE(LoadEntityFile(world, ShippedEnt(n), false));
+        ASSERT_TRUE(SaveEntityFile(world, dir / ("again" + name)));
+        EXPECT_EQ(ReadBytes(dir / ("again" + name)), shipped);
+    }
+    EXPECT_GE(shippedStages, 3);
+}
+
+TEST_F(StageTextTest, StageOneScrollsToItsBossArenaOverItsLake)
+{
     StageWorld world;
-    ASSERT_TRUE(LoadEntityFile(world, ShippedEnt, false));
-    ASSERT_TRUE(SaveEntityFile(world, dir / "again.ENT"));
-    EXPECT_EQ(ReadBytes(dir / "again.ENT"), shipped);
-
+    ASSERT_TRUE(LoadEntityFile(world, ShippedEnt(1), false));
     // The scroll path of stage 1 and its halt at the boss arena.
     EXPECT_EQ(CameraAtTime(world.scrollManipulators, 0), (CameraPoint{0.0f, 60.0f}));
     EXPECT_EQ(CameraAtTime(world.scrollManipulators, 2999).x, 2999.0f);
