@@ -13,8 +13,8 @@ const PropertyDecl<Bug> Declared[] = {
     {.name = "Spawn Side", .kind = PropertyKind::Flag, .flagMember = &Bug::spawnSide},
 };
 
-// It crosses at 1.2 px per tick and its vertical speed swings between -2 and 2: a bob of
-// about 50 px every 53 ticks.
+// It crosses the screen at 1.2 px per tick measured against the scroll, from either edge
+// alike, and its vertical speed swings between -2 and 2: a bob of about 50 px every 53 ticks.
 constexpr float CrossingSpeed = 1.2f;
 constexpr float BobLimit = 2.0f;
 constexpr float Spin = 12.0f;
@@ -46,7 +46,7 @@ void Bug::Think()
     vy += bob;
     if (vy >= BobLimit || vy <= -BobLimit)
         bob = -bob;
-    x += spawnSide ? CrossingSpeed : -CrossingSpeed;
+    x += (spawnSide ? CrossingSpeed : -CrossingSpeed) + CameraStep().x;
     y += vy;
     TurnBy(*this, Spin);
     AdvanceFrame(frame, 0.5f, 8);

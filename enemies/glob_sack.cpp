@@ -34,8 +34,9 @@ bool GlobSack::LoadResources()
 void GlobSack::Spawn(float sx, float sy)
 {
     PlaceAtSpawn(*this, sx, sy, 15.0f);
-    // A burst every 100-199 ticks, the first as soon as the timer runs out.
-    burstTimer = RearmFireTimer(FireDelay::Short);
+    // The first burst 40-79 ticks after release, while the sinking sack is still on screen;
+    // then one every 100-199 ticks.
+    burstTimer = Random() % 40 + 40;
 }
 
 void GlobSack::Think()

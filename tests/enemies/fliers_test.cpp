@@ -125,7 +125,7 @@ TEST(Bug, EntersFromItsSideSpinsTwelveDegreesATickAndBobsWithinBounds)
         lowest = std::max(lowest, bug.y);
         EXPECT_LE(std::fabs(bug.vy), 2.2f);
     }
-    EXPECT_LT(bug.x, startX);
+    EXPECT_NEAR(bug.x, startX - 120.0f * 1.2f, 1e-2f) << "the camera stands still here";
     EXPECT_GT(lowest - highest, 20.0f) << "it bobs";
     EXPECT_LT(lowest - highest, 100.0f);
     EXPECT_NEAR(std::fmod(bug.angle, 360.0f), std::fmod(120.0f * 12.0f, 360.0f), 1e-2f);
@@ -294,4 +294,22 @@ TEST(Insect, CirclesWhileItsPatternHoldsATurnAndFiresAfter200To399Ticks)
     // 1.85 degrees a tick at 2.5 px: a circle of about 77 px radius, so it stays near its start.
     EXPECT_LT(std::hypot(insect.x - (s.CameraX() + 400.0f), insect.y - 240.0f), 160.0f);
     EXPECT_GT(insect.health, 0.0f);
+}
+
+TEST(Bug, CrossesTheScreenAtTheSameSpeedFromEitherEdgeWhileTheCameraScrolls)
+{
+    EnemyStage s;
+    StageWorld& world = s.stage.engine.world;
+    for (uint8_t side : {0, 1}) {
+        auto made = std::make_unique<Bug>();
+        made->spawnSide = side;
+        Bug& bug = s.Spawn(std::move(made), 0.0f, 200.0f);
+        const float screenStart = bug.x - world.camera.x;
+        for (int i = 0; i < 100; ++i) {
+            world.previousCamera = world.camera;
+            world.camera.x += 1.0f;
+            EnemyStage::Step(bug);
+        }
+        EXPECT_NEAR(bug.x - world.camera.x - screenStart, side ? 120.0f : -120.0f, 0.05f) << int(side);
+    }
 }

@@ -86,3 +86,21 @@ TEST(Glob, TurnsAfterTheShipFliesAtItsSpeedAndBurstsOnAWallWithoutScore)
         EXPECT_EQ(s.stage.engine.score, score);
     }
 }
+
+TEST(GlobSack, BurstsFirst40To79TicksAfterItsReleaseWhileStillOnScreen)
+{
+    EnemyStage s;
+    for (int sack = 0; sack < 5; ++sack) {
+        GlobSack& made = s.Spawn(std::make_unique<GlobSack>(), s.CameraX() + 300.0f, s.CameraY());
+        const size_t before = s.stage.Layer(3).size();
+        int tick = 0;
+        while (s.stage.Layer(3).size() == before && tick < 200) {
+            EnemyStage::Step(made);
+            ++tick;
+        }
+        EXPECT_GE(tick, 40);
+        EXPECT_LE(tick, 79);
+        EXPECT_LT(made.y, s.CameraY() + 480.0f) << "seen to burst";
+        made.health = -1.0f;
+    }
+}
