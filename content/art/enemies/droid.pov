@@ -4,14 +4,16 @@
 // near foot forward at 0, the far one at 8), feet on the cell's floor.
 #include "studio.inc"
 #include "enemies_a.inc"
-#declare Floor = -ViewSize / 2 + 0.1;
+// The floor the feet stand on, just inside the cell's bottom edge; the walker is seen
+// level (only turned about the vertical), so a planted foot stays on the same row.
+#declare Floor = -ViewSize / 2 + 0.07;
 #declare HipY = Floor + 0.52;
 #declare Thigh = 0.28;
 #declare Shin = 0.3;
 
-#declare Shell = Plates(1, rgb 0.75, 0.5, 0.2)
-#declare Smooth = Paint(1, rgb 0.72, 0.5)
-#declare Dark = Paint(1, rgb 0.2, 0.6)
+#declare Shell = Plates(1, rgb 0.95, 0.5, 0.2)
+#declare Smooth = Paint(1, rgb 0.9, 0.5)
+#declare Dark = Paint(1, rgb 0.3, 0.6)
 #declare Eye = Emitter(1, rgb 1, 1.2)
 
 #declare Body = union {
@@ -59,7 +61,6 @@
       Leg(Hip, <0.22 * cos(Q), Floor + 0.12 * max(0, -sin(Q)), 0.15 * S>)
     #end
     rotate y * 20
-    rotate x * -8
   }
 #end
 Sheet()

@@ -7,7 +7,9 @@
 #include "studio.inc"
 #include "enemies_a.inc"
 #ifndef (Flying) #declare Flying = 0; #end
-#declare Floor = -ViewSize / 2 + 0.1;
+// The floor the feet stand on, just inside the cell's bottom edge; the walker is seen
+// level (only turned about the vertical), so a planted foot stays on the same row.
+#declare Floor = -ViewSize / 2 + 0.07;
 #declare HipY = Floor + 0.56;
 #declare Thigh = 0.32;
 #declare Shin = 0.32;
@@ -82,7 +84,7 @@
           Jet(<-0.2, -0.5, 0.2 * S>, <-0.5, -1, 0>, 0.24 + Flicker)
         #end
         rotate z * -6
-        translate y * (HipY + 0.34 + 0.03 * sin(P))
+        translate y * (HipY + 0.38 + 0.03 * sin(P))
       }
     #else
       #local Bob = 0.03 * cos(2 * P);
@@ -95,7 +97,6 @@
       #end
     #end
     rotate y * Turn
-    rotate x * -8
   }
 #end
 Sheet()

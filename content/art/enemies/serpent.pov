@@ -65,6 +65,8 @@
   Fins(-0.3, 0.36, 0.24)
   cylinder { <-0.66, 0, 0>, <-0.54, 0, 0>, Radius + 0.04 texture { Band } }
   sphere { <-0.72, 0, 0>, Radius * 0.72 texture { EnJoint } }
+  scale <0.9, 1.06, 1>
+  translate x * 0.02
 }
 
 #declare Tail = union {

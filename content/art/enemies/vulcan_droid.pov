@@ -8,7 +8,9 @@
 #include "studio.inc"
 #include "enemies_a.inc"
 #ifndef (Sequence) #declare Sequence = 0; #end
-#declare Floor = -ViewSize / 2 + 0.08;
+// The floor the feet stand on, just inside the cell's bottom edge; the walker is seen
+// level (only turned about the vertical), so a planted foot stays on the same row.
+#declare Floor = -ViewSize / 2 + 0.07;
 #declare HipY = Floor + 0.66;
 #declare Thigh = 0.38;
 #declare Shin = 0.38;
@@ -112,7 +114,6 @@
         Droid(<0.08 + 0.1 * S, 0>, <-0.08 - 0.04 * S, 0>, 0.26 * S, 0, 34 * S, 0)
     #end
     rotate y * Yaw
-    rotate x * -8
   }
 #end
 Sheet()
