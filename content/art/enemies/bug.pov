@@ -10,7 +10,7 @@
   cylinder { <-0.24, 0.28, -1>, <-0.24, 0.28, 1>, 0.08 }
   cylinder { <-0.5, 0.14, -1>, <-0.5, 0.14, 1>, 0.065 }
 }
-#declare Shell = Coat(pigment { object { Spots color Hazard * 0.95 color rgb <0.03, 0.02, 0.02> } }, 0.55)
+#declare Shell = Coat(pigment { object { Spots color Hazard * 0.95 color rgb <0.03, 0.02, 0.02> } }, 0.55, 0)
 #declare Dark = Paint(1, rgb <0.035, 0.03, 0.03>, 0.3)
 #declare Horn = Paint(1, rgb <0.3, 0.22, 0.14>, 0.6)
 

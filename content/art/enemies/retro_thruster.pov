@@ -1,14 +1,13 @@
 // The retro thruster: a fixed armoured gun pod, nose and gun to the right, held in place by a
 // collar of eight retro rockets burning outward and a little forward. Over the 16 frames the
-// collar turns by one rocket's spacing (so frame 15 flows into 0) and every flame flickers
-// on its own beat.
+// collar turns by one rocket's spacing (so frame 15 flows into 0) while the flames flicker.
 #include "studio.inc"
 #include "enemies_b.inc"
 
 #declare Armour = Plates(1, rgb <0.36, 0.4, 0.46>, 0.55, 0.14)
 #declare ArmourDark = Paint(1, rgb <0.09, 0.1, 0.12>, 0.4)
 #declare Stripes = Coat(pigment { gradient x + y color_map { [0 Amber * 0.9] [0.5 Amber * 0.9] [0.5 rgb 0.02] [1 rgb 0.02] }
-                                  scale 0.14 }, 0.5)
+                                  scale 0.14 }, 0.5, 0)
 #declare Gun = Paint(1, rgb 0.12, 0.8)
 
 // A flame along +y from the origin, Length long.
@@ -42,8 +41,11 @@
       cylinder { <-0.08, 0, 0>, <0.08, 0, 0>, 0.44 texture { Armour } }
       torus { 0.44, 0.05 rotate z * 90 texture { ArmourDark } }
       #for (I, 0, 7)
-        #local Flicker = 0.75 + 0.2 * sin(Frame / 16 * 2 * pi * (2 + mod(I, 3)) + I * 1.9)
-                              + 0.08 * sin(Frame / 16 * 2 * pi * 5 + I);
+        // Each flame flickers along one track shared by the whole collar, offset by a
+        // turn's worth of frames per rocket: after the turn, rocket I takes over exactly
+        // where rocket I + 1 began.
+        #local U = (I * 16 + Frame) / 128 * 2 * pi;
+        #local Flicker = 0.78 + 0.14 * sin(U * 19) + 0.08 * sin(U * 43 + 1);
         union {
           cone { <0, 0.4, 0>, 0.08, <0, 0.55, 0>, 0.1 texture { ArmourDark } }
           object { Flame(0.42 * Flicker) translate y * 0.53 }
