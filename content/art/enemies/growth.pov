@@ -24,13 +24,6 @@
   scale <1, 0.92, 0.8>
 }
 
-// Turns what faces -z to face N.
-#macro Facing(N)
-  #local A = vnormalize(vcross(N, (abs(N.y) < 0.9 ? y : x)));
-  #local B = vcross(N, A);
-  matrix < A.x, A.y, A.z, B.x, B.y, B.z, -N.x, -N.y, -N.z, 0, 0, 0 >
-#end
-
 // Pores where rays from the viewer meet the surface: a dark lip round a glowing hole.
 #declare PoreAt = array[11] { <0.1, 0.15>, <-0.35, 0.4>, <0.42, 0.45>, <-0.5, -0.1>, <0.35, -0.35>,
                               <-0.18, -0.48>, <0.6, 0.05>, <-0.1, 0.6>, <0.05, -0.18>, <-0.62, 0.2>,
