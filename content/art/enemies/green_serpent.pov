@@ -98,7 +98,7 @@
 
 #macro Sprite(Frame)
   #if (Part = 0)
-    object { Head scale 1.12 rotate x * -18 }
+    object { Head scale 1.06 rotate x * -18 }
   #else
     object { Segment rotate x * -18 }
   #end

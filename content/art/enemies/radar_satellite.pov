@@ -9,8 +9,8 @@
 #declare Frame_ = Paint(1, rgb <0.3, 0.32, 0.36>, 0.6)
 #declare Cells = Paint(1, rgb <0.13, 0.08, 0.24>, 1.0)
 // The dish's face is turned from the key light; a faint glow keeps its rings readable.
-#declare DishFace = Coat(pigment { onion color_map { [0 rgb 0.42] [0.85 rgb 0.42] [0.87 Amber * 0.5] [1 Amber * 0.5] }
-                                   scale 0.12 }, 0.4, 0.22)
+#declare DishFace = Coat(pigment { onion color_map { [0 rgb 0.5] [0.85 rgb 0.5] [0.87 Amber * 0.5] [1 Amber * 0.5] }
+                                   scale 0.12 }, 0.4, 0.3)
 #declare DishBack = Paint(1, rgb <0.2, 0.22, 0.26>, 0.5)
 #declare Trim = Paint(1, Amber * 0.8, 0.6)
 
