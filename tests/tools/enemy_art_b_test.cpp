@@ -84,7 +84,7 @@ double CellDifference(const LoadedPicture& p, const Cell& a, const Cell& b)
 }
 
 // The first and last covered pixel along a row or column of a cell (-1, -1 when empty).
-std::pair<int, int> Run(const LoadedPicture& p, const Cell& c, bool alongRow, int at)
+std::pair<int, int> CoveredSpan(const LoadedPicture& p, const Cell& c, bool alongRow, int at)
 {
     int first = -1, last = -1;
     const int n = alongRow ? c.w : c.h;
@@ -230,7 +230,7 @@ TEST(EnemyArtB, TheJellyfishBellSqueezesAtTheStroke)
     for (int cell = 0; cell < 32; ++cell) {
         const Cell c = CellOf(s, cell);
         for (int y = 0; y < c.h * 45 / 100; ++y) {
-            const auto [first, last] = Run(p, c, true, y);
+            const auto [first, last] = CoveredSpan(p, c, true, y);
             if (first >= 0)
                 width[size_t(cell)] = std::max(width[size_t(cell)], last - first + 1);
         }
@@ -250,12 +250,12 @@ TEST(EnemyArtB, GreenSerpentSegmentsCloseUpBehindItsHead)
     ASSERT_TRUE(body.ok);
     ASSERT_TRUE(head.ok);
     const Cell b = CellOf(EnemySheets::GreenSerpentBody, 0), h = CellOf(EnemySheets::GreenSerpentHead, 0);
-    const auto [left, right] = Run(body, b, true, b.h / 2);
+    const auto [left, right] = CoveredSpan(body, b, true, b.h / 2);
     ASSERT_GE(left, 0);
     const double length = (right - left + 1) * 56.0 / b.w;
     EXPECT_GT(length, 36.0);
-    const auto [top, bottom] = Run(body, b, false, b.w / 2);
-    const auto [headTop, headBottom] = Run(head, h, false, h.w / 2);
+    const auto [top, bottom] = CoveredSpan(body, b, false, b.w / 2);
+    const auto [headTop, headBottom] = CoveredSpan(head, h, false, h.w / 2);
     ASSERT_GE(top, 0);
     ASSERT_GE(headTop, 0);
     const double thickness = (bottom - top + 1) * 56.0 / b.h, headThickness = (headBottom - headTop + 1) * 64.0 / h.h;
