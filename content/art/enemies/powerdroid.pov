@@ -1,5 +1,5 @@
 // POWERDROID: a stout two-legged walker facing right (turned a little toward the viewer):
-// a squat rounded body with a red visor and a hazard-striped chest, carrying a glowing
+// a squat bevelled body with a red visor and a hazard-striped chest, carrying a glowing
 // amber power cell in a cage on its back. `Flying` 0: 16 frames of its walk (the near
 // foot forward at 0, the far one at 8; the feet on the cell's floor); 1: 16 frames of
 // flight, legs tucked under the body and two jets firing down and back, flickering. Only

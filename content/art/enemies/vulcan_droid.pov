@@ -1,10 +1,10 @@
-// VULCANDROID: a big hunched walker facing right, dark gunmetal with hazard-striped thigh
-// plates and a red visor sunk between its shoulders, carrying a six-barrel rotary cannon
-// on a mount over both shoulders (centred, so the turn ends in the mirror of the start).
-// Knees bend forward, unlike the small droid's bird legs. `Sequence` 0: 16 frames of its
-// heavy walk, the barrels turning; 1: 8 frames of the turn from facing right (0) to facing
-// left (7); 2: 8 frames of the squat from standing (0) to crouched with the gun raised (7).
-// Feet on the cell's floor.
+// VULCANDROID: a big hunched walker facing right, dark gunmetal with a hazard-striped belly,
+// fire-edged shoulder plates and a red visor sunk between them, carrying a six-barrel
+// rotary cannon on a mount over both shoulders (centred, so the turn ends in the mirror of
+// the start). Knees bend forward, unlike the small droid's bird legs. `Sequence` 0: 16
+// frames of its heavy walk, the barrels turning; 1: 8 frames of the turn from facing right
+// (0) to facing left (7); 2: 8 frames of the squat from standing (0) to crouched with the
+// gun raised (7). Feet on the cell's floor.
 #include "studio.inc"
 #include "enemies_a.inc"
 #ifndef (Sequence) #declare Sequence = 0; #end
