@@ -16,28 +16,23 @@
 #declare Panel = Paint(1, rgb <0.4, 0.045, 0.025>, 0.25)
 #declare Frame = Paint(1, rgb <0.36, 0.4, 0.46>, 0.7)
 
-// A wing built upright in the x-y plane, its root on the body's axis.
+// A wing built upright in the x-y plane, its root on the body's axis: a steel frame plate
+// with a thicker red panel a little inside its outline, so a rim of frame shows round it.
 #macro Wing(Plan, Ribs, Root, Lamp1, Lamp2)
+  #local N = dimension_size(Plan, 1);
+  #local C = <0, 0, 0>;
+  #for (I, 0, N - 1) #local C = C + <Plan[I].x, Plan[I].y, 0> / N; #end
   union {
-    object { EnPlate(Plan, 0.024) texture { Panel } }
-    // the frame: the outline and ribs from the root
-    #local N = dimension_size(Plan, 1);
-    #for (I, 0, N - 1)
-      #local A = Plan[I];
-      #local B = Plan[mod(I + 1, N)];
-      cylinder { <A.x, A.y, 0>, <B.x, B.y, 0>, 0.022 texture { Frame } }
-      sphere { <A.x, A.y, 0>, 0.022 texture { Frame } }
-    #end
+    object { EnPlate(Plan, 0.016) texture { Frame } }
+    object { EnPlate(Plan, 0.032) texture { Panel } translate -C scale <0.9, 0.9, 1> translate C }
     #for (I, 0, dimension_size(Ribs, 1) - 1)
-      cylinder { <Root.x, Root.y, 0>, <Ribs[I].x, Ribs[I].y, 0>, 0.016 texture { Frame } }
+      cylinder { <Root.x, Root.y, 0>, <Ribs[I].x, Ribs[I].y, 0>, 0.018 texture { Frame } }
     #end
-    // the eye spots: an amber ring round a hot lamp, standing just proud of both faces
-    #for (S, -1, 1, 2)
-      torus { 0.07, 0.018 rotate x * 90 translate <Lamp1.x, Lamp1.y, 0.016 * S> texture { EnAmber } }
-      sphere { <Lamp1.x, Lamp1.y, 0>, 0.042 scale <1, 1, 0.6> texture { EnLampAmber } }
-      #if (Lamp2.y > 0)
-        sphere { <Lamp2.x, Lamp2.y, 0>, 0.03 scale <1, 1, 0.6> texture { EnLampAmber } }
-      #end
+    // the eye spots: an amber disc round a hot lamp, on both faces
+    cylinder { <Lamp1.x, Lamp1.y, -0.022>, <Lamp1.x, Lamp1.y, 0.022>, 0.085 texture { EnAmber } }
+    sphere { <Lamp1.x, Lamp1.y, 0>, 0.045 scale <1, 1, 0.7> texture { EnLampAmber } }
+    #if (Lamp2.y > 0)
+      sphere { <Lamp2.x, Lamp2.y, 0>, 0.032 scale <1, 1, 0.9> texture { EnLampAmber } }
     #end
   }
 #end

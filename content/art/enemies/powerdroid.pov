@@ -1,5 +1,5 @@
 // POWERDROID: a stout two-legged walker facing right (turned a little toward the viewer):
-// a squat rounded body with a red visor and a hazard-striped chest, carrying a glowing
+// a squat bevelled body with a red visor and a hazard-striped chest, carrying a glowing
 // amber power cell in a cage on its back. `Flying` 0: 16 frames of its walk (the near
 // foot forward at 0, the far one at 8; the feet on the cell's floor); 1: 16 frames of
 // flight, legs tucked under the body and two jets firing down and back, flickering. Only
@@ -20,15 +20,14 @@
 
 #declare Torso = union {
   // the body: a rounded block, hazard stripes on the chest, a visor slot in front
-  object { EnRoundBox(<-0.42, -0.32, -0.34>, <0.42, 0.3, 0.34>, 0.12) texture { EnSteel } }
-  intersection {
-    object { EnRoundBox(<-0.43, -0.33, -0.35>, <0.43, 0.31, 0.35>, 0.12) }
-    box { <0.25, -0.3, -0.4>, <0.5, 0.02, 0.4> }
-    EnHazardStripes(EnAmberHue * 0.9, 0.12)
-  }
-  object { EnRoundBox(<0.1, 0.08, -0.22>, <0.46, 0.3, 0.22>, 0.06) texture { EnGunmetal } }
+  object { EnBevelBox(<-0.42, -0.32, -0.34>, <0.42, 0.3, 0.34>, 0.17) texture { EnSteel } }
+  // a hazard-striped chest plate and an amber band round the waist
+  object { EnBevelBox(<0.3, -0.26, -0.26>, <0.46, 0.02, 0.26>, 0.04) EnHazardStripes(EnAmberHue * 0.9, 0.12) }
+  box { <-0.44, -0.2, -0.3>, <0.44, -0.14, 0.3> texture { EnAmber } }
+  box { <-0.38, -0.2, -0.36>, <0.38, -0.14, 0.36> texture { EnAmber } }
+  object { EnBevelBox(<0.1, 0.08, -0.22>, <0.46, 0.3, 0.22>, 0.06) texture { EnGunmetal } }
   box { <0.38, 0.15, -0.17>, <0.51, 0.21, 0.17> EnSelfLit(rgb <1, 0.12, 0.05>, 1.4) }
-  // shoulder plates over the hips
+  // hip joints
   #for (S, -1, 1, 2)
     cylinder { <0, -0.24, 0.3 * S>, <0, -0.24, 0.38 * S>, 0.14 texture { EnGunmetal } }
   #end
@@ -36,6 +35,9 @@
   union {
     cylinder { <0, -0.24, 0>, <0, 0.32, 0>, 0.19 texture { CellGlass } }
     cylinder { <0, -0.18, 0>, <0, 0.26, 0>, 0.08 texture { CellCore } }
+    #for (Y, -0.08, 0.2, 0.14)
+      cylinder { <0, Y - 0.025, 0>, <0, Y + 0.025, 0>, 0.2 texture { EnGunmetal } }
+    #end
     cylinder { <0, -0.32, 0>, <0, -0.22, 0>, 0.23 texture { EnGunmetal } }
     cylinder { <0, 0.3, 0>, <0, 0.4, 0>, 0.23 texture { EnGunmetal } }
     cylinder { <0, 0.4, 0>, <0, 0.47, 0>, 0.07 texture { EnSteelPlain } }
@@ -57,7 +59,7 @@
     object { EnStrut(Hip, Knee, 0.11) texture { EnSteelPlain } }
     object { EnStrut(Knee, Foot + y * 0.1, 0.085) texture { EnGunmetal } }
     sphere { Knee + x * 0.03, 0.12 texture { EnAmber } }
-    object { EnRoundBox(<-0.16, 0, -0.12>, <0.24, 0.1, 0.12>, 0.04) translate Foot texture { EnSteel } }
+    object { EnBevelBox(<-0.16, 0, -0.12>, <0.24, 0.1, 0.12>, 0.04) translate Foot texture { EnSteel } }
   }
 #end
 
@@ -66,8 +68,8 @@
   #local D = vnormalize(Direction);
   union {
     cone { Mouth - D * 0.12, 0.1, Mouth, 0.13 texture { EnGunmetal } }
-    cone { Mouth, 0.09, Mouth + D * Length, 0.0 Emitter(1, rgb <1, 0.92, 0.7>, 1.4) }
-    cone { Mouth - D * 0.01, 0.13, Mouth + D * Length * 1.7, 0.0 Emitter(1, rgb <1, 0.4, 0.05>, 1.2) }
+    cone { Mouth, 0.08, Mouth + D * Length, 0.0 Emitter(1, rgb <1, 0.92, 0.7>, 1.4) }
+    cone { Mouth - D * 0.01, 0.12, Mouth + D * Length * 1.8, 0.0 Haze(1, rgb <1, 0.42, 0.06>, 1.3, 0.3) }
   }
 #end
 

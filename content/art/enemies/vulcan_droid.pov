@@ -1,10 +1,10 @@
-// VULCANDROID: a big hunched walker facing right, dark gunmetal with hazard-striped thigh
-// plates and a red visor sunk between its shoulders, carrying a six-barrel rotary cannon
-// on a mount over both shoulders (centred, so the turn ends in the mirror of the start).
-// Knees bend forward, unlike the small droid's bird legs. `Sequence` 0: 16 frames of its
-// heavy walk, the barrels turning; 1: 8 frames of the turn from facing right (0) to facing
-// left (7); 2: 8 frames of the squat from standing (0) to crouched with the gun raised (7).
-// Feet on the cell's floor.
+// VULCANDROID: a big hunched walker facing right, dark gunmetal with a hazard-striped belly,
+// fire-edged shoulder plates and a red visor sunk between them, carrying a six-barrel
+// rotary cannon on a mount over both shoulders (centred, so the turn ends in the mirror of
+// the start). Knees bend forward, unlike the small droid's bird legs. `Sequence` 0: 16
+// frames of its heavy walk, the barrels turning; 1: 8 frames of the turn from facing right
+// (0) to facing left (7); 2: 8 frames of the squat from standing (0) to crouched with the
+// gun raised (7). Feet on the cell's floor.
 #include "studio.inc"
 #include "enemies_a.inc"
 #ifndef (Sequence) #declare Sequence = 0; #end
@@ -23,12 +23,12 @@
 #declare Torso = union {
   // a hunched wedge of armour, deeper at the shoulders
   intersection {
-    object { EnRoundBox(<-0.4, -0.28, -0.34>, <0.36, 0.3, 0.34>, 0.1) }
+    object { EnBevelBox(<-0.4, -0.28, -0.34>, <0.36, 0.3, 0.34>, 0.1) }
     plane { <0.5, 1, 0>, 0.32 }
     texture { Hull }
   }
   // the head sunk between the shoulders: a visor slit
-  object { EnRoundBox(<0.12, -0.02, -0.17>, <0.44, 0.2, 0.17>, 0.06) texture { Trim } }
+  object { EnBevelBox(<0.12, -0.02, -0.17>, <0.44, 0.2, 0.17>, 0.06) texture { Trim } }
   box { <0.3, 0.06, -0.13>, <0.45, 0.12, 0.13> texture { EnLampRed } }
   // shoulder plates with hot edges
   #for (S, -1, 1, 2)
@@ -42,7 +42,7 @@
   #end
   // a hazard-striped belly plate
   intersection {
-    object { EnRoundBox(<-0.41, -0.29, -0.35>, <0.37, 0.31, 0.35>, 0.1) }
+    object { EnBevelBox(<-0.41, -0.29, -0.35>, <0.37, 0.31, 0.35>, 0.1) }
     box { <0.0, -0.3, -0.4>, <0.5, -0.08, 0.4> }
     EnHazardStripes(EnHazardHue * 0.8, 0.12)
   }
@@ -74,7 +74,7 @@
     object { EnStrut(Hip, Knee, 0.12) texture { Trim } }
     object { EnStrut(Knee, Foot + y * 0.12, 0.1) texture { Hull } }
     sphere { Knee + x * 0.05, 0.12 texture { EnFire } }
-    object { EnRoundBox(<-0.18, 0, -0.13>, <0.26, 0.13, 0.13>, 0.05) translate Foot texture { Trim } }
+    object { EnBevelBox(<-0.18, 0, -0.13>, <0.26, 0.13, 0.13>, 0.05) translate Foot texture { Trim } }
   }
 #end
 
