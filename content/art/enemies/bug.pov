@@ -25,9 +25,10 @@
   }
 #end
 
-// A hind wing spreading from under the case, swept back by Sweep degrees.
-#macro HindWing(Sweep)
-  sphere { 0, 1 scale <0.15, 0.42, 0.01> translate <0, 0.38, 0> rotate z * Sweep translate <0.2, 0.08, 0.04>
+// A hind wing spreading from under the case, swept back by Sweep degrees and turned on its
+// length by Twist.
+#macro HindWing(Sweep, Twist)
+  sphere { 0, 1 scale <0.15, 0.42, 0.01> rotate y * Twist translate <0, 0.38, 0> rotate z * Sweep translate <0.2, 0.08, 0.04>
            Membrane(rgb <0.45, 0.3, 0.16>, 0.55, 0.05, 0.05) }
 #end
 
@@ -44,12 +45,13 @@
 
 #macro Sprite(Frame)
   #local T = Frame / 8 * 2 * pi;
-  #local Open = 4 + 3 * sin(T);
+  #local Open = 4 + 3 * sin(T + 0.9);
   #local Beat = 32 * sin(T);
+  #local Twist = 25 * cos(T);             // the wing turns on its length: out and back differ
   SpinLit(union {
     #for (S, -1, 1, 2)
       union {
-        HindWing(22 + Beat)
+        HindWing(22 + Beat, Twist)
         Leg(0.36, 0.05, 1)
         Leg(0.12, 0.05, 0.1)
         Leg(-0.12, 0.05, -1)

@@ -1,4 +1,4 @@
-// The green serpent, one scene for its two pictures: `Part` 0 the fanged head, 1 a body
+// The green serpent, one scene for its two pictures: `Piece` 0 the fanged head, 1 a body
 // segment. Organic where the other serpent is machined: green scales over a pale banded
 // belly, a row of fire-red dorsal spines, a frill of them behind the head, a hot amber eye
 // and bone fangs in an open red mouth. Seen from the side and a little above, facing right.
@@ -7,7 +7,7 @@
 // row at an even pitch.
 #include "studio.inc"
 #include "enemies_b.inc"
-#ifndef (Part) #declare Part = 0; #end
+#ifndef (Piece) #declare Piece = 0; #end
 
 // Scales on the back and flanks, a pale belly with transverse plates underneath.
 #declare Scales = pigment { crackle color_map { [0 rgb <0.03, 0.16, 0.03>] [0.05 rgb <0.03, 0.16, 0.03>]
@@ -97,7 +97,7 @@
 }
 
 #macro Sprite(Frame)
-  #if (Part = 0)
+  #if (Piece = 0)
     object { Head scale 1.06 rotate x * -18 }
   #else
     object { Segment rotate x * -18 }

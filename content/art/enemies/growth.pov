@@ -5,9 +5,9 @@
 
 // Dark crimson flesh under a net of hot veins.
 #declare Flesh = Skin(pigment { marble turbulence 1.3 octaves 4 scale 0.7
-                                color_map { [0 rgb <0.3, 0.02, 0.05>] [0.4 rgb <0.17, 0.01, 0.05>]
-                                            [0.45 rgb <0.12, 0.005, 0.06>] [0.5 rgb <0.95, 0.14, 0.02>]
-                                            [0.55 rgb <0.12, 0.005, 0.06>] [1 rgb <0.3, 0.02, 0.05>] } },
+                                color_map { [0 rgb <0.44, 0.035, 0.07>] [0.4 rgb <0.25, 0.018, 0.07>]
+                                            [0.45 rgb <0.17, 0.008, 0.08>] [0.5 rgb <0.95, 0.14, 0.02>]
+                                            [0.55 rgb <0.17, 0.008, 0.08>] [1 rgb <0.44, 0.035, 0.07>] } },
                       normal { bumps 0.3 scale 0.07 }, 0.18)
 #declare PoreLip = Skin(pigment { rgb <0.08, 0.01, 0.02> }, normal { bumps 0.2 scale 0.05 }, 0.2)
 

@@ -4,7 +4,7 @@
 #include "studio.inc"
 #include "enemies_b.inc"
 
-#declare Armour = Plates(1, rgb <0.36, 0.4, 0.46>, 0.55, 0.14)
+#declare Armour = Plates(1, rgb <0.46, 0.5, 0.56>, 0.55, 0.14)
 #declare ArmourDark = Paint(1, rgb <0.09, 0.1, 0.12>, 0.4)
 #declare Stripes = Coat(pigment { gradient x + y color_map { [0 Amber * 0.9] [0.5 Amber * 0.9] [0.5 rgb 0.02] [1 rgb 0.02] }
                                   scale 0.14 }, 0.5, 0)
