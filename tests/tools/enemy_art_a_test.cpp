@@ -6,6 +6,7 @@
 // lying on the sprite; the tinted droid grey; the rock dark.
 #include "enemies/enemy_sheets.hpp"
 #include "tools/art_image_reader.hpp"
+#include "tools/sheet_cells.hpp"
 
 #include <IL/il.h>
 #include <gtest/gtest.h>
@@ -16,26 +17,11 @@
 #include <string>
 #include <vector>
 
+using namespace sheet_cells;
+
 namespace {
 
 using namespace EnemySheets;
-
-LoadedPicture Generated(const SheetSpec& sheet) { return LoadPicture(std::string(SKYREAVER_RUN_DIR) + "/" + sheet.file); }
-
-int Channel(const LoadedPicture& p, int x, int y, int k)
-{
-    return p.rgba[(size_t(y) * size_t(p.width) + size_t(x)) * 4 + size_t(k)];
-}
-
-struct Cell {
-    int x0, y0, w, h;
-};
-
-Cell CellOf(const SheetSpec& s, int index)
-{
-    const int w = s.width / s.columns, h = s.height / s.rows;
-    return {(index % s.columns) * w, (index / s.columns) * h, w, h};
-}
 
 // Where a cell's picture lies, in cell pixels (rows and columns holding alpha >= threshold).
 struct Extent {
@@ -57,37 +43,6 @@ Extent ExtentOf(const LoadedPicture& p, const Cell& c, int threshold)
                 e.bottom = std::max(e.bottom, y);
             }
     return e;
-}
-
-int OpaquePixels(const LoadedPicture& p, const Cell& c, int threshold = 128)
-{
-    int n = 0;
-    for (int y = c.y0; y < c.y0 + c.h; ++y)
-        for (int x = c.x0; x < c.x0 + c.w; ++x)
-            n += p.Alpha(x, y) >= threshold;
-    return n;
-}
-
-bool TouchesBorder(const LoadedPicture& p, const Cell& c)
-{
-    for (int i = 0; i < c.w; ++i)
-        if (p.Alpha(c.x0 + i, c.y0) || p.Alpha(c.x0 + i, c.y0 + c.h - 1))
-            return true;
-    for (int i = 0; i < c.h; ++i)
-        if (p.Alpha(c.x0, c.y0 + i) || p.Alpha(c.x0 + c.w - 1, c.y0 + i))
-            return true;
-    return false;
-}
-
-// Mean absolute difference of two cells' bytes, 0..255.
-double CellDifference(const LoadedPicture& p, const Cell& a, const Cell& b)
-{
-    double sum = 0.0;
-    for (int y = 0; y < a.h; ++y)
-        for (int x = 0; x < a.w; ++x)
-            for (int k = 0; k < 4; ++k)
-                sum += std::abs(Channel(p, a.x0 + x, a.y0 + y, k) - Channel(p, b.x0 + x, b.y0 + y, k));
-    return sum / (double(a.w) * a.h * 4);
 }
 
 // The silhouette of a cell (alpha >= 128), optionally mirrored left-right or top-bottom.

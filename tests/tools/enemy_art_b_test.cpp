@@ -6,6 +6,7 @@
 // jellyfish whose bell squeezes at the stroke, serpent segments long enough to close up.
 #include "enemies/enemy_sheets.hpp"
 #include "tools/art_image_reader.hpp"
+#include "tools/sheet_cells.hpp"
 
 #include <IL/il.h>
 #include <gtest/gtest.h>
@@ -16,6 +17,8 @@
 #include <cstdlib>
 #include <numbers>
 #include <string>
+
+using namespace sheet_cells;
 
 namespace {
 
@@ -38,49 +41,11 @@ const std::array<Sheet, 11> Sheets{{
     {EnemySheets::Glob, 16},
 }};
 
-LoadedPicture Generated(const SheetSpec& sheet) { return LoadPicture(std::string(SKYREAVER_RUN_DIR) + "/" + sheet.file); }
-
-struct Cell {
-    int x0, y0, w, h;
-};
-
-Cell CellOf(const SheetSpec& s, int index)
-{
-    const int w = s.width / s.columns, h = s.height / s.rows;
-    return {(index % s.columns) * w, (index / s.columns) * h, w, h};
-}
-
-uint8_t Channel(const LoadedPicture& p, int x, int y, int k)
-{
-    return p.rgba[(size_t(y) * size_t(p.width) + size_t(x)) * 4 + size_t(k)];
-}
-
 // The light a pixel adds over black: its luminance weighted by its coverage.
 double Light(const LoadedPicture& p, int x, int y)
 {
     return (0.299 * Channel(p, x, y, 0) + 0.587 * Channel(p, x, y, 1) + 0.114 * Channel(p, x, y, 2)) * p.Alpha(x, y) /
            255.0;
-}
-
-bool TouchesBorder(const LoadedPicture& p, const Cell& c)
-{
-    for (int i = 0; i < c.w; ++i)
-        if (p.Alpha(c.x0 + i, c.y0) || p.Alpha(c.x0 + i, c.y0 + c.h - 1))
-            return true;
-    for (int i = 0; i < c.h; ++i)
-        if (p.Alpha(c.x0, c.y0 + i) || p.Alpha(c.x0 + c.w - 1, c.y0 + i))
-            return true;
-    return false;
-}
-
-double CellDifference(const LoadedPicture& p, const Cell& a, const Cell& b)
-{
-    double sum = 0.0;
-    for (int y = 0; y < a.h; ++y)
-        for (int x = 0; x < a.w; ++x)
-            for (int k = 0; k < 4; ++k)
-                sum += std::abs(int(Channel(p, a.x0 + x, a.y0 + y, k)) - int(Channel(p, b.x0 + x, b.y0 + y, k)));
-    return sum / (double(a.w) * a.h * 4);
 }
 
 // The first and last covered pixel along a row or column of a cell (-1, -1 when empty).
