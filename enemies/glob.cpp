@@ -36,7 +36,7 @@ void Glob::Think()
     }
 }
 
-void Glob::Destroyed() { ExplodeEnemy(*this, {.score = Score, .fireballHalf = 32.0f, .glowHalf = 24.0f}); }
+void Glob::Destroyed() { ExplodeEnemy(*this, {.score = Score}); }
 
 void Glob::Draw(float interpolation, int pass)
 {

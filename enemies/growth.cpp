@@ -50,7 +50,7 @@ void Growth::Think()
 void Growth::Destroyed()
 {
     const float scale = Scale();
-    ExplodeEnemy(*this, {.score = Score, .fireballHalf = 96.0f * scale, .glowHalf = 72.0f * scale, .sound = 0});
+    ExplodeEnemy(*this, {.score = Score, .fireballHalf = 96.0f * scale, .glowHalf = 72.0f * scale});
 }
 
 void Growth::Draw(float interpolation, int pass)

@@ -54,7 +54,7 @@ void RetroThruster::Think()
     fireTimer = --burstLeft > 0 ? BurstGap : RearmFireTimer(FireDelay::Short);
 }
 
-void RetroThruster::Destroyed() { ExplodeEnemy(*this, {.score = Score, .fireballHalf = 80.0f, .glowHalf = 56.0f}); }
+void RetroThruster::Destroyed() { ExplodeEnemy(*this, {.score = Score}); }
 
 void RetroThruster::Draw(float interpolation, int pass)
 {

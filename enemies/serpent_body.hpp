@@ -39,7 +39,6 @@ protected:
     void SpawnBody(float sx, float sy, float healthValue);
     // One tick of the class's firing, after the body has moved.
     virtual void StepFiring() = 0;
-    const SerpentBuild& Build() const { return build_; }
     // The body from its end forward (the last piece from `tail` when given), then the head.
     void DrawSerpent(float interpolation, const SpriteSheet& head, float headHalf, const SpriteSheet& segment,
                      const SpriteSheet* tail, float segmentHalf) const;

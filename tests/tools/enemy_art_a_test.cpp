@@ -109,12 +109,7 @@ TEST(EnemyArtA, EverySheetHasItsSizeAndIsTrueColourWithAlpha)
         all.push_back(a.sheet);
     for (const SheetSpec& sheet : all) {
         SCOPED_TRACE(sheet.file);
-        const LoadedPicture p = Generated(sheet);
-        ASSERT_TRUE(p.ok);
-        EXPECT_EQ(p.width, sheet.width);
-        EXPECT_EQ(p.height, sheet.height);
-        EXPECT_EQ(p.bytesPerPixel, 4);
-        EXPECT_NE(p.format, IL_COLOUR_INDEX);
+        ExpectTrueColourAtItsSize(sheet);
     }
 }
 

@@ -69,12 +69,7 @@ TEST(EnemyArtB, EverySheetHasItsSizeAndIsTrueColourWithAlpha)
 {
     for (const Sheet& sheet : Sheets) {
         SCOPED_TRACE(sheet.picture.file);
-        const LoadedPicture p = Generated(sheet.picture);
-        ASSERT_TRUE(p.ok);
-        EXPECT_EQ(p.width, sheet.picture.width);
-        EXPECT_EQ(p.height, sheet.picture.height);
-        EXPECT_EQ(p.bytesPerPixel, 4);
-        EXPECT_NE(p.format, IL_COLOUR_INDEX);
+        ExpectTrueColourAtItsSize(sheet.picture);
     }
 }
 

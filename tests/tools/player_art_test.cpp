@@ -92,12 +92,7 @@ TEST(PlayerArt, EverySheetHasItsSizeAndIsTrueColourWithAlpha)
 {
     for (const SheetSpec& sheet : AllSheets()) {
         SCOPED_TRACE(sheet.file);
-        const LoadedPicture p = Generated(sheet);
-        ASSERT_TRUE(p.ok);
-        EXPECT_EQ(p.width, sheet.width);
-        EXPECT_EQ(p.height, sheet.height);
-        EXPECT_EQ(p.bytesPerPixel, 4);
-        EXPECT_NE(p.format, IL_COLOUR_INDEX);
+        ExpectTrueColourAtItsSize(sheet);
     }
 }
 

@@ -1,5 +1,8 @@
 #include "tools/sheet_cells.hpp"
 
+#include <IL/il.h>
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <string>
 
@@ -36,6 +39,16 @@ bool TouchesBorder(const LoadedPicture& p, const Cell& c)
         if (p.Alpha(c.x0, c.y0 + i) || p.Alpha(c.x0 + c.w - 1, c.y0 + i))
             return true;
     return false;
+}
+
+void ExpectTrueColourAtItsSize(const SheetSpec& sheet)
+{
+    const LoadedPicture p = Generated(sheet);
+    ASSERT_TRUE(p.ok) << sheet.file;
+    EXPECT_EQ(p.width, sheet.width);
+    EXPECT_EQ(p.height, sheet.height);
+    EXPECT_EQ(p.bytesPerPixel, 4);
+    EXPECT_NE(p.format, IL_COLOUR_INDEX);
 }
 
 double CellDifference(const LoadedPicture& p, const Cell& a, const Cell& b)

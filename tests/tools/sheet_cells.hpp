@@ -19,6 +19,8 @@ int OpaquePixels(const LoadedPicture& p, const Cell& c, int threshold = 128);
 // Whether anything shows on the cell's outermost rows and columns (a frame that spills
 // over or is cut off by its cell).
 bool TouchesBorder(const LoadedPicture& p, const Cell& c);
+// The picture exists at the sheet's size, 32-bit with alpha, never a palette image.
+void ExpectTrueColourAtItsSize(const SheetSpec& sheet);
 // The mean difference per channel between two cells of the same size (0..255).
 double CellDifference(const LoadedPicture& p, const Cell& a, const Cell& b);
 
