@@ -23,6 +23,13 @@ void SerpentBody::SpawnBody(float sx, float sy, float healthValue)
     lastY = y;
 }
 
+void SerpentBody::Aim(float degrees)
+{
+    angle = prevAngle = degrees;
+    LayBody(body, build_.segments, x, y, angle, build_.spacing);
+    BodyCircles(circles, body, x, y, build_.headRadius, build_.bodyRadius);
+}
+
 void SerpentBody::Think()
 {
     if (x != lastX || y != lastY)

@@ -27,6 +27,10 @@ public:
     void Destroyed() override;
     void UpdateActivation(float cameraX, float cameraY) override;
 
+    // Turns the head to `degrees` and lays the body out straight behind it (an arm leaving its
+    // boss).
+    void Aim(float degrees);
+
     std::vector<BodySegment> body;
     uint8_t startTop = 0;
     // Where the head was left by the last tick: a head found elsewhere was moved with the

@@ -1,5 +1,10 @@
 #include "world/entity_registry.hpp"
 
+#include "enemies/bosses/boss1.hpp"
+#include "enemies/bosses/boss2.hpp"
+#include "enemies/bosses/boss3.hpp"
+#include "enemies/bosses/mid_boss1.hpp"
+#include "enemies/bosses/mid_boss2.hpp"
 #include "enemies/bug.hpp"
 #include "enemies/butterfly.hpp"
 #include "enemies/droid.hpp"
@@ -71,6 +76,10 @@ std::unique_ptr<Entity> CreateEntity(int32_t type)
     case 16: return std::make_unique<RetroThruster>();
     case 17: return std::make_unique<Insect>();
     case 18: return std::make_unique<RadarSatellite>();
+    case 19: return std::make_unique<MidBoss1>();
+    case 20: return std::make_unique<Boss2>();
+    case 21: return std::make_unique<Boss1>();
+    case 22: return std::make_unique<MidBoss2>();
     case 23: return std::make_unique<Growth>();
     case 24: return std::make_unique<WaterFall>();
     case 25: return std::make_unique<Jellyfish>();
@@ -78,6 +87,7 @@ std::unique_ptr<Entity> CreateEntity(int32_t type)
     case 27: return std::make_unique<GreenSerpent>();
     case 28: return std::make_unique<Bug>();
     case 29: return std::make_unique<Graboid>();
+    case 30: return std::make_unique<Boss3>();
     case 31: return std::make_unique<ExplosionChain>();
     case 32: {
         // Dropped mid-stage by the enemies that carry them, so it loads its own pictures.

@@ -1,0 +1,164 @@
+#include "enemies/bosses/boss2.hpp"
+
+#include "enemies/bosses/boss_sheets.hpp"
+#include "enemies/enemy_drawing.hpp"
+#include "enemies/enemy_fire.hpp"
+#include "engine/engine.hpp"
+#include "player/control_states.hpp"
+#include "player/shot_kinds.hpp"
+
+#include <cmath>
+
+namespace {
+
+constexpr float EnterSpeed = 1.5f;
+constexpr float Damping = 0.95f;
+constexpr float StandOff = 540.0f;
+constexpr uint32_t VolleyTicks = 240;
+constexpr uint32_t BurstTicks = 240;
+constexpr uint32_t SpinTicks = 180; // one whole turn at 2 degrees a tick
+constexpr float SpinStep = 2.0f;
+constexpr int32_t DeathTicks = 299;
+
+// Shots per volley by difficulty, up to nine.
+constexpr int32_t VolleyShots[3] = {5, 7, 9};
+// Ticks between the spiral's shots on Novice and Expert (Rookie's spin is silent).
+constexpr uint32_t SpiralGap[3] = {0, 8, 4};
+
+} // namespace
+
+Boss2::Boss2()
+{
+    keepOnRestart = 1;
+    drawOrder = 1;
+    active = 0;
+    circles.push_back(Circle{40.0f, 0.0f, 0.0f, 0.0f, 0.0f}); // the core behind the iris
+    circles.push_back(Circle{135.0f, 0.0f, 0.0f, 0.0f, 0.0f});
+}
+
+bool Boss2::LoadResources() { return LoadSheet(BossSheets::Boss2, sheet); }
+
+void Boss2::Spawn(float sx, float sy)
+{
+    x = prevX = sx;
+    y = prevY = sy;
+    ResetBossState();
+    angle = prevAngle = 0.0f;
+    health = TheEngine->difficulty == 2 ? 200.0f : 150.0f;
+    phase = Entering;
+    phaseTicks = 0;
+    iris = 0;
+    burstShots = 0;
+}
+
+void Boss2::Think()
+{
+    if (dying) {
+        StepDying(DeathTicks, Score, true);
+        return;
+    }
+    const CameraPoint& camera = TheEngine->world.camera;
+    ++phaseTicks;
+    if (phase == Entering) {
+        Enter(camera.x);
+        return;
+    }
+    RideWithCamera(*this);
+    StepCellTowards(iris, phase == Spinning ? 0 : 3, phaseTicks, 5);
+    switch (phase) {
+    case Volleys: StepVolleys(); break;
+    case Bursts: StepBursts(); break;
+    case Spinning: StepSpin(); break;
+    default: break;
+    }
+    if (phase != Spinning)
+        FollowShip(camera.y);
+    x += vx;
+    y += vy;
+    vx *= Damping;
+    vy *= Damping;
+}
+
+void Boss2::Enter(float cx)
+{
+    x -= EnterSpeed;
+    x += vx;
+    y += vy;
+    vx *= Damping;
+    vy *= Damping;
+    if (x - cx <= StandOff) {
+        RaiseBossWarning(*this);
+        NextPhase(Volleys);
+    }
+}
+
+void Boss2::NextPhase(int32_t next)
+{
+    phase = next;
+    phaseTicks = 0;
+    burstShots = 0;
+}
+
+// Drifts towards the ship's height, keeping the whole shell on the screen.
+void Boss2::FollowShip(float cy)
+{
+    float sx = 0.0f, sy = 0.0f;
+    if (ShipTarget(sx, sy))
+        vy += sy > y ? 0.04f : -0.04f;
+    if (y < cy + 160.0f && vy < 0.0f)
+        vy = 0.0f;
+    if (y > cy + 320.0f && vy > 0.0f)
+        vy = 0.0f;
+}
+
+void Boss2::StepVolleys()
+{
+    if (phaseTicks % 60 == 40)
+        FireBossFan(*this, shots::EnemyBullet, x, y, VolleyShots[TheEngine->difficulty], 4.0f, 12.0f);
+    if (phaseTicks >= VolleyTicks)
+        NextPhase(Bursts);
+}
+
+// Three bursts of five, each along the line to the ship as it starts.
+void Boss2::StepBursts()
+{
+    const uint32_t inBurst = phaseTicks % 70;
+    if (phaseTicks >= 40 && inBurst >= 40 && (inBurst - 40) % 6 == 0 && burstShots < 15) {
+        if ((inBurst - 40) == 0)
+            DirectionToShip(*this, x, y, burstDirection);
+        FireBossShot(*this, shots::EnemyBullet, x, y, burstDirection.x * 6.0f, burstDirection.y * 6.0f);
+        ++burstShots;
+    }
+    if (phaseTicks >= BurstTicks)
+        NextPhase(Spinning);
+}
+
+void Boss2::StepSpin()
+{
+    angle += SpinStep;
+    if (angle >= 360.0f) {
+        angle -= 360.0f;
+        prevAngle -= 360.0f;
+    }
+    const uint32_t gap = SpiralGap[TheEngine->difficulty];
+    if (gap != 0 && phaseTicks % gap == 0) {
+        const float radians = Radians(angle);
+        const float dx = std::cos(radians) * 3.5f;
+        const float dy = std::sin(radians) * 3.5f;
+        FireBossShot(*this, shots::EnemyBullet, x, y, dx, dy);
+        FireBossShot(*this, shots::EnemyBullet, x, y, -dx, -dy);
+    }
+    if (phaseTicks >= SpinTicks) {
+        angle = prevAngle = 0.0f;
+        NextPhase(Volleys);
+    }
+}
+
+void Boss2::Draw(float interpolation, int pass)
+{
+    if (pass > 0)
+        return;
+    DrawEnemyCell(*this, sheet, iris,
+                  {InterpolatedX(*this, interpolation), InterpolatedY(*this, interpolation), BossSheets::Boss2Half,
+                   BossSheets::Boss2Half, InterpolatedAngle(*this, interpolation)});
+}

@@ -1,0 +1,132 @@
+#include "enemies/bosses/boss_rules.hpp"
+
+#include "enemies/enemy_fire.hpp"
+#include "engine/engine.hpp"
+#include "game/game_flow_globals.hpp"
+#include "game/shell_media.hpp"
+#include "graphics/random.hpp"
+#include "player/control_states.hpp"
+#include "world/child_entities.hpp"
+
+#include <cmath>
+
+namespace {
+
+constexpr int32_t BannerType = 34;
+constexpr int32_t ScreenFlashType = 35;
+constexpr int32_t WeakPointSound = 18;
+constexpr int32_t LargeExplosionSound = 1;
+constexpr int32_t ExplosionSound = 2;
+
+// A random offset within 128 pixels, on each axis.
+float Scatter() { return static_cast<float>(Random() % 256 - 128); }
+
+} // namespace
+
+void ApplyBossWindow(Entity& boss, float cx, float cy)
+{
+    const bool inside = cx - 2024.0f < boss.x && boss.x < cx + 1152.0f && cy - 256.0f < boss.y && boss.y < cy + 736.0f;
+    if (!boss.active) {
+        if (inside)
+            boss.active = 1;
+    } else if (!inside) {
+        boss.health = -1.0f;
+    }
+    if (boss.x < cx - 2025.0f || boss.x > cx + 1663.0f || boss.y < cy - 256.0f || boss.y > cy + 992.0f)
+        boss.health = -1.0f;
+}
+
+void RaiseBossWarning(const Entity& boss)
+{
+    Engine& engine = *TheEngine;
+    SpawnChild(engine.world, BannerType, 4, boss.x, boss.y);
+    if (demoMode)
+        return;
+    engine.music.Stop();
+    engine.secondMusic.Play();
+}
+
+void WeakPointHit(Entity& boss, float amount, int32_t flashTicks)
+{
+    PlayEffect(*TheEngine, WeakPointSound);
+    boss.health -= amount;
+    boss.hitFlash = flashTicks;
+}
+
+void AddDeathBlasts(const Entity& boss)
+{
+    StageWorld& world = TheEngine->world;
+    AddExplosion(world, boss.layer, boss.x, boss.y, 128.0f, 128.0f, 0, static_cast<float>(Random() % 360));
+    AddExplosion(world, boss.layer, boss.x, boss.y, 96.0f, 96.0f, 1, 0.0f);
+    AddExplosion(world, 4, boss.x, boss.y, 148.0f, 148.0f, 1, 0.0f);
+}
+
+bool StepDeathSequence(const Entity& boss, int32_t& counter, int32_t lastTick)
+{
+    ++counter;
+    if (counter % 10 == 0) {
+        StageWorld& world = TheEngine->world;
+        const float fx = boss.x + Scatter();
+        const float fy = boss.y + Scatter();
+        AddExplosion(world, boss.layer, fx, fy, 128.0f, 128.0f, 0, static_cast<float>(Random() % 360));
+        const float gx = boss.x + Scatter();
+        const float gy = boss.y + Scatter();
+        AddExplosion(world, boss.layer, gx, gy, 96.0f, 96.0f, 1, 0.0f);
+        PlayEffect(*TheEngine, ExplosionSound);
+    }
+    return counter > lastTick;
+}
+
+void FinishStageBoss(Entity& boss, int32_t score)
+{
+    Engine& engine = *TheEngine;
+    engine.score += score;
+    boss.health = -1.0f;
+    SpawnChild(engine.world, ScreenFlashType, 4, 0.0f, 0.0f);
+    PlayEffect(engine, LargeExplosionSound);
+    engine.player.StartStageClear();
+}
+
+void FireBossShot(const Entity& boss, const ShotKind& kind, float x, float y, float vx, float vy)
+{
+    const Vec2 from = PlayLayerPoint(boss, x, y);
+    const Vec2 step = CameraStep();
+    FireShot(TheEngine->shots.enemyShots, kind, from.x, from.y, vx + step.x, vy + step.y);
+}
+
+void FireBossRing(const Entity& boss, const ShotKind& kind, float x, float y, int count, float speed,
+                  float firstDegrees)
+{
+    for (int i = 0; i < count; ++i) {
+        const float radians = Radians(firstDegrees + 360.0f * static_cast<float>(i) / static_cast<float>(count));
+        FireBossShot(boss, kind, x, y, std::cos(radians) * speed, std::sin(radians) * speed);
+    }
+}
+
+bool FireBossFan(const Entity& boss, const ShotKind& kind, float x, float y, int count, float speed,
+                 float stepDegrees)
+{
+    Vec2 d;
+    if (!DirectionToShip(boss, x, y, d))
+        return false;
+    const float aim = std::atan2(d.y, d.x);
+    for (int i = 0; i < count; ++i) {
+        const float spread = Radians(stepDegrees * (static_cast<float>(i) - static_cast<float>(count - 1) * 0.5f));
+        FireBossShot(boss, kind, x, y, std::cos(aim + spread) * speed, std::sin(aim + spread) * speed);
+    }
+    return true;
+}
+
+void RideWithCamera(Entity& boss)
+{
+    const Vec2 step = CameraStep();
+    boss.x += step.x;
+    boss.y += step.y;
+}
+
+void StepCellTowards(int32_t& cell, int32_t target, uint32_t clock, uint32_t every)
+{
+    if (cell == target || clock % every != 0)
+        return;
+    cell += cell < target ? 1 : -1;
+}
