@@ -6,6 +6,8 @@
 #include "engine/engine.hpp"
 #include "player/shot_kinds.hpp"
 
+#include <cmath>
+
 namespace {
 
 constexpr uint32_t WarningTick = 20;
@@ -91,8 +93,9 @@ void Boss3::Move(float cx, float cy)
     const float coreX = x + BossSheets::Boss3CoreX;
     switch (phase) {
     case Dropping:
-        vy += 1.1f;
-        if (y >= cy + MidHeight)
+        // Falls in hard and brakes as hard around the middle of the screen.
+        vy += y < cy + MidHeight ? 1.1f : -1.1f;
+        if (std::fabs(y - (cy + MidHeight)) < 8.0f && std::fabs(vy) < 1.0f)
             NextPhase(Sweeping);
         break;
     case Sweeping:

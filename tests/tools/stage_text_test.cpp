@@ -93,6 +93,23 @@ TEST_F(StageTextTest, TextToEntityFileToTextIsStable)
     EXPECT_NE(text.find("300 10.5 -2 0.25 0 0.5 -0.125 7"), std::string::npos) << text;
 }
 
+TEST_F(StageTextTest, TheFirstBossCarriesItsArmsPatternsThroughTheFileAndBack)
+{
+    const char* const boss = R"(
+[layer 3]
+generator "BOSS1" time 8900 at 9460 300 delay 0 count 1
+  arm 0 pattern 0 h - - - - - - - -
+  arm 0 pattern 60 - - - - - - - - -
+  arm 2 pattern 15 - h - - - - - - -
+)";
+    const std::string bytes = Compile(boss, "BOSS.ENT");
+    const std::string text = Decompile("BOSS.ENT");
+    EXPECT_NE(text.find("  arm 0 pattern 60 - - - - - - - - -\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("  arm 2 pattern 15 - h - - - - - - -\n"), std::string::npos) << text;
+    EXPECT_EQ(text.find("arm 1"), std::string::npos) << text;
+    EXPECT_EQ(Compile(text, "BOSS2.ENT"), bytes);
+}
+
 TEST_F(StageTextTest, ErrorsNameTheSourceAndLine)
 {
     struct Case {
@@ -104,8 +121,12 @@ TEST_F(StageTextTest, ErrorsNameTheSourceAndLine)
         {"[scroll]\n0 0 x 1 0\n", "test.txt:2: a scroll value is not a number"},
         {"[layer 5]\n", "test.txt:1: unknown section"},
         {"[layer 3]\n\ngenerator \"NOBODY\" time 1 at 0 0\n", "test.txt:3: no entity type is named \"NOBODY\""},
-        {"[layer 3]\ngenerator \"BOSS3\" time 1 at 0 0\n", "test.txt:2: entity type 30 has no class yet"},
-        {"[layer 3]\ngenerator 21 time 1 at 0 0\n", "test.txt:2: entity type 21 has no class yet"},
+        {"[layer 3]\ngenerator 38 time 1 at 0 0\n", "test.txt:2: entity type 38 has no class yet"},
+        {"[layer 3]\ngenerator \"BOSS1\" time 1 at 0 0\n  arm 3 pattern 0 h - - - - - - - -\n",
+         "test.txt:3: an arm line is: arm N pattern TICK and nine states, N from 0 to 2"},
+        {"[layer 3]\ngenerator \"BOSS1\" time 1 at 0 0\n  arm 1 pattern 0 h - -\n", "test.txt:3: a pattern is"},
+        {"[layer 3]\ngenerator \"SERPENT\" time 1 at 0 0\n  arm 0 pattern 0 h - - - - - - - -\n",
+         "test.txt:3: this entity type carries no arms"},
         {"[layer 3]\ngenerator \"TIME_MANIPULATOR\" at 0 0\n", "test.txt:2: a generator needs"},
         {"[layer 3]\ngenerator \"TIME_MANIPULATOR\" time 1 at 0 0\n  \"Size\" = 3\n",
          "test.txt:3: \"Size\" is not a property"},

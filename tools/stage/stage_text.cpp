@@ -1,6 +1,7 @@
 #include "tools/stage/stage_text.hpp"
 #include "engine/engine.hpp"
 
+#include "enemies/bosses/embedded_patterns.hpp"
 #include "world/control_entity.hpp"
 #include "world/data_file.hpp"
 #include "world/entity.hpp"
@@ -158,6 +159,9 @@ private:
     bool GeneratorLine(const std::vector<Token>& tokens, std::string& error);
     bool TemplateLine(const std::vector<Token>& tokens, std::string& error);
     bool PatternLine(const std::vector<Token>& tokens, std::string& error);
+    bool ArmLine(const std::vector<Token>& tokens, std::string& error);
+    // A pattern record from the tick and nine states starting at tokens[first].
+    bool ParseRecord(const std::vector<Token>& tokens, size_t first, ControlRecord& record, std::string& error);
     bool PropertyLine(const std::vector<Token>& tokens, std::string& error);
 
     std::string source_;
@@ -212,6 +216,8 @@ bool Reader::Line(int number, const std::vector<Token>& tokens, std::string& err
             return TemplateLine(tokens, error);
         if (!first.quoted && first.text == "pattern")
             return PatternLine(tokens, error);
+        if (!first.quoted && first.text == "arm")
+            return ArmLine(tokens, error);
         return PropertyLine(tokens, error);
     }
     return true;
@@ -338,18 +344,43 @@ bool Reader::TemplateLine(const std::vector<Token>& tokens, std::string& error)
     return true;
 }
 
+bool Reader::ParseRecord(const std::vector<Token>& tokens, size_t first, ControlRecord& record, std::string& error)
+{
+    if (tokens.size() != first + 10 || !ParseU32(tokens[first].text, record.tick))
+        return Fail(error, "a pattern is: pattern TICK and nine states (p h - r)");
+    for (size_t i = 0; i < PatternOrder.size(); ++i)
+        if (!ParseState(tokens[first + 1 + i].text, record.controls.*PatternOrder[i]))
+            return Fail(error, "bad control state \"" + tokens[first + 1 + i].text + "\"");
+    return true;
+}
+
 bool Reader::PatternLine(const std::vector<Token>& tokens, std::string& error)
 {
     auto* control = dynamic_cast<ControlEntity*>(generator_->templateEntity.get());
     if (!control)
         return Fail(error, "this entity type has no control pattern");
     ControlRecord record;
-    if (tokens.size() != 11 || !ParseU32(tokens[1].text, record.tick))
-        return Fail(error, "a pattern line is: pattern TICK and nine states (p h - r)");
-    for (size_t i = 0; i < PatternOrder.size(); ++i)
-        if (!ParseState(tokens[2 + i].text, record.controls.*PatternOrder[i]))
-            return Fail(error, "bad control state \"" + tokens[2 + i].text + "\"");
+    if (!ParseRecord(tokens, 1, record, error))
+        return false;
     control->pattern.push_back(record);
+    return true;
+}
+
+// arm N pattern TICK and nine states: a record of a pattern the entity carries inside it.
+bool Reader::ArmLine(const std::vector<Token>& tokens, std::string& error)
+{
+    auto* holder = dynamic_cast<EmbeddedPatterns*>(generator_->templateEntity.get());
+    if (!holder)
+        return Fail(error, "this entity type carries no arms");
+    long long index = 0;
+    if (tokens.size() < 3 || !ParseInt(tokens[1].text, 0, static_cast<long long>(holder->EmbeddedCount()) - 1, index) ||
+        tokens[2].text != "pattern")
+        return Fail(error, "an arm line is: arm N pattern TICK and nine states, N from 0 to " +
+                               std::to_string(holder->EmbeddedCount() - 1));
+    ControlRecord record;
+    if (!ParseRecord(tokens, 3, record, error))
+        return false;
+    holder->Embedded(static_cast<size_t>(index))->pattern.push_back(record);
     return true;
 }
 
@@ -386,6 +417,22 @@ bool Reader::PropertyLine(const std::vector<Token>& tokens, std::string& error)
     return Fail(error, "\"" + tokens[0].text + "\" is not a property of this entity type");
 }
 
+void WritePattern(std::ostringstream& out, const std::string& lead, const std::deque<ControlRecord>& pattern)
+{
+    for (const ControlRecord& record : pattern) {
+        out << lead << " " << record.tick;
+        for (uint8_t ControlBlock::*member : PatternOrder) {
+            const uint8_t state = record.controls.*member;
+            out << " ";
+            if (state < StateLetters.size())
+                out << StateLetters[state];
+            else
+                out << static_cast<int>(state);
+        }
+        out << "\n";
+    }
+}
+
 void WriteGenerator(std::ostringstream& out, const Generator& generator, int sectionLayer)
 {
     const std::string_view name = EntityTypeName(generator.type);
@@ -417,20 +464,11 @@ void WriteGenerator(std::ostringstream& out, const Generator& generator, int sec
         }
         out << "\n";
     }
-    if (const auto* control = dynamic_cast<const ControlEntity*>(entity)) {
-        for (const ControlRecord& record : control->pattern) {
-            out << "  pattern " << record.tick;
-            for (uint8_t ControlBlock::*member : PatternOrder) {
-                const uint8_t state = record.controls.*member;
-                out << " ";
-                if (state < StateLetters.size())
-                    out << StateLetters[state];
-                else
-                    out << static_cast<int>(state);
-            }
-            out << "\n";
-        }
-    }
+    if (const auto* control = dynamic_cast<const ControlEntity*>(entity))
+        WritePattern(out, "  pattern", control->pattern);
+    if (auto* holder = dynamic_cast<EmbeddedPatterns*>(entity))
+        for (size_t i = 0; i < holder->EmbeddedCount(); ++i)
+            WritePattern(out, "  arm " + std::to_string(i) + " pattern", holder->Embedded(i)->pattern);
 }
 
 } // namespace
