@@ -2,7 +2,7 @@
 // "MIDBOSS1" (type 19): a gunship of the docks. It flies in until it is 600 px from the
 // screen's left edge and then holds on the scrolling screen, shadowing the ship's height:
 // its core opens while it fires pairs straight ahead and shuts while its wing guns fire
-// spreads. After four rounds it leaves to the right.
+// spreads. After three rounds it leaves to the right.
 #include "enemies/bosses/boss_rules.hpp"
 #include "graphics/sprite_sheet.hpp"
 

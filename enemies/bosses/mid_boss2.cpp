@@ -13,7 +13,7 @@ namespace {
 
 constexpr float EnterSpeed = 2.0f;
 constexpr float HoldDistance = 430.0f;
-constexpr uint32_t Swings = 4;
+constexpr uint32_t Swings = 3;
 constexpr int32_t DeathTicks = 99;
 constexpr float ClawShotSpeed = 10.0f;
 

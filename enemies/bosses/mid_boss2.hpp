@@ -3,7 +3,7 @@
 // 430 px right of the camera and holds there, swaying up and down and swinging its claws
 // around its body: slow swings with its eye open (the weak point), fast swings with it shut.
 // The claws fire fast aimed shots; the body fires rings at ticks 50, 150 and 250 of each
-// swing. After four swings it swims off.
+// swing. After three swings it swims off.
 #include "enemies/bosses/boss_rules.hpp"
 #include "graphics/sprite_sheet.hpp"
 
@@ -27,7 +27,7 @@ public:
     SpriteSheet claw;
     SpriteSheet bodySheet;
     uint8_t entered = 0;
-    uint32_t phase = 0; // even swings slow, odd fast; 4 and up leaving
+    uint32_t phase = 0; // even swings slow, odd fast; 3 and up leaving
     uint32_t phaseTicks = 0;
     float sway = 0.0f;
     float swayStep = 0.1f;
