@@ -16,7 +16,7 @@
 #macro CoilRadius(Degrees) MouthRadius * exp(Growth * radians(Degrees - MouthAngle)) #end
 #macro CoilPoint(Degrees) (CoilRadius(Degrees) * <cos(radians(Degrees)), sin(radians(Degrees)), 0>) #end
 
-#declare ShellCream = rgb <0.56, 0.47, 0.34>;
+#declare ShellCream = rgb <0.5, 0.42, 0.3>;
 #declare ShellRust = rgb <0.22, 0.055, 0.02>;
 // Flame stripes across the whorls, waving as they run out, on a wet shell.
 #declare Shell = BbSurface(pigment { radial frequency 10 rotate x * -90 warp { turbulence 0.12 }
@@ -89,13 +89,13 @@
     #local P = array[7];
     #local W = array[7];
     #local Base = MouthAt + <-0.16 + T * 0.04, -0.1 - 0.015 * abs(T - 4), -0.1>;
-    #local Dir = 196 + T * 12;   // fanned out from left-down-left towards down
-    #local Curl = (mod(T, 2) = 0 ? -1 : 1) * (10 + 4 * mod(T, 3));
+    #local Dir = 212 + T * 10;   // fanned out from down-left towards down
+    #local Curl = (T < 5 ? 1 : -1) * (7 + 4 * mod(T, 3));   // curling in under the mouth
     #local Q = Base;
     #for (K, 0, 6)
       #local P[K] = Q;
       #local W[K] = 0.05 * (1 - K / 7.5);
-      #local Q = Q + (0.07 + 0.012 * mod(T, 3)) * <cos(radians(Dir + Curl * K)), sin(radians(Dir + Curl * K)), 0>;
+      #local Q = Q + (0.058 + 0.01 * mod(T, 3)) * <cos(radians(Dir + Curl * K)), sin(radians(Dir + Curl * K)), 0>;
     #end
     object { BbStrand(P, W) texture { Flesh rotate z * (Dir + 90) } }
     cone { P[6], W[6], P[6] + 0.05 * <cos(radians(Dir + Curl * 8)), sin(radians(Dir + Curl * 8)), 0>, 0.002 texture { Horn } }

@@ -95,6 +95,6 @@
 #end
 
 #macro Sprite(Frame)
-  object { Body(Frame / 3) rotate y * -10 }
+  object { Body(Frame / 3) rotate y * -10 scale 0.9 }
 #end
 Sheet()

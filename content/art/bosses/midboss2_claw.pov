@@ -35,7 +35,8 @@
   }
   cylinder { <-0.2, 0, 0>, <-0.78, 0, 0>, 0.09 texture { Muzzle } }
   torus { 0.09, 0.03 rotate z * 90 translate x * -0.76 texture { BbRidge } }
-  cylinder { <0, 0, 0>, <-0.02, 0, 0>, 0.08 BbHeat(0.08, 1.5) translate x * -0.79 }
+  // a charge glowing in the muzzle, held between the jaws
+  sphere { 0, 0.1 scale <0.8, 1, 1> BbHeat(0.1, 1.5) translate x * -0.8 }
   // the jaws, open round the muzzle
   object { Jaw rotate z * -12 translate <-0.1, 0.13, 0> }
   object { Jaw scale <1, -1, 1> rotate z * 12 translate <-0.1, -0.13, 0> }
@@ -46,6 +47,6 @@
 }
 
 #macro Sprite(Frame)
-  object { Claw translate x * -0.02 }
+  object { Claw scale 0.9 translate x * 0.06 }
 #end
 Sheet()
