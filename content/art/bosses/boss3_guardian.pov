@@ -12,9 +12,13 @@
 
 #declare Hull = BbSurface(pigment { rgb <0.2, 0.21, 0.26> }, normal { dents 0.0 }, 0.5, 0)
 #declare HullDark = BbSurface(pigment { rgb <0.07, 0.075, 0.1> }, normal { dents 0.0 }, 0.4, 0)
-#declare Plate = BbSurface(pigment { gradient x scale 0.22 color_map { [0 rgb <0.13, 0.13, 0.17>] [0.06 rgb <0.13, 0.13, 0.17>]
-                                                                        [0.09 rgb <0.3, 0.31, 0.37>] [1 rgb <0.28, 0.29, 0.35>] } },
-                           normal { dents 0.0 }, 0.6, 0)
+// Plated armour in two tones of blued steel, the panels parted by dark seams.
+#declare Plate = BbSurface(pigment { gradient x scale 0.44
+                                     color_map { [0 rgb <0.05, 0.05, 0.08>] [0.025 rgb <0.05, 0.05, 0.08>]
+                                                 [0.04 rgb <0.3, 0.31, 0.4>] [0.5 rgb <0.26, 0.27, 0.36>]
+                                                 [0.5 rgb <0.05, 0.05, 0.08>] [0.525 rgb <0.05, 0.05, 0.08>]
+                                                 [0.54 rgb <0.2, 0.21, 0.29>] [1 rgb <0.18, 0.19, 0.26>] } },
+                           normal { dents 0.0 }, 0.7, 0)
 #declare Copper = BbSurface(pigment { rgb <0.55, 0.25, 0.1> }, normal { dents 0.0 }, 0.8, 0)
 #declare Hazard = BbHazardStripes(0.05)
 #declare Metal = BbSurface(pigment { rgb <0.5, 0.52, 0.56> }, normal { dents 0.0 }, 0.9, 0)
@@ -41,9 +45,12 @@
     plane { <-1, 0.35, 0>, 1.12 }
     texture { Hazard }
   }
-  // rivets along its ridge
+  // rivets along its ridge, and a row of warning lamps under them
   #for (I, 0, 4)
     sphere { <-0.1 - I * 0.17, 0.28 - 0.018 * I * I, -0.43>, 0.025 texture { Metal } }
+  #end
+  #for (I, 0, 2)
+    sphere { <-0.2 - I * 0.17, 0.13 - 0.012 * I * I, -0.42>, 0.028 texture { Lamp } }
   #end
   box { <-1.05, -0.06, -0.3>, <0.1, 0.0, 0.3> texture { HullDark } }
 }
