@@ -1,7 +1,8 @@
 // The cavern creature's gun claw, side on and facing left: a jointed arm of wine-dark
 // armour from the right to a great pincer whose two jaws hold a glowing muzzle between
 // their tips at the left, its front end. The game draws it over the body and mirrored
-// below it, so it carries no light or shade that only works one way up.
+// below it, so it is lit from the viewer (BbSpinLit): no light or shade that only works
+// one way up.
 #include "studio.inc"
 #include "bosses_b.inc"
 
@@ -47,6 +48,6 @@
 }
 
 #macro Sprite(Frame)
-  object { Claw scale 0.9 translate x * 0.06 }
+  BbSpinLit(object { Claw scale 0.9 translate x * 0.06 })
 #end
 Sheet()
