@@ -32,7 +32,9 @@ Boss2::Boss2()
     keepOnRestart = 1;
     drawOrder = 1;
     active = 0;
-    circles.push_back(Circle{40.0f, 0.0f, 0.0f, 0.0f, 0.0f}); // the core behind the iris
+    // The core behind the iris, reached by shots along its line: the circle stands out in front
+    // of the shell, or the shell would spend every shot before it came near the core.
+    circles.push_back(Circle{44.0f, 0.0f, 0.0f, -115.0f, 0.0f});
     circles.push_back(Circle{135.0f, 0.0f, 0.0f, 0.0f, 0.0f});
 }
 

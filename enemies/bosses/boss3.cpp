@@ -34,7 +34,8 @@ Boss3::Boss3()
     keepOnRestart = 1;
     drawOrder = 1;
     active = 0;
-    circles.push_back(Circle{30.0f, 0.0f, 0.0f, BossSheets::Boss3CoreX, 0.0f});
+    // The core's circle stands out in front of the armour so that shots along its line reach it.
+    circles.push_back(Circle{34.0f, 0.0f, 0.0f, BossSheets::Boss3CoreX - 50.0f, 0.0f});
     circles.push_back(Circle{100.0f, 0.0f, 0.0f, 10.0f, 0.0f});
 }
 

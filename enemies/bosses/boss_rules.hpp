@@ -56,7 +56,8 @@ public:
 
     void TakeDamage(float amount) override
     {
-        if (dying || !vulnerable)
+        // A blow of nothing or less (a ship already down) never heals it.
+        if (dying || !vulnerable || amount <= 0.0f)
             return;
         WeakPointHit(*this, amount, Derived::HitFlashTicks);
         vulnerable = 0;

@@ -31,7 +31,9 @@ MidBoss1::MidBoss1()
     keepOnRestart = 0;
     drawOrder = 1;
     active = 0;
-    circles.push_back(Circle{30.0f, 0.0f, 0.0f, 0.0f, 0.0f}); // the core
+    // The core, its circle standing out in front of the hull so that shots along its line
+    // reach it.
+    circles.push_back(Circle{32.0f, 0.0f, 0.0f, -50.0f, 0.0f});
     circles.push_back(Circle{70.0f, 0.0f, 0.0f, 10.0f, 0.0f});
     circles.push_back(Circle{32.0f, 0.0f, 0.0f, -10.0f, -WingGun});
     circles.push_back(Circle{32.0f, 0.0f, 0.0f, -10.0f, WingGun});

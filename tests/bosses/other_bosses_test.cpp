@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <typeinfo>
+
 using namespace enemy_testing;
 
 namespace {
@@ -38,7 +40,47 @@ Shot& ShootAt(EnemyStage& s, float x, float y)
     return list.front();
 }
 
+// A cannon shot flown from 400 px to the left along the line of (x, y) until it is spent, the
+// collision pass run after each of its steps; the ticks it flew.
+int FlyShotAlong(EnemyStage& s, float x, float y)
+{
+    ShotList& list = s.stage.engine.shots.playerShots;
+    list.clear();
+    FireShot(list, shots::Cannon, x - 400.0f, y, 12.0f, 0.0f);
+    int ticks = 0;
+    while (!list.empty() && !list.front().dead && ticks < 60) {
+        AdvanceShots(list, s.stage.engine.effects);
+        RunCollisionPass(s.stage.engine);
+        ++ticks;
+    }
+    return ticks;
+}
+
 } // namespace
+
+TEST(Bosses, AShotFlownAtAnOpenWeakPointReachesItPastTheArmour)
+{
+    EnemyStage s;
+    Boss2& warden = s.Spawn(std::make_unique<Boss2>(), s.CameraX() + 500.0f, s.CameraY() + 240.0f);
+    while (warden.iris != 3)
+        EnemyStage::Step(warden);
+    MidBoss1& gunship = s.Spawn(std::make_unique<MidBoss1>(), s.CameraX() + 500.0f, s.CameraY() + 100.0f);
+    while (gunship.core != 3)
+        EnemyStage::Step(gunship);
+    Boss3& guardian = s.Spawn(std::make_unique<Boss3>(), 0.0f, 0.0f);
+    guardian.x = s.CameraX() + 500.0f; // down from above the screen, where it waits
+    guardian.y = s.CameraY() + 380.0f;
+    EnemyStage::Step(guardian);
+    s.ShipAt(s.CameraX() + 20.0f, s.CameraY() + 20.0f);
+    for (Entity* boss : std::initializer_list<Entity*>{&warden, &gunship, &guardian}) {
+        for (float dy : {-20.0f, 0.0f, 20.0f}) {
+            const float before = boss->health;
+            FlyShotAlong(s, boss->x, boss->y + dy);
+            EXPECT_FLOAT_EQ(boss->health, before - 1.0f) << "a shot " << dy << " off the centre line of "
+                                                          << typeid(*boss).name();
+        }
+    }
+}
 
 TEST(Bosses, ABossPlacedFarAheadLivesUntilTheCameraReachesItsWindow)
 {
@@ -97,6 +139,7 @@ TEST(Bosses, HealthByDifficulty)
 TEST(Bosses, ShotsAwayFromTheWeakPointOrAtAShutOneAreSpentWithoutDamage)
 {
     EnemyStage s;
+    s.ShipAt(s.CameraX() + 20.0f, s.CameraY() + 20.0f);
     Boss2& boss = s.Spawn(std::make_unique<Boss2>(), s.CameraX() + 400.0f, s.CameraY() + 240.0f);
     EnemyStage::Step(boss);
     EXPECT_EQ(boss.iris, 0);
@@ -107,10 +150,10 @@ TEST(Bosses, ShotsAwayFromTheWeakPointOrAtAShutOneAreSpentWithoutDamage)
     for (int i = 0; i < 40 && boss.iris != 3; ++i)
         EnemyStage::Step(boss);
     ASSERT_EQ(boss.iris, 3) << "it opens once it has arrived";
-    Shot& shell = ShootAt(s, boss.x + 100.0f, boss.y);
+    Shot& shell = ShootAt(s, boss.x + 20.0f, boss.y + 100.0f);
     EXPECT_TRUE(shell.dead);
     EXPECT_FLOAT_EQ(boss.health, 150.0f) << "the shell takes nothing";
-    Shot& core = ShootAt(s, boss.x, boss.y);
+    Shot& core = ShootAt(s, boss.x - 115.0f, boss.y);
     EXPECT_TRUE(core.dead);
     EXPECT_FLOAT_EQ(boss.health, 149.0f);
     EXPECT_EQ(boss.hitFlash, 1);
