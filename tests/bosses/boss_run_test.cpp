@@ -1,0 +1,91 @@
+// A stage boss beaten by a key script through the real binary, headless: the ship lives
+// through the whole fight, the boss pays its score at the end of its death, and the stage
+// clear leads on to the next stage built from its start.
+#include "support/game_run.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+using namespace testing_support;
+
+namespace {
+
+constexpr int PlayState = 8;
+
+double Number(const std::string& line, const std::string& key)
+{
+    const size_t at = line.find("\"" + key + "\":");
+    return at == std::string::npos ? -1.0 : std::strtod(line.c_str() + at + key.size() + 3, nullptr);
+}
+
+struct BossRun {
+    int stage;
+    std::string play;
+    std::string keys;
+    int ticks;
+    int score;
+};
+
+struct Outcome {
+    std::vector<std::string> trace;
+    long firstDeath = -1; // trace index of the first line with the ship down
+    long cleared = -1;    // trace index of the first line past the boss's stage
+};
+
+Outcome Fly(const BossRun& run)
+{
+    ScratchDir dir("boss" + std::to_string(run.stage));
+    WriteFile(dir / "keys.txt", ReadFile(std::string(SKYREAVER_FIXTURES) + "/boss_runs/" + run.keys));
+    const RunResult result = RunGame(dir, "--play " + run.play + " --difficulty 0 --ship 0 --headless --quit-after " +
+                                              std::to_string(run.ticks) + " --input keys.txt --trace trace.jsonl");
+    EXPECT_EQ(result.exitStatus, 0) << result.output;
+    Outcome outcome;
+    outcome.trace = ReadLines(dir / "trace.jsonl");
+    for (size_t i = 0; i < outcome.trace.size(); ++i) {
+        const std::string& line = outcome.trace[i];
+        if (outcome.cleared < 0 && (Number(line, "stageIndex") != run.stage || Number(line, "state") != PlayState))
+            outcome.cleared = static_cast<long>(i);
+        if (outcome.cleared < 0 && outcome.firstDeath < 0 && Number(line, "health") <= 0.0)
+            outcome.firstDeath = static_cast<long>(i);
+    }
+    return outcome;
+}
+
+// The ship never goes down before the clear, and the last score change before it is the
+// boss's pay, 150 ticks of fly-out and a 75-tick fade before the stage changes.
+void ExpectCleanKill(const BossRun& run, const Outcome& outcome)
+{
+    ASSERT_EQ(outcome.trace.size(), static_cast<size_t>(run.ticks));
+    EXPECT_EQ(outcome.firstDeath, -1) << "the ship went down at tick " << outcome.firstDeath + 1;
+    ASSERT_GT(outcome.cleared, 0) << "the stage was never cleared";
+    EXPECT_EQ(Number(outcome.trace[static_cast<size_t>(outcome.cleared - 1)], "lives"), 3.0);
+
+    long paid = -1;
+    for (long i = outcome.cleared - 1; i > 0 && paid < 0; --i)
+        if (Number(outcome.trace[static_cast<size_t>(i)], "score") !=
+            Number(outcome.trace[static_cast<size_t>(i - 1)], "score"))
+            paid = i;
+    ASSERT_GT(paid, 0) << "no score was paid";
+    EXPECT_EQ(Number(outcome.trace[static_cast<size_t>(paid)], "score") -
+                  Number(outcome.trace[static_cast<size_t>(paid - 1)], "score"),
+              run.score);
+    EXPECT_EQ(outcome.cleared - paid, 225);
+}
+
+} // namespace
+
+TEST(BossRuns, TheHiveHeartFallsToAScriptedRookieRunAndTheSecondStageStartsFromItsBeginning)
+{
+    const BossRun run{1, "1@8700", "stage1.keys", 1900, 1000};
+    const Outcome outcome = Fly(run);
+    ExpectCleanKill(run, outcome);
+    ASSERT_GT(outcome.cleared, 0);
+    const std::string& next = outcome.trace[static_cast<size_t>(outcome.cleared)];
+    EXPECT_EQ(Number(next, "state"), PlayState);
+    EXPECT_EQ(Number(next, "stageIndex"), 2.0);
+    EXPECT_EQ(Number(next, "stateTicks"), 1.0) << "built at time index 0, written after its first tick";
+    EXPECT_EQ(Number(next, "lives"), 3.0);
+}
