@@ -136,9 +136,10 @@
 // A socket: a dark recess in a thick lip of chitin, facing out along the surface's normal.
 #macro Socket(P, N, R)
   union {
-    torus { R * 0.98, R * 0.26 rotate x * 90 scale <1, 1, 0.7> texture { BaChitin } }
+    torus { R * 0.98, R * 0.26 rotate x * 90 scale <1, 1, 0.7> BaCarapace(0.09, 0.2) }
     torus { R * 0.8, R * 0.1 rotate x * 90 translate z * 0.03 texture { BaFlesh } }
     cylinder { <0, 0, -0.01>, <0, 0, 0.2>, R * 0.9 texture { BaHollow } }
+    translate z * -R * 0.2
     BaFacing(N)
     translate P
   }
@@ -186,20 +187,20 @@
 
 #macro Sprite(Frame)
   union {
-    object { Mass BaCarapace(0.42, 0.45) }
+    object { Mass BaCarapace(0.42, 0.32) }
     object { Bulkhead }
     object { Pipes }
     RootBands(CeilingRoot, 0.3, 0.2, 0.32)
     RootBands(FloorRoot, 0.3, 0.2, 0.32)
-    Spines(<2.0, 3.0, 0.2>, <-1.8, 2.78, 0>, 9, vnormalize(<-0.2, 1, -0.3>), 0.22)
-    Spines(<2.0, -3.0, 0.2>, <-1.7, -2.78, 0>, 9, vnormalize(<-0.2, -1, -0.3>), 0.22)
+    Spines(<2.0, 2.82, 0.2>, <-1.8, 2.74, 0>, 9, vnormalize(<-0.2, 1, -0.3>), 0.18)
+    Spines(<2.0, -2.82, 0.2>, <-1.7, -2.74, 0>, 9, vnormalize(<-0.2, -1, -0.3>), 0.18)
     #declare Valve = Place(Mass, ValveAt, 0.8);
     Collar(Valve, PlacedNormal)
     #declare Mouth = Place(Mass, MouthAt, 0.8);
     Collar(Mouth, PlacedNormal)
     #for (I, 0, 10)
       #local E = EyeAt[I];
-      #local P = Place(Mass, At(E.x, E.y), 0.6);
+      #local P = Place(Mass, At(E.x, E.y), 0.85);
       Socket(P, PlacedNormal, E.z / 100)
     #end
     #for (I, 0, 2)

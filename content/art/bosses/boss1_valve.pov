@@ -43,7 +43,9 @@
     sphere { <0, 0, 0.3>, Core * 1.05 BaCore(Core * 1.05, 1.6) }
     disc { <0, 0, 0.32>, -z, Rim BaThroat(Rim, 0.5) }
     // its light on the petals' edges, fading as they close
-    light_source { <0, 0, 0.06> colour BaAmber * 2.5 * Open fade_distance 0.15 fade_power 2 }
+    #if (Open > 0)
+      light_source { <0, 0, 0.06> colour BaAmber * 2.5 * Open fade_distance 0.15 fade_power 2 shadowless }
+    #end
   }
 #end
 
@@ -58,7 +60,6 @@
   }
   // a fang at its tip, hooked inward
   cone { <0.1, 0, -0.04>, 0.05, <-0.01, 0, -0.07>, 0 texture { BaChitinLight } }
-  cone { <0.03, 0, -0.06>, 0.022, <-0.01, 0, -0.07>, 0 BaGlow(BaAmber, 0.6) }
   // a ridge down its middle
   cylinder { <0.06, 0, -0.045>, <0.28, 0, 0.03>, 0.02 texture { BaFlesh } }
 }
@@ -80,7 +81,9 @@
       cylinder { <0, 0, -1>, <0, 0, 1>, Rim - 0.02 }
     }
     disc { <0, 0, 0.1>, -z, Rim - 0.03 BaThroat((Rim - 0.03) * (0.55 + 0.45 * Gape), 0.4 + 1.6 * Gape) }
-    light_source { <0, 0, -0.02> colour BaFire * 1.5 * Gape fade_distance 0.15 fade_power 2 }
+    #if (Gape > 0)
+      light_source { <0, 0, -0.02> colour BaFire * 1.5 * Gape fade_distance 0.15 fade_power 2 shadowless }
+    #end
   }
 #end
 
