@@ -148,12 +148,17 @@
 // A collar for the valve or the mouth: a heavy ring round a deep recess.
 #macro Collar(P, N)
   union {
-    torus { PartRadius * 0.96, 0.07 rotate x * 90 texture { BaChitinLight } }
-    torus { PartRadius * 1.1, 0.05 rotate x * 90 translate z * 0.04 texture { BaChitin } }
-    #for (I, 0, 7)
-      sphere { <PartRadius * 1.12, 0, -0.04>, 0.035 rotate z * (I * 45 + 22.5) texture { BaGunmetal } }
-    #end
-    cylinder { <0, 0, -0.02>, <0, 0, 0.3>, PartRadius * 0.92 texture { BaHollow } }
+    union {
+      torus { PartRadius * 0.96, 0.07 rotate x * 90 texture { BaChitinLight } }
+      torus { PartRadius * 1.1, 0.05 rotate x * 90 translate z * 0.04 texture { BaChitin } }
+      #for (I, 0, 7)
+        sphere { <PartRadius * 1.12, 0, -0.04>, 0.035 rotate z * (I * 45 + 22.5) texture { BaGunmetal } }
+      #end
+      cylinder { <0, 0, -0.02>, <0, 0, 0.3>, PartRadius * 0.92 texture { BaHollow } }
+      translate z * -0.12
+    }
+    // raised out of the flesh on a mound of its own
+    sphere { 0, 1 scale <PartRadius * 1.3, PartRadius * 1.3, 0.16> translate z * 0.04 BaCarapace(0.14, 0.25) }
     BaFacing(N)
     translate P
   }
