@@ -1,6 +1,6 @@
 // A stage boss beaten by a key script through the real binary, headless: the ship lives
 // through the whole fight, the boss pays its score at the end of its death, and the stage
-// clear leads on to the next stage built from its start.
+// clear leads on to the next stage built from its start, or after the last to the ending.
 #include "support/game_run.hpp"
 
 #include <gtest/gtest.h>
@@ -14,6 +14,7 @@ using namespace testing_support;
 namespace {
 
 constexpr int PlayState = 8;
+constexpr int EndingState = 12;
 
 double Number(const std::string& line, const std::string& key)
 {
@@ -75,6 +76,17 @@ void ExpectCleanKill(const BossRun& run, const Outcome& outcome)
     EXPECT_EQ(outcome.cleared - paid, 225);
 }
 
+// The first line past the clear is the next stage in play, built at time index 0.
+void ExpectStageBuiltFromItsStart(const Outcome& outcome, int stage)
+{
+    ASSERT_GT(outcome.cleared, 0);
+    const std::string& next = outcome.trace[static_cast<size_t>(outcome.cleared)];
+    EXPECT_EQ(Number(next, "state"), PlayState);
+    EXPECT_EQ(Number(next, "stageIndex"), stage);
+    EXPECT_EQ(Number(next, "stateTicks"), 1.0) << "built at time index 0, written after its first tick";
+    EXPECT_EQ(Number(next, "lives"), 3.0);
+}
+
 } // namespace
 
 TEST(BossRuns, TheHiveHeartFallsToAScriptedRookieRunAndTheSecondStageStartsFromItsBeginning)
@@ -82,10 +94,24 @@ TEST(BossRuns, TheHiveHeartFallsToAScriptedRookieRunAndTheSecondStageStartsFromI
     const BossRun run{1, "1@8700", "stage1.keys", 1900, 1000};
     const Outcome outcome = Fly(run);
     ExpectCleanKill(run, outcome);
+    ExpectStageBuiltFromItsStart(outcome, 2);
+}
+
+TEST(BossRuns, TheCavernWardenFallsToAScriptedRookieRunAndTheThirdStageStartsFromItsBeginning)
+{
+    const BossRun run{2, "2@6100", "stage2.keys", 1600, 1000};
+    const Outcome outcome = Fly(run);
+    ExpectCleanKill(run, outcome);
+    ExpectStageBuiltFromItsStart(outcome, 3);
+}
+
+TEST(BossRuns, TheFortressGuardianFallsToAScriptedRookieRunAndTheGameEnds)
+{
+    const BossRun run{3, "3@6400", "stage3.keys", 1400, 1500};
+    const Outcome outcome = Fly(run);
+    ExpectCleanKill(run, outcome);
     ASSERT_GT(outcome.cleared, 0);
     const std::string& next = outcome.trace[static_cast<size_t>(outcome.cleared)];
-    EXPECT_EQ(Number(next, "state"), PlayState);
-    EXPECT_EQ(Number(next, "stageIndex"), 2.0);
-    EXPECT_EQ(Number(next, "stateTicks"), 1.0) << "built at time index 0, written after its first tick";
-    EXPECT_EQ(Number(next, "lives"), 3.0);
+    EXPECT_EQ(Number(next, "state"), EndingState);
+    EXPECT_EQ(Number(next, "stageIndex"), 4.0);
 }
