@@ -1,13 +1,11 @@
 // The first boss: its clock, its valve as the only way in, its health by difficulty, its
 // arms, its death and what it stores.
-#include "../enemies/enemy_test_support.hpp"
+#include "boss_shots.hpp"
 
 #include "enemies/bosses/boss1.hpp"
 #include "enemies/bosses/boss_sheets.hpp"
 #include "enemies/butterfly.hpp"
 #include "enemies/turret.hpp"
-#include "game/collision_pass.hpp"
-#include "player/shot_kinds.hpp"
 #include "support/headless_scope.hpp"
 #include "world/data_file.hpp"
 #include "world/power_banner.hpp"
@@ -16,6 +14,7 @@
 #include <gtest/gtest.h>
 
 using namespace enemy_testing;
+using namespace boss_testing;
 
 namespace {
 
@@ -54,15 +53,6 @@ size_t Serpents(EnemyStage& s)
     return CountOf(s.stage.Layer(3), [](Entity& e) { return dynamic_cast<Serpent*>(&e) != nullptr; });
 }
 
-// A cannon shot lying on the point, then the collision pass.
-Shot& ShootAt(EnemyStage& s, float x, float y)
-{
-    ShotList& list = s.stage.engine.shots.playerShots;
-    list.clear();
-    FireShot(list, shots::Cannon, x, y, 0.0f, 0.0f);
-    RunCollisionPass(s.stage.engine);
-    return list.front();
-}
 
 // Runs until the valve's cell is (or is not) 0.
 void UntilValve(EnemyStage& s, Boss1& boss, bool open)

@@ -1,15 +1,13 @@
 // The shared boss rules on the other bosses and the mid-bosses: the wide window of the
 // approach, damage only through the weak point, health by difficulty, mid-bosses paying at
 // once without ending the stage.
-#include "../enemies/enemy_test_support.hpp"
+#include "boss_shots.hpp"
 
 #include "enemies/bosses/boss2.hpp"
 #include "enemies/bosses/boss3.hpp"
 #include "enemies/bosses/mid_boss1.hpp"
 #include "enemies/bosses/mid_boss2.hpp"
 #include "enemies/butterfly.hpp"
-#include "game/collision_pass.hpp"
-#include "player/shot_kinds.hpp"
 #include "world/entity_registry.hpp"
 
 #include <gtest/gtest.h>
@@ -17,6 +15,7 @@
 #include <typeinfo>
 
 using namespace enemy_testing;
+using namespace boss_testing;
 
 namespace {
 
@@ -31,30 +30,7 @@ void ScrollTowards(EnemyStage& s, Entity& entity, float step, int count)
     }
 }
 
-Shot& ShootAt(EnemyStage& s, float x, float y)
-{
-    ShotList& list = s.stage.engine.shots.playerShots;
-    list.clear();
-    FireShot(list, shots::Cannon, x, y, 0.0f, 0.0f);
-    RunCollisionPass(s.stage.engine);
-    return list.front();
-}
 
-// A cannon shot flown from 400 px to the left along the line of (x, y) until it is spent, the
-// collision pass run after each of its steps; the ticks it flew.
-int FlyShotAlong(EnemyStage& s, float x, float y)
-{
-    ShotList& list = s.stage.engine.shots.playerShots;
-    list.clear();
-    FireShot(list, shots::Cannon, x - 400.0f, y, 12.0f, 0.0f);
-    int ticks = 0;
-    while (!list.empty() && !list.front().dead && ticks < 60) {
-        AdvanceShots(list, s.stage.engine.effects);
-        RunCollisionPass(s.stage.engine);
-        ++ticks;
-    }
-    return ticks;
-}
 
 } // namespace
 
