@@ -101,26 +101,32 @@ void Boss1::Spawn(float sx, float sy)
     eyeTimers[Valve] = ValvePhase;
     volleyTimer = 50;
     volleyCount = 0;
+    volleyDirection = {-1.0f, 0.0f};
     burstTimer = 150;
     burstCount = 0;
+    burstAngle = 0.0f;
     mouthFrame = 0.0f;
     sway = 0.0f;
 }
 
 void Boss1::Think()
 {
-    if (CameraStandsStill())
+    const bool still = CameraStandsStill();
+    if (still)
         ++bossClock;
+    MeetPlayerShots();
     if (TheEngine->editor.recordingPattern) {
-        if (CameraStandsStill())
+        if (still)
             for (ArmTemplate& arm : arms)
                 if (arm->recording)
                     arm->Update();
         return;
     }
+    // The fight waits with its clock while the camera moves: a clock standing at a launch
+    // tick must not launch again.
     if (dying)
         StepDying(DeathTicks, Score, true);
-    else
+    else if (still)
         Fight();
 }
 
@@ -128,8 +134,8 @@ void Boss1::Fight()
 {
     if (bossClock == WarningTick)
         RaiseBossWarning(*this);
-    const float wave = 5.0f * std::sin(0.1f * static_cast<float>(TheEngine->stateTicks));
-    sway = bossClock < 501 ? static_cast<float>(bossClock) * 0.002f * wave : wave;
+    const float wave = std::sin(0.1f * static_cast<float>(TheEngine->stateTicks));
+    sway = bossClock < 501 ? static_cast<float>(bossClock) * 0.002f * 5.0f * wave : 5.0f * wave;
     for (int i = 0; i < 3; ++i)
         if (bossClock == LaunchTicks[i])
             LaunchArm(i);

@@ -5,7 +5,7 @@
 // three serpent arms leave it every 750 ticks along paths recorded with the boss. Its death
 // takes every enemy on the play layer with it and clears the stage.
 #include "enemies/bosses/boss_rules.hpp"
-#include "enemies/bosses/embedded_patterns.hpp"
+#include "world/embedded_patterns.hpp"
 #include "enemies/serpent.hpp"
 #include "graphics/sprite_sheet.hpp"
 

@@ -51,10 +51,12 @@ void Boss2::Spawn(float sx, float sy)
     phaseTicks = 0;
     iris = 0;
     burstShots = 0;
+    burstDirection = {-1.0f, 0.0f};
 }
 
 void Boss2::Think()
 {
+    MeetPlayerShots();
     if (dying) {
         StepDying(DeathTicks, Score, true);
         return;

@@ -59,6 +59,7 @@ void Boss3::Spawn(float, float)
 
 void Boss3::Think()
 {
+    MeetPlayerShots();
     frame += FrameRate;
     if (frame >= 16.0f)
         frame -= 16.0f;

@@ -53,6 +53,17 @@ void WeakPointHit(Entity& boss, float amount, int32_t flashTicks)
     boss.hitFlash = flashTicks;
 }
 
+void SpendPlayerShots(Entity& boss)
+{
+    for (Shot& shot : TheEngine->shots.playerShots) {
+        if (shot.dead || !boss.HitTest(shot.circles))
+            continue;
+        boss.TakeDamage(shot.strength);
+        if (shot.hit)
+            shot.hit(shot, 100.0f);
+    }
+}
+
 void AddDeathBlasts(const Entity& boss)
 {
     StageWorld& world = TheEngine->world;

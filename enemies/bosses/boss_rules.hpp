@@ -46,6 +46,10 @@ bool FireBossFan(const Entity& boss, const ShotKind& kind, float x, float y, int
 // Sound 18, the loss of health and the flash.
 void WeakPointHit(Entity& boss, float amount, int32_t flashTicks);
 
+// Each of the ship's shots that the boss's HitTest finds touching it: TakeDamage with its
+// strength, then its hit handler with 100.
+void SpendPlayerShots(Entity& boss);
+
 // A boss's shared state and rules over the class's own choreography. The class sets
 // `vulnerable` in its HitTest when a blow lands on its weak point; a blow elsewhere is spent
 // on the armour.
@@ -56,11 +60,13 @@ public:
 
     void TakeDamage(float amount) override
     {
-        // A blow of nothing or less (a ship already down) never heals it.
-        if (dying || !vulnerable || amount <= 0.0f)
+        // Every blow uses up the opening, even one refused: a blow of nothing or less (a ship
+        // already down) never heals it, and must not leave the next shot on the armour a way in.
+        const bool opened = vulnerable != 0;
+        vulnerable = 0;
+        if (dying || !opened || amount <= 0.0f)
             return;
         WeakPointHit(*this, amount, Derived::HitFlashTicks);
-        vulnerable = 0;
         if (this->health <= 0.0f)
             this->Destroyed();
     }
@@ -93,6 +99,10 @@ public:
     int32_t deathCounter = 0;
 
 protected:
+    // The ship's shots that touch the boss deal their damage and are spent on it whatever its
+    // health: the collision pass hands a shot the health of what it hit, which would let a shot
+    // through the armour of a boss nearly dead or dying.
+    void MeetPlayerShots() { SpendPlayerShots(*this); }
     // One tick of the death sequence, `lastTick` long; at its end a stage boss pays its score
     // and clears the stage, a mid-boss (score 0 here: paid at death) is simply removed.
     void StepDying(int32_t lastTick, int32_t score, bool clearsStage)

@@ -59,6 +59,7 @@ void MidBoss1::Spawn(float sx, float sy)
 
 void MidBoss1::Think()
 {
+    MeetPlayerShots();
     if (dying) {
         StepDying(DeathTicks, 0, false);
         return;

@@ -54,7 +54,7 @@ void MidBoss2::Spawn(float sx, float sy)
     swayStep = 0.1f;
     swingDirection = 1.0f;
     eye = 0;
-    shots = 0;
+    clawShots = 0;
 }
 
 Vec2 MidBoss2::ClawOffset(float side, float degrees) const
@@ -66,6 +66,7 @@ Vec2 MidBoss2::ClawOffset(float side, float degrees) const
 
 void MidBoss2::Think()
 {
+    MeetPlayerShots();
     if (dying) {
         StepDying(DeathTicks, 0, false);
         return;
@@ -114,9 +115,9 @@ void MidBoss2::Fire()
 {
     const int level = TheEngine->difficulty;
     if (phaseTicks % ClawGap[level] == 0) {
-        const Vec2 offset = ClawOffset(shots % 2 == 0 ? 1.0f : -1.0f, angle);
+        const Vec2 offset = ClawOffset(clawShots % 2 == 0 ? 1.0f : -1.0f, angle);
         FireAimedBullet(*this, x + offset.x, y + offset.y, ClawShotSpeed);
-        ++shots;
+        ++clawShots;
     }
     if (phaseTicks == 50 || phaseTicks == 150 || phaseTicks == 250)
         FireBossRing(*this, shots::EnemyBullet, x, y, RingShots[level], 3.0f, 0.0f);

@@ -33,7 +33,7 @@ public:
     float swayStep = 0.1f;
     float swingDirection = 1.0f;
     int32_t eye = 0; // the cell: 0 shut .. 3 open
-    int32_t shots = 0;
+    int32_t clawShots = 0;
 
 private:
     void Swing();

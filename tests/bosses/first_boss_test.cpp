@@ -77,6 +77,7 @@ TEST(FirstBoss, ItsClockStandsWhileTheCameraMovesSoItNeitherWarnsLaunchesNorFire
     EXPECT_EQ(CountOf(s.stage.Layer(4), [](Entity& e) { return dynamic_cast<PowerBanner*>(&e) != nullptr; }), 0u);
 
     EnemyStage::Step(boss, 20);
+    StepScrolling(s, boss, 5); // the clock stands at 20 meanwhile: one warning only
     EXPECT_EQ(boss.bossClock, 20u);
     EXPECT_EQ(CountOf(s.stage.Layer(4), [](Entity& e) { return dynamic_cast<PowerBanner*>(&e) != nullptr; }), 1u)
         << "the warning at clock 20";

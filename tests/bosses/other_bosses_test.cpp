@@ -8,6 +8,7 @@
 #include "enemies/bosses/mid_boss1.hpp"
 #include "enemies/bosses/mid_boss2.hpp"
 #include "enemies/butterfly.hpp"
+#include "player/shot_kinds.hpp"
 #include "world/entity_registry.hpp"
 
 #include <gtest/gtest.h>
@@ -38,10 +39,10 @@ TEST(Bosses, AShotFlownAtAnOpenWeakPointReachesItPastTheArmour)
 {
     EnemyStage s;
     Boss2& warden = s.Spawn(std::make_unique<Boss2>(), s.CameraX() + 500.0f, s.CameraY() + 240.0f);
-    while (warden.iris != 3)
+    for (int i = 0; i < 100 && warden.iris != 3; ++i)
         EnemyStage::Step(warden);
     MidBoss1& gunship = s.Spawn(std::make_unique<MidBoss1>(), s.CameraX() + 500.0f, s.CameraY() + 100.0f);
-    while (gunship.core != 3)
+    for (int i = 0; i < 200 && gunship.core != 3; ++i)
         EnemyStage::Step(gunship);
     Boss3& guardian = s.Spawn(std::make_unique<Boss3>(), 0.0f, 0.0f);
     guardian.x = s.CameraX() + 500.0f; // down from above the screen, where it waits
@@ -55,6 +56,30 @@ TEST(Bosses, AShotFlownAtAnOpenWeakPointReachesItPastTheArmour)
             EXPECT_FLOAT_EQ(boss->health, before - 1.0f) << "a shot " << dy << " off the centre line of "
                                                           << typeid(*boss).name();
         }
+    }
+}
+
+TEST(Bosses, ArmourSpendsEveryShotThatTouchesItEvenWhenTheBossIsNearlyDeadOrDying)
+{
+    EnemyStage s;
+    s.ShipAt(s.CameraX() + 20.0f, s.CameraY() + 20.0f);
+    Boss2& boss = s.Spawn(std::make_unique<Boss2>(), s.CameraX() + 400.0f, s.CameraY() + 240.0f);
+    EnemyStage::Step(boss);
+    ShotList& list = s.stage.engine.shots.playerShots;
+    for (bool dying : {false, true}) {
+        if (dying) {
+            boss.Destroyed();
+            ASSERT_EQ(boss.dying, 1);
+        } else {
+            boss.health = 2.0f;
+        }
+        list.clear();
+        // A full force burst on the shell: stronger than what the boss has left.
+        FireShot(list, shots::ForceBurst, boss.x + 20.0f, boss.y + 100.0f, 0.0f, 0.0f, 0.0f, 48.0f);
+        const float health = boss.health;
+        EnemyStage::Step(boss);
+        EXPECT_TRUE(list.front().dead) << (dying ? "dying" : "nearly dead");
+        EXPECT_FLOAT_EQ(boss.health, health) << "the shell took nothing";
     }
 }
 
@@ -158,8 +183,9 @@ TEST(Bosses, TheSecondBossSpinsSilentlyOnRookieAndFiresOnNoviceAndExpert)
         EnemyStage s(difficulty);
         s.ShipAt(s.CameraX() + 100.0f, s.CameraY() + 240.0f);
         Boss2& boss = s.Spawn(std::make_unique<Boss2>(), s.CameraX() + 540.0f, s.CameraY() + 240.0f);
-        while (boss.phase != Boss2::Spinning)
+        for (int i = 0; i < 600 && boss.phase != Boss2::Spinning; ++i)
             EnemyStage::Step(boss);
+        ASSERT_EQ(boss.phase, Boss2::Spinning);
         s.stage.engine.shots.enemyShots.clear();
         EnemyStage::Step(boss, 100);
         EXPECT_EQ(s.EnemyShots() > 0, difficulty != 0) << difficulty;

@@ -1,7 +1,7 @@
 #include "tools/stage/stage_text.hpp"
 #include "engine/engine.hpp"
 
-#include "enemies/bosses/embedded_patterns.hpp"
+#include "world/embedded_patterns.hpp"
 #include "world/control_entity.hpp"
 #include "world/data_file.hpp"
 #include "world/entity.hpp"
