@@ -100,13 +100,17 @@ TEST_F(StageTextTest, TheFirstBossCarriesItsArmsPatternsThroughTheFileAndBack)
 generator "BOSS1" time 8900 at 9460 300 delay 0 count 1
   arm 0 pattern 0 h - - - - - - - -
   arm 0 pattern 60 - - - - - - - - -
+  arm 1 at 9005 524
+  arm 1 "Start Top" = 1
   arm 2 pattern 15 - h - - - - - - -
 )";
     const std::string bytes = Compile(boss, "BOSS.ENT");
     const std::string text = Decompile("BOSS.ENT");
     EXPECT_NE(text.find("  arm 0 pattern 60 - - - - - - - - -\n"), std::string::npos) << text;
     EXPECT_NE(text.find("  arm 2 pattern 15 - h - - - - - - -\n"), std::string::npos) << text;
-    EXPECT_EQ(text.find("arm 1"), std::string::npos) << text;
+    EXPECT_NE(text.find("  arm 1 at 9005 524\n  arm 1 \"Start Top\" = 1\n"), std::string::npos) << text;
+    EXPECT_EQ(text.find("arm 1 pattern"), std::string::npos) << text;
+    EXPECT_EQ(text.find("arm 0 at"), std::string::npos) << "an arm never placed keeps no place line";
     EXPECT_EQ(Compile(text, "BOSS2.ENT"), bytes);
 }
 
@@ -123,7 +127,10 @@ TEST_F(StageTextTest, ErrorsNameTheSourceAndLine)
         {"[layer 3]\n\ngenerator \"NOBODY\" time 1 at 0 0\n", "test.txt:3: no entity type is named \"NOBODY\""},
         {"[layer 3]\ngenerator 38 time 1 at 0 0\n", "test.txt:2: entity type 38 has no class yet"},
         {"[layer 3]\ngenerator \"BOSS1\" time 1 at 0 0\n  arm 3 pattern 0 h - - - - - - - -\n",
-         "test.txt:3: an arm line is: arm N pattern TICK and nine states, N from 0 to 2"},
+         "test.txt:3: an arm line is: arm N pattern TICK and nine states, arm N at X Y"},
+        {"[layer 3]\ngenerator \"BOSS1\" time 1 at 0 0\n  arm 1 at 4\n", "test.txt:3: an arm's place is: arm N at X Y"},
+        {"[layer 3]\ngenerator \"BOSS1\" time 1 at 0 0\n  arm 1 \"Size\" = 2\n",
+         "test.txt:3: \"Size\" is not a property of this entity type"},
         {"[layer 3]\ngenerator \"BOSS1\" time 1 at 0 0\n  arm 1 pattern 0 h - -\n", "test.txt:3: a pattern is"},
         {"[layer 3]\ngenerator \"SERPENT\" time 1 at 0 0\n  arm 0 pattern 0 h - - - - - - - -\n",
          "test.txt:3: this entity type carries no arms"},

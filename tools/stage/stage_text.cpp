@@ -163,6 +163,8 @@ private:
     // A pattern record from the tick and nine states starting at tokens[first].
     bool ParseRecord(const std::vector<Token>& tokens, size_t first, ControlRecord& record, std::string& error);
     bool PropertyLine(const std::vector<Token>& tokens, std::string& error);
+    bool SetProperty(Entity& entity, int32_t type, const std::vector<Token>& tokens, size_t first,
+                     std::string& error);
 
     std::string source_;
     StageWorld& world_;
@@ -366,35 +368,57 @@ bool Reader::PatternLine(const std::vector<Token>& tokens, std::string& error)
     return true;
 }
 
-// arm N pattern TICK and nine states: a record of a pattern the entity carries inside it.
+// arm N pattern TICK and nine states, arm N at X Y, arm N "Name" = value: the pattern, the
+// stored position and the properties of an entity carried inside the generator's template.
 bool Reader::ArmLine(const std::vector<Token>& tokens, std::string& error)
 {
     auto* holder = dynamic_cast<EmbeddedPatterns*>(generator_->templateEntity.get());
     if (!holder)
         return Fail(error, "this entity type carries no arms");
     long long index = 0;
-    if (tokens.size() < 3 || !ParseInt(tokens[1].text, 0, static_cast<long long>(holder->EmbeddedCount()) - 1, index) ||
-        tokens[2].text != "pattern")
-        return Fail(error, "an arm line is: arm N pattern TICK and nine states, N from 0 to " +
+    if (tokens.size() < 3 || !ParseInt(tokens[1].text, 0, static_cast<long long>(holder->EmbeddedCount()) - 1, index))
+        return Fail(error, "an arm line is: arm N pattern TICK and nine states, arm N at X Y or arm N \"Name\" = "
+                           "value, N from 0 to " +
                                std::to_string(holder->EmbeddedCount() - 1));
+    ControlEntity& arm = *holder->Embedded(static_cast<size_t>(index));
+    if (tokens[2].quoted)
+        return SetProperty(arm, -1, tokens, 2, error);
+    if (tokens[2].text == "at") {
+        if (tokens.size() != 5 || !ParseFloat(tokens[3].text, arm.x) || !ParseFloat(tokens[4].text, arm.y))
+            return Fail(error, "an arm's place is: arm N at X Y");
+        arm.prevX = arm.x;
+        arm.prevY = arm.y;
+        return true;
+    }
+    if (tokens[2].text != "pattern")
+        return Fail(error, "an arm line is: arm N pattern, arm N at or arm N \"Name\" = value");
     ControlRecord record;
     if (!ParseRecord(tokens, 3, record, error))
         return false;
-    holder->Embedded(static_cast<size_t>(index))->pattern.push_back(record);
+    arm.pattern.push_back(record);
     return true;
 }
 
 bool Reader::PropertyLine(const std::vector<Token>& tokens, std::string& error)
 {
-    if (tokens.size() != 3 || !tokens[0].quoted || tokens[1].text != "=")
+    return SetProperty(*generator_->templateEntity, generator_->type, tokens, 0, error);
+}
+
+// "Name" = value at tokens[first]: the entity's property set, and checked by loading it back
+// when the entity is the template of a generator of `type` (-1 for an embedded entity).
+bool Reader::SetProperty(Entity& entity, int32_t type, const std::vector<Token>& tokens, size_t first,
+                         std::string& error)
+{
+    if (tokens.size() != first + 3 || !tokens[first].quoted || tokens[first + 1].text != "=")
         return Fail(error, "a property line is: \"Name\" = value");
+    const std::string& name = tokens[first].text;
     std::vector<EntityProperty> properties;
-    generator_->templateEntity->DescribeProperties(properties);
-    DescribeUnlistedProperties(*generator_->templateEntity, properties);
+    entity.DescribeProperties(properties);
+    DescribeUnlistedProperties(entity, properties);
     for (const EntityProperty& property : properties) {
-        if (tokens[0].text != property.name)
+        if (name != property.name)
             continue;
-        const std::string& value = tokens[2].text;
+        const std::string& value = tokens[first + 2].text;
         bool ok = false;
         switch (static_cast<PropertyKind>(property.kind)) {
         case PropertyKind::Integer: ok = ParseI32(value, *property.intValue); break;
@@ -409,12 +433,12 @@ bool Reader::PropertyLine(const std::vector<Token>& tokens, std::string& error)
         }
         }
         if (!ok)
-            return Fail(error, "bad value for \"" + tokens[0].text + "\"");
-        if (!LoadsBack(*generator_->templateEntity, generator_->type))
-            return Fail(error, "\"" + tokens[0].text + "\" = " + value + " is outside what the game accepts");
+            return Fail(error, "bad value for \"" + name + "\"");
+        if (type >= 0 && !LoadsBack(entity, type))
+            return Fail(error, "\"" + name + "\" = " + value + " is outside what the game accepts");
         return true;
     }
-    return Fail(error, "\"" + tokens[0].text + "\" is not a property of this entity type");
+    return Fail(error, "\"" + name + "\" is not a property of this entity type");
 }
 
 void WritePattern(std::ostringstream& out, const std::string& lead, const std::deque<ControlRecord>& pattern)
@@ -431,6 +455,34 @@ void WritePattern(std::ostringstream& out, const std::string& lead, const std::d
         }
         out << "\n";
     }
+}
+
+// An embedded entity: its place and the properties that differ from a fresh one's, then its
+// pattern, so that a file the editor saved comes back from text byte for byte.
+void WriteArm(std::ostringstream& out, const std::string& lead, ControlEntity& arm)
+{
+    if (arm.x != 0.0f || arm.y != 0.0f)
+        out << lead << " at " << FloatText(arm.x) << " " << FloatText(arm.y) << "\n";
+    std::vector<EntityProperty> properties;
+    arm.DescribeProperties(properties);
+    for (const EntityProperty& property : properties) {
+        switch (static_cast<PropertyKind>(property.kind)) {
+        case PropertyKind::Integer:
+            if (*property.intValue != 0)
+                out << lead << " \"" << property.name << "\" = " << *property.intValue << "\n";
+            break;
+        case PropertyKind::Float:
+            if (*property.floatValue != 0.0f)
+                out << lead << " \"" << property.name << "\" = " << FloatText(*property.floatValue) << "\n";
+            break;
+        case PropertyKind::Flag:
+            if (*property.boolValue != 0)
+                out << lead << " \"" << property.name << "\" = " << static_cast<int>(*property.boolValue) << "\n";
+            break;
+        case PropertyKind::Action: break; // never stored
+        }
+    }
+    WritePattern(out, lead + " pattern", arm.pattern);
 }
 
 void WriteGenerator(std::ostringstream& out, const Generator& generator, int sectionLayer)
@@ -468,7 +520,7 @@ void WriteGenerator(std::ostringstream& out, const Generator& generator, int sec
         WritePattern(out, "  pattern", control->pattern);
     if (auto* holder = dynamic_cast<EmbeddedPatterns*>(entity))
         for (size_t i = 0; i < holder->EmbeddedCount(); ++i)
-            WritePattern(out, "  arm " + std::to_string(i) + " pattern", holder->Embedded(i)->pattern);
+            WriteArm(out, "  arm " + std::to_string(i), *holder->Embedded(i));
 }
 
 } // namespace
