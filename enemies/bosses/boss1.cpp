@@ -260,11 +260,12 @@ void Boss1::Destroyed()
 {
     if (dying)
         return;
+    // Its arms and every enemy on the play layer die with it; the scenery stays. Index loop: a
+    // Destroyed may append its blasts to the layer.
     EntityList& playLayer = TheEngine->world.entityLayers[2];
-    // Index loop: a Destroyed may append its blasts to the layer.
     for (size_t i = 0; i < playLayer.size(); ++i) {
         Entity& other = *playLayer[i];
-        if (&other != this && other.health > 0.0f)
+        if (&other != this && other.health > 0.0f && dynamic_cast<Hostile*>(&other))
             other.Destroyed();
     }
     BossEntity::Destroyed();

@@ -8,6 +8,7 @@
 #include "enemies/turret.hpp"
 #include "support/headless_scope.hpp"
 #include "world/data_file.hpp"
+#include "world/tile_animation.hpp"
 #include "world/power_banner.hpp"
 #include "world/world_test_support.hpp"
 
@@ -170,6 +171,7 @@ TEST(FirstBoss, ItsDeathTakesTheWholePlayLayerAtOnceAndPaysAfterThreeHundredTick
     Boss1& boss = PlaceBoss(s);
     Butterfly& butterfly = s.Spawn(std::make_unique<Butterfly>(), s.CameraX() + 200.0f, 200.0f);
     Turret& turret = s.Spawn(std::make_unique<Turret>(), s.CameraX() + 250.0f, 400.0f);
+    TileAnimation& beacon = s.Spawn(std::make_unique<TileAnimation>(), s.CameraX() + 300.0f, 300.0f);
     const int32_t before = s.stage.engine.score;
 
     boss.vulnerable = 1;
@@ -178,6 +180,7 @@ TEST(FirstBoss, ItsDeathTakesTheWholePlayLayerAtOnceAndPaysAfterThreeHundredTick
     EXPECT_FLOAT_EQ(boss.health, 1.0f) << "it stays for its death";
     EXPECT_LE(butterfly.health, 0.0f);
     EXPECT_LE(turret.health, 0.0f);
+    EXPECT_GT(beacon.health, 0.0f) << "the scenery stays";
     const int32_t escorts = butterfly.Score + turret.Score;
     EXPECT_EQ(s.stage.engine.score - before, escorts);
 
