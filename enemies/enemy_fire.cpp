@@ -52,9 +52,14 @@ Vec2 CameraStep()
 
 void FireEnemyBullet(const Entity& entity, float x, float y, float vx, float vy)
 {
+    FireEnemyBullet(entity, shots::EnemyBullet, x, y, vx, vy);
+}
+
+void FireEnemyBullet(const Entity& entity, const ShotKind& kind, float x, float y, float vx, float vy)
+{
     const Vec2 from = PlayLayerPoint(entity, x, y);
     const Vec2 step = CameraStep();
-    FireShot(TheEngine->shots.enemyShots, shots::EnemyBullet, from.x, from.y, vx + step.x, vy + step.y);
+    FireShot(TheEngine->shots.enemyShots, kind, from.x, from.y, vx + step.x, vy + step.y);
 }
 
 bool DirectionToShip(const Entity& entity, float x, float y, Vec2& direction)

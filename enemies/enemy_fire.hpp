@@ -8,6 +8,7 @@
 #include <cstdint>
 
 class Entity;
+struct ShotKind;
 
 // The three timer ranges of the family, in ticks.
 enum class FireDelay { Long, Medium, Short }; // 200..399, 200..299, 100..199
@@ -26,9 +27,10 @@ Vec2 PlayLayerPoint(const Entity& entity, float x, float y);
 // The camera's movement of this tick.
 Vec2 CameraStep();
 
-// A standard enemy bullet from the entity's point (x, y) with the velocity relative to the
-// screen.
+// An enemy shot from the entity's point (x, y) with the velocity relative to the screen: the
+// standard bullet unless another kind is named.
 void FireEnemyBullet(const Entity& entity, float x, float y, float vx, float vy);
+void FireEnemyBullet(const Entity& entity, const ShotKind& kind, float x, float y, float vx, float vy);
 
 // The standard bullet from (x, y) at `speed` towards the ship; false when there is no ship.
 bool FireAimedBullet(const Entity& entity, float x, float y, float speed = 5.0f);

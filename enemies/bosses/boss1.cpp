@@ -56,8 +56,8 @@ constexpr std::array<Circle, 17> HiveCircles{{
 
 bool CameraStandsStill()
 {
-    const StageWorld& world = TheEngine->world;
-    return world.camera.x == world.previousCamera.x && world.camera.y == world.previousCamera.y;
+    const Vec2 step = CameraStep();
+    return step.x == 0.0f && step.y == 0.0f;
 }
 
 } // namespace
@@ -185,7 +185,7 @@ void Boss1::StepValveStream()
     const float fromY = y + BossSheets::ValveY;
     if (volleyCount == 0)
         DirectionToShip(*this, fromX, fromY, volleyDirection);
-    FireBossShot(*this, shots::AcceleratingShot, fromX, fromY, volleyDirection.x * ValveShotSpeed,
+    FireEnemyBullet(*this, shots::AcceleratingShot, fromX, fromY, volleyDirection.x * ValveShotSpeed,
                  volleyDirection.y * ValveShotSpeed);
     ++volleyCount;
 }
@@ -208,7 +208,7 @@ void Boss1::StepBursts()
         if (DirectionToShip(*this, fromX, fromY, d))
             burstAngle = std::atan2(d.y, d.x);
     }
-    FireBossShot(*this, shots::EnemyBullet, fromX, fromY, std::cos(burstAngle) * BurstSpeed,
+    FireEnemyBullet(*this, shots::EnemyBullet, fromX, fromY, std::cos(burstAngle) * BurstSpeed,
                  std::sin(burstAngle) * BurstSpeed);
     if (++burstCount >= BurstShots) {
         burstCount = 0;

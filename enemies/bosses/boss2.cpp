@@ -130,7 +130,7 @@ void Boss2::StepBursts()
     if (phaseTicks >= 40 && inBurst >= 40 && (inBurst - 40) % 6 == 0 && burstShots < 15) {
         if ((inBurst - 40) == 0)
             DirectionToShip(*this, x, y, burstDirection);
-        FireBossShot(*this, shots::EnemyBullet, x, y, burstDirection.x * 6.0f, burstDirection.y * 6.0f);
+        FireEnemyBullet(*this, shots::EnemyBullet, x, y, burstDirection.x * 6.0f, burstDirection.y * 6.0f);
         ++burstShots;
     }
     if (phaseTicks >= BurstTicks)
@@ -149,8 +149,8 @@ void Boss2::StepSpin()
         const float radians = Radians(angle);
         const float dx = std::cos(radians) * 3.5f;
         const float dy = std::sin(radians) * 3.5f;
-        FireBossShot(*this, shots::EnemyBullet, x, y, dx, dy);
-        FireBossShot(*this, shots::EnemyBullet, x, y, -dx, -dy);
+        FireEnemyBullet(*this, shots::EnemyBullet, x, y, dx, dy);
+        FireEnemyBullet(*this, shots::EnemyBullet, x, y, -dx, -dy);
     }
     if (phaseTicks >= SpinTicks) {
         angle = prevAngle = 0.0f;

@@ -98,19 +98,12 @@ void FinishStageBoss(Entity& boss, int32_t score)
     engine.player.StartStageClear();
 }
 
-void FireBossShot(const Entity& boss, const ShotKind& kind, float x, float y, float vx, float vy)
-{
-    const Vec2 from = PlayLayerPoint(boss, x, y);
-    const Vec2 step = CameraStep();
-    FireShot(TheEngine->shots.enemyShots, kind, from.x, from.y, vx + step.x, vy + step.y);
-}
-
 void FireBossRing(const Entity& boss, const ShotKind& kind, float x, float y, int count, float speed,
                   float firstDegrees)
 {
     for (int i = 0; i < count; ++i) {
         const float radians = Radians(firstDegrees + 360.0f * static_cast<float>(i) / static_cast<float>(count));
-        FireBossShot(boss, kind, x, y, std::cos(radians) * speed, std::sin(radians) * speed);
+        FireEnemyBullet(boss, kind, x, y, std::cos(radians) * speed, std::sin(radians) * speed);
     }
 }
 
@@ -123,7 +116,7 @@ bool FireBossFan(const Entity& boss, const ShotKind& kind, float x, float y, int
     const float aim = std::atan2(d.y, d.x);
     for (int i = 0; i < count; ++i) {
         const float spread = Radians(stepDegrees * (static_cast<float>(i) - static_cast<float>(count - 1) * 0.5f));
-        FireBossShot(boss, kind, x, y, std::cos(aim + spread) * speed, std::sin(aim + spread) * speed);
+        FireEnemyBullet(boss, kind, x, y, std::cos(aim + spread) * speed, std::sin(aim + spread) * speed);
     }
     return true;
 }

@@ -32,9 +32,6 @@ bool StepDeathSequence(const Entity& boss, int32_t& counter, int32_t lastTick);
 // stage clear.
 void FinishStageBoss(Entity& boss, int32_t score);
 
-// The enemy bullet of the given kind from the boss's point at the velocity, measured against
-// the screen.
-void FireBossShot(const Entity& boss, const ShotKind& kind, float x, float y, float vx, float vy);
 // A ring of `count` shots, the first along `firstDegrees`.
 void FireBossRing(const Entity& boss, const ShotKind& kind, float x, float y, int count, float speed,
                   float firstDegrees);
@@ -50,9 +47,9 @@ void WeakPointHit(Entity& boss, float amount, int32_t flashTicks);
 // strength, then its hit handler with 100.
 void SpendPlayerShots(Entity& boss);
 
-// A boss's shared state and rules over the class's own choreography. The class sets
-// `vulnerable` in its HitTest when a blow lands on its weak point; a blow elsewhere is spent
-// on the armour.
+// A boss's shared state and rules over the class's own choreography. The class says when its
+// weak point (its first circle) is open; a blow that lands there then gets through, a blow
+// elsewhere is spent on the armour.
 template <class Derived, class Base = Entity>
 class BossEntity : public DeclaredEnemy<Derived, Base> {
 public:

@@ -28,12 +28,12 @@ inline constexpr int MouthFirstCell = 4;
 // Where the three arms leave the body: arm 0 from the lower front, arm 1 from the tip of the
 // floor root, arm 2 from the tip of the ceiling root.
 struct ArmRoot {
-    float x, y, angle, baseRadius;
+    float x, y, angle;
 };
 inline constexpr std::array<ArmRoot, 3> ArmRoots{{
-    {-33.0f, 162.0f, -20.0f, 40.0f},
-    {-455.0f, 224.0f, 80.0f, 40.0f},
-    {-470.0f, -224.0f, 280.0f, 38.0f},
+    {-33.0f, 162.0f, -20.0f},
+    {-455.0f, 224.0f, 80.0f},
+    {-470.0f, -224.0f, 280.0f},
 }};
 
 // The eleven eyes, each its own picture of four cells (0 shut .. 3 wide open) drawn at its

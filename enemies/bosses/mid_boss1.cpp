@@ -76,8 +76,8 @@ void MidBoss1::Think()
     case Pairs:
         RideWithCamera(*this);
         if (phaseTicks > 20 && phaseTicks % PairGap[level] == 0) {
-            FireBossShot(*this, shots::EnemyBullet, x - Muzzle, y - 10.0f, -6.0f, 0.0f);
-            FireBossShot(*this, shots::EnemyBullet, x - Muzzle, y + 10.0f, -6.0f, 0.0f);
+            FireEnemyBullet(*this, shots::EnemyBullet, x - Muzzle, y - 10.0f, -6.0f, 0.0f);
+            FireEnemyBullet(*this, shots::EnemyBullet, x - Muzzle, y + 10.0f, -6.0f, 0.0f);
         }
         if (phaseTicks >= PhaseTicks)
             NextPhase(Spreads);
