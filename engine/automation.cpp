@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -105,6 +106,26 @@ bool ParseInputScript(std::istream& in, std::vector<ScriptedEvent>& events, std:
     return true;
 }
 
+// Three colours, primary, secondary and cockpit, each four finite numbers.
+static bool ParseColours(const std::string& text, std::array<std::array<float, 4>, 3>& colours)
+{
+    std::istringstream in(text);
+    for (size_t colour = 0; colour < colours.size(); ++colour) {
+        for (size_t channel = 0; channel < 4; ++channel) {
+            std::string word;
+            const char separator = channel < 3 ? ',' : ':';
+            if (!std::getline(in, word, separator) || word.empty())
+                return false;
+            char* end = nullptr;
+            const float value = std::strtof(word.c_str(), &end);
+            if (*end != 0 || !std::isfinite(value))
+                return false;
+            colours[colour][channel] = value;
+        }
+    }
+    return in.peek() == std::char_traits<char>::eof();
+}
+
 bool ParseAutomationOptions(int argc, const char* const* argv, AutomationOptions& options, std::string& error)
 {
     for (int i = 1; i < argc; ++i) {
@@ -178,6 +199,17 @@ bool ParseAutomationOptions(int argc, const char* const* argv, AutomationOptions
                 error = arg + " needs a number of 0.." + std::to_string(last) + ", got '" + text + "'";
                 return false;
             }
+        } else if (arg == "--record-demo") {
+            if (!value(options.recordDemo))
+                return false;
+        } else if (arg == "--colours") {
+            if (!value(text))
+                return false;
+            if (!ParseColours(text, options.play.colours)) {
+                error = "--colours needs R,G,B,SAT:R,G,B,SAT:R,G,B,SAT, got '" + text + "'";
+                return false;
+            }
+            options.play.hasColours = true;
         } else {
             error = "unknown option '" + arg + "'";
             return false;
@@ -185,6 +217,10 @@ bool ParseAutomationOptions(int argc, const char* const* argv, AutomationOptions
     }
     if (options.play.stage != 0)
         options.skipSetup = true;
+    if (!options.recordDemo.empty() && options.play.stage == 0) {
+        error = "--record-demo needs --play";
+        return false;
+    }
     if (options.headless) {
         if (options.quitAfter < 0) {
             error = "--headless needs --quit-after";

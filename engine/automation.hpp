@@ -1,6 +1,7 @@
 #pragma once
 // Command-line options for tests, tools and scripted runs. None of them changes behaviour
 // unless given.
+#include <array>
 #include <istream>
 #include <string>
 #include <vector>
@@ -25,6 +26,9 @@ struct PlayRequest {
     int ship = -1;
     int orbPod = -1;
     int gunPod = -1;
+    // --colours: red, green, blue and saturation of the primary, secondary and cockpit colours.
+    bool hasColours = false;
+    std::array<std::array<float, 4>, 3> colours{};
 };
 
 struct AutomationOptions {
@@ -37,6 +41,8 @@ struct AutomationOptions {
     std::vector<ScreenshotRequest> screenshots;
     std::vector<ScriptedEvent> script; // sorted by tick, file order kept within a tick
     PlayRequest play;
+    // --record-demo: the demo file a game started by --play records.
+    std::string recordDemo;
 };
 
 // The options of this run, parsed once by main.

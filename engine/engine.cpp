@@ -10,6 +10,7 @@
 #include "engine/settings_file.hpp"
 #include "engine/trace_writer.hpp"
 #include "game/game_start.hpp"
+#include "game/score_file.hpp"
 #include "graphics/gl_draw.hpp"
 #include "graphics/precache.hpp"
 #include "graphics/video_cache.hpp"
@@ -115,6 +116,8 @@ bool Engine::StartUp()
         input.takeScreenshot = SaveKeyScreenshot;
     }
     input.ResetInputDefaults();
+    scores = HighScoreTable{};
+    LoadOrCreateScores(scores);
     // step: precache
     if (!PrecacheGraphics(*this))
         return false;

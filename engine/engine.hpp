@@ -149,8 +149,11 @@ public:
     void EnterShipSelect();
     void UpdateShipSelect();
     void RenderShipSelect(float fraction);
-    // Screens that land with the end of a game; until then they return to the title.
+    // The top ten with the name entry of a new place (or only shown, after a demo).
     void EnterHiScore();
+    void UpdateHiScore();
+    void RenderHiScore(float fraction);
+    // Screens that land with the end of a game; until then they return to the title.
     void EnterContinue();
     void EnterGameOver();
     void EnterEnding();

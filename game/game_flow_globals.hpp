@@ -8,3 +8,5 @@ extern bool demoMode;
 extern uint32_t idleTicks;
 // Ticks since the game started: a demo's length is counted in these.
 extern uint32_t demoTickCounter;
+// The time index a demo playback starts from, read from its file.
+extern uint32_t demoStartTime;

@@ -4,6 +4,7 @@
 #include "engine/engine.hpp"
 #include "engine/process_flags.hpp"
 #include "game/hud_drawing.hpp"
+#include "game/play_render.hpp"
 #include "graphics/effects_drawing.hpp"
 #include "graphics/gl_draw.hpp"
 #include "world/entity.hpp"
@@ -73,9 +74,8 @@ void DrawFrontLayer(Engine& engine, float f)
 
 } // namespace
 
-void Engine::RenderPlay(float fraction)
+void DrawPlayScene(Engine& engine, float f, bool withHud)
 {
-    const float f = gameOverFade ? 1.0f : fraction;
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
     // With render targets the composition covers the whole window: clearing it as well would
     // cost a full-screen fill for nothing the player sees.
@@ -83,28 +83,36 @@ void Engine::RenderPlay(float fraction)
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glDisable(GL_DEPTH_TEST);
     SetProjection(640.0f, 480.0f);
-    SwapTarget(false);
+    engine.SwapTarget(false);
     glClear(GL_COLOR_BUFFER_BIT);
 
-    DrawBackLayer(*this, 1, f);
-    DrawBackLayer(*this, 2, f);
-    DrawPlayLayer(*this, f);
+    DrawBackLayer(engine, 1, f);
+    DrawBackLayer(engine, 2, f);
+    DrawPlayLayer(engine, f);
 
     if (!LowSpecMode)
         BindWindowFrameBuffer();
-    WaterPass(f, world.visibleWater, world.previousWaterScroll, world.waterScroll);
-    SwapTarget(false);
-    SwapTarget(false);
-    DrawFrontLayer(*this, f);
+    const StageWorld& world = engine.world;
+    engine.WaterPass(f, world.visibleWater, world.previousWaterScroll, world.waterScroll);
+    engine.SwapTarget(false);
+    engine.SwapTarget(false);
+    DrawFrontLayer(engine, f);
     if (!LowSpecMode)
         BindWindowFrameBuffer();
 
-    ShockwavePass();
-    PostPass();
-    Present();
+    engine.ShockwavePass();
+    engine.PostPass();
+    engine.Present();
 
-    if (fromEditor)
-        DrawDebugOverlay(*this);
+    if (engine.fromEditor)
+        DrawDebugOverlay(engine);
+    if (withHud)
+        DrawHud(engine);
+}
+
+void Engine::RenderPlay(float fraction)
+{
+    DrawPlayScene(*this, gameOverFade ? 1.0f : fraction, false);
     DrawFades();
     DrawHud(*this);
 }

@@ -4,6 +4,7 @@
 #include "engine/automation.hpp"
 #include "engine/engine.hpp"
 #include "game/collision_pass.hpp"
+#include "game/demo_playback.hpp"
 #include "game/game_flow_globals.hpp"
 #include "game/shell_media.hpp"
 #include "input/menu_step.hpp"
@@ -14,7 +15,6 @@
 
 namespace {
 
-constexpr uint32_t DemoLength = 1500;
 constexpr int32_t FlashCycleLength = 20;
 
 bool DemoAbortPressed(const InputState& input)
@@ -147,6 +147,10 @@ void AdvanceWorld(Engine& engine)
         engine.player.control.controls = LiveControls(engine.input);
 
     ++demoTickCounter;
+    if (RecordingDemo() && demoTickCounter > DemoLength) {
+        SaveRecordedDemo(engine);
+        engine.quitRequested = true;
+    }
     if (demoMode && demoTickCounter == DemoLength)
         engine.StartGameOver();
 

@@ -6,6 +6,7 @@
 #include "game/game_start.hpp"
 #include "engine/log.hpp"
 #include "engine/process_flags.hpp"
+#include "game/demo_playback.hpp"
 #include "game/game_flow_globals.hpp"
 #include "graphics/random.hpp"
 #include "player/ship_select_pictures.hpp"
@@ -38,14 +39,16 @@ void Engine::StartGame()
 {
     stageIndex = startStage;
     ReleaseShipSelectPictures(screenPictures);
-    screenPictures.Release("GFX/Splash.png");
-    screenPictures.Release("GFX/Skyreaver.tga");
     if (demoMode) {
-        // Demo playback arrives with the demo files; until then an idle title stays a title.
-        GameLog().Write("Demo playback is not available in this build; back to the title.\n");
-        demoMode = false;
-        EnterTitle();
-        return;
+        screenPictures.Release("GFX/Splash.png");
+        screenPictures.Release("GFX/Skyreaver.tga");
+        // A demo that cannot be read must not end the game: the title comes back, and the
+        // next idle spell tries the next demo.
+        if (!LoadNextDemo(*this)) {
+            GameLog().Write("The demo could not be played; back to the title.\n");
+            EnterTitle();
+            return;
+        }
     }
     BeginGameAt(*this, 0);
 }
@@ -54,6 +57,8 @@ bool BeginGameAt(Engine& engine, uint32_t timeIndex)
 {
     engine.fromEditor = false;
     engine.stateTicks = 0;
+    if (!demoMode)
+        engine.player.pattern.clear();
     if (!engine.LoadStage()) {
         engine.quitRequested = true;
         return false;
@@ -76,6 +81,14 @@ bool BeginRequestedGame(Engine& engine, const PlayRequest& request)
         engine.ship.orbPodType = request.orbPod;
     if (request.gunPod >= 0)
         engine.ship.gunPodType = request.gunPod;
+    if (request.hasColours)
+        for (size_t i = 0; i < request.colours.size(); ++i) {
+            const auto& c = request.colours[i];
+            engine.ship.colours[i] = ShipColour{c[0], c[1], c[2], c[3]};
+        }
+    // A demo always plays with autofire on, so it is recorded with it on.
+    if (RecordingDemo())
+        engine.input.autofire = true;
     engine.stageIndex = request.stage;
     demoMode = false;
     return BeginGameAt(engine, static_cast<uint32_t>(request.tick));
@@ -94,6 +107,8 @@ void Engine::NewGame()
     paused = false;
     clock.ResetClock();
     demoTickCounter = 0;
+    if (RecordingDemo())
+        NoteDemoSettings(*this);
 }
 
 void Engine::BuildStageAt(uint32_t timeIndex)
@@ -102,6 +117,8 @@ void Engine::BuildStageAt(uint32_t timeIndex)
     // never draws.
     if (!demoMode)
         StopAllAudio();
+    else
+        timeIndex = demoStartTime;
     SeedRandom(BuildSeed);
     world.player = &playContact;
     ClearEntities(world);
@@ -133,6 +150,8 @@ void Engine::BuildStageAt(uint32_t timeIndex)
         if (!placed.LoadResources())
             quitRequested = true;
     }
+    if (RecordingDemo())
+        StartDemoRecording(*this);
 }
 
 void Engine::StartGameOver()

@@ -24,7 +24,7 @@ const ScreenOps* ScreenFor(int32_t number)
         {&Engine::UpdatePlay, &Engine::RenderPlay},                   // Play
         {&Engine::UpdateMissingScreen, &Engine::RenderMissingScreen}, // Continue
         {&Engine::UpdateMissingScreen, &Engine::RenderMissingScreen}, // GameOver
-        {&Engine::UpdateMissingScreen, &Engine::RenderMissingScreen}, // HiScore
+        {&Engine::UpdateHiScore, &Engine::RenderHiScore},             // HiScore
         {&Engine::UpdateMissingScreen, &Engine::RenderMissingScreen}, // Ending
         {&Engine::UpdateMissingScreen, &Engine::RenderMissingScreen}, // Editor
     };

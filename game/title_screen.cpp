@@ -4,6 +4,7 @@
 #include "engine/engine.hpp"
 #include "engine/process_flags.hpp"
 #include "input/menu_step.hpp"
+#include "game/demo_playback.hpp"
 #include "game/game_flow_globals.hpp"
 #include "game/screen_drawing.hpp"
 #include "game/shell_media.hpp"
@@ -55,6 +56,8 @@ void Engine::EnterTitle()
     if (!PlayMusic(*this, "Sound/Track1.mp3", true))
         quitRequested = true;
     TickLength = DefaultTickLength;
+    if (demoMode)
+        RestoreDemoSettings(*this);
     idleTicks = 0;
     demoMode = true;
     SetState(Title);
