@@ -3,6 +3,7 @@
 #include "engine/process_flags.hpp"
 #include "game/game_flow_globals.hpp"
 #include "graphics/random.hpp"
+#include "world/world_test_support.hpp"
 
 #include <gtest/gtest.h>
 
@@ -253,6 +254,12 @@ TEST(PlayLoop, TheEndOfTheGameOverFadeChoosesTheNextScreen)
         {10000, 0, false, Play, &Engine::EnterGameOver},
         {0, 3, true, HiScore, nullptr},
     };
+    // The table's music, as the screen loads it.
+    world_testing::TempDir dir("gameover");
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(dir.Path());
+    std::filesystem::create_directory("Sound");
+    world_testing::WriteBytes("Sound/HiScore.mp3", "stand-in");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.score);
         DemoModeGuard demo(c.demo);
@@ -270,6 +277,7 @@ TEST(PlayLoop, TheEndOfTheGameOverFadeChoosesTheNextScreen)
             EXPECT_EQ(engine.fades.back().onDone, c.fade);
         }
     }
+    std::filesystem::current_path(previous);
 }
 
 TEST(PlayLoop, ADemoRunsFifteenHundredTicksAndFireAbortsIt)
