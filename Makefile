@@ -39,14 +39,14 @@ test-asan: build
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  scripts/run-tests $(ASAN_DIR)
 
-# The stage readers under libFuzzer: a separate clang build, each target run FUZZ_SECONDS
+# The stage and demo readers under libFuzzer: a separate clang build, each target run FUZZ_SECONDS
 # from the seed corpora in tests/fixtures/fuzz/. Not needed by `make test`.
 fuzz: deps
 	@scripts/install-deps --fuzz
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=Release -DSKYREAVER_FUZZ=ON \
 	  -DCMAKE_C_FLAGS="-g -fsanitize=fuzzer-no-link,address" \
 	  -DCMAKE_CXX_FLAGS="-g -fsanitize=fuzzer-no-link,address" >/dev/null
-	@cmake --build $(FUZZ_DIR) --target map_fuzzer ent_fuzzer -j $(JOBS)
+	@cmake --build $(FUZZ_DIR) --target map_fuzzer ent_fuzzer dem_fuzzer -j $(JOBS)
 	@scripts/run-fuzz $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 clean:

@@ -1,6 +1,7 @@
 // Replays the fuzzers' seed corpora and every failing input they found through the same
-// readers. Files named ok-* must load, bad-* must fail; any other file (found by a fuzzer)
-// only has to be read safely.
+// readers (stage map, stage entities, demo). Files named ok-* must load, bad-* must fail;
+// any other file (found by a fuzzer) only has to be read safely.
+#include "game/demo_file.hpp"
 #include "support/headless_scope.hpp"
 #include "world/entity_file.hpp"
 #include "world/stage_map.hpp"
@@ -75,6 +76,32 @@ TEST(FuzzCorpus, EntitySeedsAndFindingsReadSafelyAndSaveTheSameBytes)
             if (saved.size() == original.size() + 4)
                 original += std::string(4, '\0'); // saved with the water count it lacked
             EXPECT_EQ(saved, original) << file;
+        }
+    }
+}
+
+TEST(FuzzCorpus, DemoSeedsAndFindingsReadSafelyAndSaveTheSameFlight)
+{
+    TempDir dir("demcorpus");
+    const auto files = Corpus("dem");
+    ASSERT_GE(files.size(), 2u);
+    for (const auto& file : files) {
+        DemoFlight flight;
+        const bool loaded = ReadDemoFile(file.string(), flight);
+        if (Named(file, "ok-")) {
+            EXPECT_TRUE(loaded) << file;
+        }
+        if (Named(file, "bad-")) {
+            EXPECT_FALSE(loaded) << file;
+        }
+        if (loaded) {
+            const std::string saved = (dir / "saved.dem").string();
+            ASSERT_TRUE(WriteDemoFile(saved, flight));
+            DemoFlight again;
+            ASSERT_TRUE(ReadDemoFile(saved, again));
+            EXPECT_EQ(again.pattern, flight.pattern) << file;
+            if (!flight.pattern.empty())
+                EXPECT_EQ(ReadBytes(saved), ReadBytes(file)) << file;
         }
     }
 }
