@@ -210,11 +210,30 @@ TEST(ShellFlow, FiveHundredIdleTicksStartADemoAndInputIsRefusedMeanwhile)
     const auto trace = RunShell("demo", script, TitleTick + 540);
     const long demoStart = TitleTick + 500;
     EXPECT_EQ(FirstTickIn(trace, ShipSelect), -1) << "input is refused during the demo fade";
-    // Demo files have not landed yet: the demo start returns to a fresh title.
-    EXPECT_EQ(FirstTickIn(trace, Play), -1);
     EXPECT_GT(At(trace, demoStart + 25).stateTicks, 500);
-    EXPECT_EQ(At(trace, demoStart + 26).state, Title);
-    EXPECT_EQ(At(trace, demoStart + 26).stateTicks, 0);
+    EXPECT_EQ(At(trace, demoStart + 25).state, Title);
+    EXPECT_EQ(At(trace, demoStart + 26).state, Play) << "the fade's 26th pass starts the demo";
+    EXPECT_TRUE(At(trace, demoStart + 26).demoMode);
+}
+
+TEST(ShellFlow, AMissingDemoIsLoggedAndTheTitleComesBack)
+{
+    ScratchDir dir("nodemo");
+    std::filesystem::remove(dir / "Demos");
+    WriteFile(dir / "keys.txt", ToTitle());
+    const long demoStart = TitleTick + 500;
+    const RunResult run = RunGame(dir, "--skip-setup --headless --fixed-step --input keys.txt --trace trace.jsonl "
+                                       "--quit-after " + std::to_string(demoStart + 560));
+    ASSERT_EQ(run.exitStatus, 0) << run.output;
+    const auto lines = ReadLines(dir / "trace.jsonl");
+    ASSERT_EQ(lines.size(), static_cast<size_t>(demoStart + 560)) << "the game did not close by itself";
+    EXPECT_EQ(Field(lines[demoStart + 25], "state"), Title);
+    EXPECT_EQ(Field(lines[demoStart + 25], "stateTicks"), 0) << "a fresh title";
+    EXPECT_EQ(lines[demoStart + 559].find("\"state\":8"), std::string::npos);
+    const std::string log = ReadFile(dir / "Logfile.txt");
+    EXPECT_NE(log.find("Demos/DemoStage1.dem: the demo cannot be read.\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("Demos/DemoStage2.dem: the demo cannot be read.\n"), std::string::npos)
+        << "the next idle spell tries the next demo";
 }
 
 TEST(ShellFlow, QuitAndEscapeOnTheTitleEndTheProgramWithStatusZero)
