@@ -63,6 +63,7 @@ bool BeginGameAt(Engine& engine, uint32_t timeIndex)
         engine.quitRequested = true;
         return false;
     }
+    engine.player.ResetForNewGame();
     engine.SetState(Play);
     engine.checkpointTime = 0;
     engine.BuildStageAt(timeIndex);

@@ -64,6 +64,22 @@ bool Player::LoadResources()
     return true;
 }
 
+void Player::ResetForNewGame()
+{
+    orbWeaponKept = false;
+    missileKept = false;
+    keptOrbWeapon = 0;
+    keptPodCount = 0;
+    missileEnabled = false;
+    missileAlternate = false;
+    clearedStage = false;
+    stageClear = false;
+    glowPulse = 0.0f;
+    glowFalling = false;
+    orb.present = false;
+    pods.clear();
+}
+
 void Player::Spawn(float, float sy)
 {
     Engine& engine = *TheEngine;

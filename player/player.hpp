@@ -27,6 +27,8 @@ public:
     Player();
 
     bool LoadResources() override;
+    // A new game: nothing kept from the last one (power-ups, a stage clear, the glow).
+    void ResetForNewGame();
     void Spawn(float sx, float sy) override;
     void Think() override;
     void Destroyed() override;
