@@ -154,6 +154,12 @@ public:
     void EnterContinue();
     void EnterGameOver();
     void EnterEnding();
+    void UpdateContinue();
+    void RenderContinue(float fraction);
+    void UpdateGameOver();
+    void RenderGameOver(float fraction);
+    void UpdateEnding();
+    void RenderEnding(float fraction);
     void UpdateMissingScreen();
     void RenderMissingScreen(float fraction);
 

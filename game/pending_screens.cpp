@@ -7,18 +7,3 @@ void Engine::EnterHiScore()
 {
     SetState(HiScore);
 }
-
-void Engine::EnterContinue()
-{
-    SetState(Continue);
-}
-
-void Engine::EnterGameOver()
-{
-    SetState(GameOver);
-}
-
-void Engine::EnterEnding()
-{
-    SetState(Ending);
-}
