@@ -153,10 +153,17 @@ public:
     void EnterHiScore();
     void UpdateHiScore();
     void RenderHiScore(float fraction);
-    // Screens that land with the end of a game; until then they return to the title.
+    // The continue offer over its clip, "GAME OVER", and the ending with its credits.
     void EnterContinue();
+    void UpdateContinue();
+    void RenderContinue(float fraction);
     void EnterGameOver();
+    void UpdateGameOver();
+    void RenderGameOver(float fraction);
     void EnterEnding();
+    void UpdateEnding();
+    void RenderEnding(float fraction);
+    // A screen that has not landed yet: logs and returns to the title.
     void UpdateMissingScreen();
     void RenderMissingScreen(float fraction);
 

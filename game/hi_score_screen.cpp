@@ -35,7 +35,10 @@ void LeaveTable(Engine& engine, ScreenFade::Operation next)
 
 void Engine::EnterHiScore()
 {
-    ReleaseEndingPictures(*this);
+    // After the last stage the ending stays behind the table: its pictures go with the next
+    // screen instead.
+    if (stageIndex != 4)
+        ReleaseEndingPictures(*this);
     if (!demoMode) {
         music.Free();
         if (!music.Load(HiScoreMusic, true)) {

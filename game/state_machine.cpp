@@ -22,10 +22,10 @@ const ScreenOps* ScreenFor(int32_t number)
         {&Engine::UpdateBanner, &Engine::RenderBanner},               // Banner
         {&Engine::UpdateShipSelect, &Engine::RenderShipSelect},       // ShipSelect
         {&Engine::UpdatePlay, &Engine::RenderPlay},                   // Play
-        {&Engine::UpdateMissingScreen, &Engine::RenderMissingScreen}, // Continue
-        {&Engine::UpdateMissingScreen, &Engine::RenderMissingScreen}, // GameOver
+        {&Engine::UpdateContinue, &Engine::RenderContinue},           // Continue
+        {&Engine::UpdateGameOver, &Engine::RenderGameOver},           // GameOver
         {&Engine::UpdateHiScore, &Engine::RenderHiScore},             // HiScore
-        {&Engine::UpdateMissingScreen, &Engine::RenderMissingScreen}, // Ending
+        {&Engine::UpdateEnding, &Engine::RenderEnding},               // Ending
         {&Engine::UpdateMissingScreen, &Engine::RenderMissingScreen}, // Editor
     };
     return &table[number];

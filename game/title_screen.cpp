@@ -5,6 +5,7 @@
 #include "engine/process_flags.hpp"
 #include "input/menu_step.hpp"
 #include "game/demo_playback.hpp"
+#include "game/ending_screen.hpp"
 #include "game/game_flow_globals.hpp"
 #include "game/screen_drawing.hpp"
 #include "game/shell_media.hpp"
@@ -44,6 +45,7 @@ void Engine::EnterTitle()
         screenPictures.Release(name);
     ReleaseShipSelectPictures(screenPictures);
     videoCache.Release("Videos/Intro.avi");
+    ReleaseEndingPictures(*this);
     LoadScreenPicture(SplashPicture);
     LoadScreenPicture(LogoPicture);
     StartFade(FadeWhite, FadeClearWhite, 25);
