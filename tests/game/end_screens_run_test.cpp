@@ -120,7 +120,8 @@ TEST(EndScreenRuns, AGameLostWithoutTakingTheContinuePassesGameOverIntoTheIntro)
         ASSERT_EQ(trace[size_t(i)].state, GameOverState);
     EXPECT_EQ(intro - over, GameOverToIntro);
     EXPECT_EQ(trace[size_t(intro)].stageIndex, 1);
-    EXPECT_EQ(First(trace, HiScoreState), -1);
+    const long table = First(trace, HiScoreState);
+    EXPECT_TRUE(table == -1 || table > intro) << "no table before the intro (a later demo shows one)";
 }
 
 TEST(EndScreenRuns, FireOnTheContinueScreenRestartsAtTheCheckpointAndTheNextLossIsGameOver)
