@@ -156,6 +156,9 @@ public:
     void EnterEnding();
     void UpdateMissingScreen();
     void RenderMissingScreen(float fraction);
+    // The stage editor (editor/).
+    void UpdateEditor();
+    void RenderEditor(float fraction);
 
     // --- play: a game, a stage build, the tick and the frame of play ---
     void StartGame();

@@ -26,7 +26,7 @@ const ScreenOps* ScreenFor(int32_t number)
         {&Engine::UpdateMissingScreen, &Engine::RenderMissingScreen}, // GameOver
         {&Engine::UpdateMissingScreen, &Engine::RenderMissingScreen}, // HiScore
         {&Engine::UpdateMissingScreen, &Engine::RenderMissingScreen}, // Ending
-        {&Engine::UpdateMissingScreen, &Engine::RenderMissingScreen}, // Editor
+        {&Engine::UpdateEditor, &Engine::RenderEditor},               // Editor
     };
     return &table[number];
 }
