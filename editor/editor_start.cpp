@@ -7,11 +7,11 @@
 #include "engine/automation.hpp"
 #include "engine/engine.hpp"
 
-bool StartInEditor(Engine& engine, const PlayRequest& request)
+void StartInEditor(Engine& engine, const PlayRequest& request)
 {
     OpenEditor(engine);
     if (request.stage == 0)
-        return true;
+        return;
     if (request.difficulty >= 0)
         engine.difficulty = request.difficulty;
     if (request.ship >= 0)
@@ -21,11 +21,12 @@ bool StartInEditor(Engine& engine, const PlayRequest& request)
     if (request.gunPod >= 0)
         engine.ship.gunPodType = request.gunPod;
     engine.stageIndex = request.stage;
+    // As when the stage is chosen by hand: one that cannot load leaves the editor at the
+    // stage choice.
     if (!LoadStageForEditing(engine))
-        return false;
+        return;
     engine.editor.editorMode = MainMenuMode;
     engine.stateTicks = static_cast<uint32_t>(request.tick);
     FollowTimeIndex(engine.world, engine.stateTicks);
     PlayFromHere(engine);
-    return true;
 }

@@ -153,8 +153,7 @@ bool Engine::StartUp()
     stateTicks = 0;
     fromEditor = false;
     if (Automation().editor) {
-        if (!StartInEditor(*this, Automation().play))
-            return false;
+        StartInEditor(*this, Automation().play);
     } else if (Automation().play.stage != 0) {
         if (!BeginRequestedGame(*this, Automation().play))
             return false;
