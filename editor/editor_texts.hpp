@@ -1,5 +1,7 @@
 #pragma once
 // The words of the editor's screens, shared by its logic (row counts) and its drawing.
+#include "world/entity_registry.hpp"
+
 #include <array>
 #include <cstdint>
 
@@ -31,8 +33,8 @@ inline constexpr std::array<const char*, 3> ManipulatorLabels = {"ACCELERATION X
 inline constexpr int32_t ManipulatorDoneRow = 3;
 
 inline constexpr const char* EntityTypeTitle = "SELECT ENTITY";
-// The entity types the editor offers are ids 0..30 of the registry.
-inline constexpr int32_t LastEditorEntityType = 30; // EditorEntityTypeCount - 1
+// The entity types the editor offers: ids 0..30 of the registry, by their editor names.
+inline constexpr int32_t LastEditorEntityType = EditorEntityTypeCount - 1;
 
 inline constexpr const char* GeneratorTitle = "GENERATOR PROPERTIES";
 inline constexpr const char* DelayLabel = "Delay between spawns: %.i";
