@@ -314,3 +314,26 @@ TEST(EditorSave, SavingRightAfterLoadingWritesTheLoadedBytesAndLeavesNoTemporary
         EXPECT_TRUE(engine.world.generators[2].empty());
     }
 }
+
+TEST(EditorSave, ASaveThatCannotBeWrittenKeepsThePreviousFileAndSaysSo)
+{
+    EditorEngine e;
+    Engine& engine = e.engine;
+    const std::string loaded = testing_support::ReadFile("Maps/STAGE1.ENT");
+    InputState& input = e.Input();
+    e.Press(input.Select);
+    ASSERT_EQ(engine.editor.editorMode, TimeIndexMode);
+    engine.world.generators[2].clear(); // an edit that must not reach the file
+    // The temporary file's place is taken, so the save cannot even begin.
+    std::filesystem::create_directories("Maps/STAGE1.ENT.saving/blocked");
+    e.Press(input.Select);
+    e.PressTimes(input.MenuDown, SaveMapRow);
+    e.Press(input.Select);
+    EXPECT_EQ(engine.editor.editorMode, MainMenuMode);
+    EXPECT_TRUE(testing_support::ReadFile("Maps/STAGE1.ENT") == loaded);
+    const std::string log = e.LogText();
+    EXPECT_NE(log.find("Maps/STAGE1.ENT: the stage could not be saved; the previous file is kept.\n"),
+              std::string::npos)
+        << log;
+    EXPECT_EQ(log.find("Maps/STAGE1.ENT saved."), std::string::npos);
+}
