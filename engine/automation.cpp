@@ -49,11 +49,14 @@ bool ParseInRange(const std::string& text, long first, long last, int& out)
     return true;
 }
 
+constexpr int GameStageCount = 3;
+constexpr int EditorStageCount = 8;
+
 // STAGE or STAGE@TICK.
 bool ParsePlay(const std::string& text, PlayRequest& play)
 {
     const auto at = text.find('@');
-    if (!ParseInRange(text.substr(0, at), 1, 3, play.stage))
+    if (!ParseInRange(text.substr(0, at), 1, EditorStageCount, play.stage))
         return false;
     play.tick = 0;
     return at == std::string::npos || ParseCount(text.substr(at + 1), play.tick);
@@ -145,6 +148,8 @@ bool ParseAutomationOptions(int argc, const char* const* argv, AutomationOptions
             options.fixedStep = true;
         } else if (arg == "--headless") {
             options.headless = true;
+        } else if (arg == "--editor") {
+            options.editor = true;
         } else if (arg == "--quit-after") {
             if (!value(text))
                 return false;
@@ -184,7 +189,7 @@ bool ParseAutomationOptions(int argc, const char* const* argv, AutomationOptions
             if (!value(text))
                 return false;
             if (!ParsePlay(text, options.play)) {
-                error = "--play needs STAGE[@TICK] with a stage of 1..3, got '" + text + "'";
+                error = "--play needs STAGE[@TICK] with a stage of 1..3 (1..8 with --editor), got '" + text + "'";
                 return false;
             }
         } else if (arg == "--difficulty" || arg == "--ship" || arg == "--orbpod" || arg == "--gunpod") {
@@ -215,7 +220,11 @@ bool ParseAutomationOptions(int argc, const char* const* argv, AutomationOptions
             return false;
         }
     }
-    if (options.play.stage != 0)
+    if (!options.editor && options.play.stage > GameStageCount) {
+        error = "--play needs a stage of 1..3 (1..8 with --editor), got " + std::to_string(options.play.stage);
+        return false;
+    }
+    if (options.play.stage != 0 || options.editor)
         options.skipSetup = true;
     if (!options.recordDemo.empty() && options.play.stage == 0) {
         error = "--record-demo needs --play";

@@ -35,6 +35,8 @@ struct AutomationOptions {
     bool skipSetup = false;
     bool fixedStep = false;
     bool headless = false;
+    // Start in the stage editor (its stage files 1..8 may then be played with --play).
+    bool editor = false;
     long quitAfter = -1; // -1: run until the player quits
     std::string inputFile;
     std::string traceFile;

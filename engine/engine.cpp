@@ -3,6 +3,7 @@
 #include "audio/sample_table.hpp"
 
 #include "audio/audio_system.hpp"
+#include "editor/editor_start.hpp"
 #include "engine/automation.hpp"
 #include "engine/launch_settings.hpp"
 #include "engine/log.hpp"
@@ -154,7 +155,9 @@ bool Engine::StartUp()
     acceptInput = true;
     stateTicks = 0;
     fromEditor = false;
-    if (Automation().play.stage != 0) {
+    if (Automation().editor) {
+        StartInEditor(*this, Automation().play);
+    } else if (Automation().play.stage != 0) {
         if (!BeginRequestedGame(*this, Automation().play))
             return false;
     } else {

@@ -163,9 +163,9 @@ public:
     void EnterEnding();
     void UpdateEnding();
     void RenderEnding(float fraction);
-    // A screen that has not landed yet: logs and returns to the title.
-    void UpdateMissingScreen();
-    void RenderMissingScreen(float fraction);
+    // The stage editor (editor/).
+    void UpdateEditor();
+    void RenderEditor(float fraction);
 
     // --- play: a game, a stage build, the tick and the frame of play ---
     void StartGame();

@@ -7,7 +7,7 @@
 #include <GL/gl.h>
 #include <malloc.h>
 
-// By GameState number. Screens that have not landed yet hold the missing-screen pair.
+// By GameState number.
 const ScreenOps* ScreenFor(int32_t number)
 {
     if (!IsGameState(number))
@@ -26,7 +26,7 @@ const ScreenOps* ScreenFor(int32_t number)
         {&Engine::UpdateGameOver, &Engine::RenderGameOver},           // GameOver
         {&Engine::UpdateHiScore, &Engine::RenderHiScore},             // HiScore
         {&Engine::UpdateEnding, &Engine::RenderEnding},               // Ending
-        {&Engine::UpdateMissingScreen, &Engine::RenderMissingScreen}, // Editor
+        {&Engine::UpdateEditor, &Engine::RenderEditor},               // Editor
     };
     return &table[number];
 }
@@ -78,16 +78,4 @@ uint32_t Engine::LoadScreenPicture(const char* name)
     if (texture == 0)
         quitRequested = true;
     return texture;
-}
-
-void Engine::UpdateMissingScreen()
-{
-    GameLog().Writef("Screen %i is not available in this build; back to the title.\n", static_cast<int>(state));
-    EnterTitle();
-}
-
-void Engine::RenderMissingScreen(float)
-{
-    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }

@@ -1,0 +1,32 @@
+// The start-up option --editor: the game opens in the stage editor instead of the banner,
+// or, with --play, plays a stage from the editor's point of view (Escape leads to the
+// editor's main menu at the time index played from).
+#include "editor/editor_camera.hpp"
+#include "editor/editor_modes.hpp"
+#include "editor/editor_start.hpp"
+#include "engine/automation.hpp"
+#include "engine/engine.hpp"
+
+void StartInEditor(Engine& engine, const PlayRequest& request)
+{
+    OpenEditor(engine);
+    if (request.stage == 0)
+        return;
+    if (request.difficulty >= 0)
+        engine.difficulty = request.difficulty;
+    if (request.ship >= 0)
+        engine.ship.ShipType = request.ship;
+    if (request.orbPod >= 0)
+        engine.ship.orbPodType = request.orbPod;
+    if (request.gunPod >= 0)
+        engine.ship.gunPodType = request.gunPod;
+    engine.stageIndex = request.stage;
+    // As when the stage is chosen by hand: one that cannot load leaves the editor at the
+    // stage choice.
+    if (!LoadStageForEditing(engine))
+        return;
+    engine.editor.editorMode = MainMenuMode;
+    engine.stateTicks = static_cast<uint32_t>(request.tick);
+    FollowTimeIndex(engine.world, engine.stateTicks);
+    PlayFromHere(engine);
+}
