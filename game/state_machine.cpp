@@ -1,6 +1,5 @@
 // SetState, the fade list and the shared steps of every shell screen.
 #include "engine/engine.hpp"
-#include "engine/log.hpp"
 #include "engine/process_flags.hpp"
 #include "game/state_table.hpp"
 
