@@ -161,11 +161,11 @@ TEST(ShellFlow, LeftAndRightOnStartGameCycleTheDifficultyAndRestartTheCountdown)
     EXPECT_EQ(At(trace, 550).difficulty, 2) << "ROOKIE wraps back to EXPERT";
     EXPECT_EQ(At(trace, 575).difficulty, 2) << "RIGHT on CONTROLS does nothing";
     // The last menu movement at 580 restarts the 500-tick countdown: the demo fade starts at
-    // 1080 and completes 26 ticks later (without the restarts it would be 1032). Without demo
-    // files the demo start returns to a fresh title at once.
+    // 1080 and completes 26 ticks later (without the restarts it would be 1032).
     EXPECT_GT(At(trace, 1105).stateTicks, 500);
-    EXPECT_EQ(At(trace, 1106).state, Title);
-    EXPECT_EQ(At(trace, 1106).stateTicks, 0);
+    EXPECT_EQ(At(trace, 1105).state, Title);
+    EXPECT_EQ(At(trace, 1106).state, Play);
+    EXPECT_TRUE(At(trace, 1106).demoMode);
 }
 
 // Needs the ships' selection previews in the run directory: ship selection loads them all.
