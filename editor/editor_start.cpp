@@ -6,20 +6,14 @@
 #include "editor/editor_start.hpp"
 #include "engine/automation.hpp"
 #include "engine/engine.hpp"
+#include "game/game_start.hpp"
 
 void StartInEditor(Engine& engine, const PlayRequest& request)
 {
     OpenEditor(engine);
     if (request.stage == 0)
         return;
-    if (request.difficulty >= 0)
-        engine.difficulty = request.difficulty;
-    if (request.ship >= 0)
-        engine.ship.ShipType = request.ship;
-    if (request.orbPod >= 0)
-        engine.ship.orbPodType = request.orbPod;
-    if (request.gunPod >= 0)
-        engine.ship.gunPodType = request.gunPod;
+    ApplyPlaySettings(engine, request);
     engine.stageIndex = request.stage;
     // As when the stage is chosen by hand: one that cannot load leaves the editor at the
     // stage choice.

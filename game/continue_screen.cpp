@@ -1,6 +1,7 @@
 // The continue offer after the last life: the continue clip over the whole screen, a
 // countdown, and FIRE to go on from the last checkpoint. The clip's end is game over.
 #include "engine/engine.hpp"
+#include "input/menu_step.hpp"
 #include "engine/process_flags.hpp"
 #include "game/continue_offer.hpp"
 #include "game/screen_drawing.hpp"
@@ -33,10 +34,7 @@ void Engine::EnterContinue()
     StartFade(FadeBlack, FadeClearBlack, 25);
     savedStateTicks = static_cast<int32_t>(stateTicks);
     stateTicks = 0;
-    input.Select.state = ButtonState::Idle;
-    input.FIRE.state = ButtonState::Idle;
-    input.FIRE2.state = ButtonState::Idle;
-    input.FIRE3.state = ButtonState::Idle;
+    IdleSelectAndFire(input);
     SetState(Continue);
     acceptInput = true;
     gameOverFade = false;

@@ -8,5 +8,7 @@ struct PlayRequest;
 // Loads engine.stageIndex and starts a new game on it, built at the time index; false (with
 // quitRequested set) when the stage cannot load.
 bool BeginGameAt(Engine& engine, uint32_t timeIndex);
+// The settings --play asks for (difficulty, ship, pods, colours); the others stay as they are.
+void ApplyPlaySettings(Engine& engine, const PlayRequest& request);
 // --play: the requested settings, then BeginGameAt on the requested stage and time index.
 bool BeginRequestedGame(Engine& engine, const PlayRequest& request);

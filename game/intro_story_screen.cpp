@@ -2,6 +2,7 @@
 // the credits faded in and out over it. Runs at 25 ticks per second.
 #include "audio/audio_system.hpp"
 #include "engine/engine.hpp"
+#include "input/menu_step.hpp"
 #include "engine/process_flags.hpp"
 #include "game/screen_drawing.hpp"
 #include "game/shell_media.hpp"
@@ -55,10 +56,7 @@ void Engine::EnterIntroStory()
     StartFade(FadeBlack, FadeClearBlack, 25);
     savedStateTicks = static_cast<int32_t>(stateTicks);
     stateTicks = 0;
-    input.Select.state = ButtonState::Idle;
-    input.FIRE.state = ButtonState::Idle;
-    input.FIRE2.state = ButtonState::Idle;
-    input.FIRE3.state = ButtonState::Idle;
+    IdleSelectAndFire(input);
     StopAllAudio();
     TickLength = IntroTickLength;
     acceptInput = true;

@@ -72,7 +72,7 @@ bool BeginGameAt(Engine& engine, uint32_t timeIndex)
     return true;
 }
 
-bool BeginRequestedGame(Engine& engine, const PlayRequest& request)
+void ApplyPlaySettings(Engine& engine, const PlayRequest& request)
 {
     if (request.difficulty >= 0)
         engine.difficulty = request.difficulty;
@@ -87,6 +87,11 @@ bool BeginRequestedGame(Engine& engine, const PlayRequest& request)
             const auto& c = request.colours[i];
             engine.ship.colours[i] = ShipColour{c[0], c[1], c[2], c[3]};
         }
+}
+
+bool BeginRequestedGame(Engine& engine, const PlayRequest& request)
+{
+    ApplyPlaySettings(engine, request);
     // A demo always plays with autofire on, so it is recorded with it on.
     if (RecordingDemo())
         engine.input.autofire = true;

@@ -2,6 +2,14 @@
 
 #include "input/input_state.hpp"
 
+void IdleSelectAndFire(InputState& input)
+{
+    input.Select.state = ButtonState::Idle;
+    input.FIRE.state = ButtonState::Idle;
+    input.FIRE2.state = ButtonState::Idle;
+    input.FIRE3.state = ButtonState::Idle;
+}
+
 bool MenuDownPressed(const InputState& input)
 {
     return input.MenuDown.JustPressed() || input.DOWN.JustPressed();

@@ -10,5 +10,9 @@ bool MenuUpPressed(const InputState& input);
 bool MenuLeftPressed(const InputState& input);
 bool MenuRightPressed(const InputState& input);
 
+// Select and the three fire buttons as if released: a key still held from the last screen's
+// choice must not act on the next screen at once.
+void IdleSelectAndFire(InputState& input);
+
 // selection + delta, wrapped into 0..last: past the end is 0, before 0 is last.
 int32_t StepMenu(int32_t selection, int32_t delta, int32_t last);

@@ -3,6 +3,7 @@
 #include "audio/audio_system.hpp"
 #include "engine/automation.hpp"
 #include "engine/engine.hpp"
+#include "input/menu_step.hpp"
 #include "game/shell_media.hpp"
 #include "player/ship_select_drawing.hpp"
 #include "player/ship_select_menu.hpp"
@@ -37,11 +38,7 @@ void Engine::EnterShipSelect()
         quitRequested = true;
     StartFade(FadeBlack, FadeClearBlack, SelectFadeTicks);
     acceptInput = true;
-    // A key still held from the title's choice must not launch at once.
-    input.Select.state = ButtonState::Idle;
-    input.FIRE.state = ButtonState::Idle;
-    input.FIRE2.state = ButtonState::Idle;
-    input.FIRE3.state = ButtonState::Idle;
+    IdleSelectAndFire(input);
 }
 
 void Engine::UpdateShipSelect()
