@@ -230,6 +230,11 @@ bool ParseAutomationOptions(int argc, const char* const* argv, AutomationOptions
         error = "--record-demo needs --play";
         return false;
     }
+    // A demo plays one of the shipped stages from a time index its reader accepts.
+    if (!options.recordDemo.empty() && (options.editor || options.play.tick > 360000)) {
+        error = "--record-demo needs a stage of 1..3 played from a time index of 0..360000, without --editor";
+        return false;
+    }
     if (options.headless) {
         if (options.quitAfter < 0) {
             error = "--headless needs --quit-after";

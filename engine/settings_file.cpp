@@ -52,11 +52,16 @@ std::string SettingsFile::WriteTarget(const std::string& fileName) const
 void SettingsFile::AppendLine(const std::string& fileName, const std::string& line)
 {
     FILE* file = std::fopen(WriteTarget(fileName).c_str(), "ab");
-    if (!file)
-        return; // an unwritable file loses the write silently; the values stay in memory
-    std::fwrite(line.data(), 1, line.size(), file);
-    std::fwrite("\r\n", 1, 2, file);
-    std::fclose(file);
+    // An unwritable file loses the write; the values stay in memory. A rewrite remembers it,
+    // so a short temporary file (a full disk) never replaces the whole one.
+    bool written = file != nullptr;
+    if (file) {
+        written = std::fwrite(line.data(), 1, line.size(), file) == line.size() &&
+                  std::fwrite("\r\n", 1, 2, file) == 2;
+        written = std::fclose(file) == 0 && written;
+    }
+    if (!written && rewriteTargets_.count(fileName))
+        failedRewrites_.insert(fileName);
 }
 
 void SettingsFile::EnsureSection(const std::string& fileName, const std::string& header)
@@ -114,6 +119,7 @@ void SettingsFile::BeginRewrite(const std::string& fileName)
     if (std::find(createdFiles_.begin(), createdFiles_.end(), fileName) == createdFiles_.end())
         createdFiles_.push_back(fileName);
     rewriteTargets_[fileName] = temporary;
+    failedRewrites_.erase(fileName);
 }
 
 bool SettingsFile::CommitRewrite(const std::string& fileName)
@@ -124,6 +130,10 @@ bool SettingsFile::CommitRewrite(const std::string& fileName)
     const std::string temporary = it->second;
     rewriteTargets_.erase(it);
     std::error_code error;
+    if (failedRewrites_.erase(fileName)) {
+        std::filesystem::remove(temporary, error);
+        return false; // part of it could not be written: the old file stays as it was
+    }
     if (!std::filesystem::exists(temporary, error))
         return false; // nothing could be written: the old file stays as it was
     std::filesystem::rename(temporary, fileName, error);

@@ -3,6 +3,7 @@
 // One routine per file both loads and creates it: a missing file is written with the
 // caller's current values, an existing one supplies values to the caller.
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,8 @@ private:
 
     std::vector<std::string> createdFiles_;
     std::map<std::string, std::string> rewriteTargets_;
+    // Rewrites whose temporary file lost a write.
+    std::set<std::string> failedRewrites_;
 };
 
 // The one process-wide instance.

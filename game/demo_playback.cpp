@@ -22,6 +22,8 @@ struct PlayerSettings {
 std::optional<PlayerSettings> keptSettings;
 
 DemoFlight recording;
+bool recordingStarted = false;
+bool recordingBroken = false;
 
 DemoHeader HeaderOf(const Engine& engine)
 {
@@ -103,6 +105,16 @@ void NoteDemoSettings(const Engine& engine)
 
 void StartDemoRecording(Engine& engine)
 {
+    // A second build (a death, a continue, a cleared stage) would restart the flight from
+    // a checkpoint with power-ups a playback never has: such a flight is not a demo.
+    if (recordingStarted) {
+        if (!recordingBroken)
+            GameLog().Write("The recorded flight was broken by a new build of the stage; no demo is written.\n");
+        recordingBroken = true;
+        engine.quitRequested = true;
+        return;
+    }
+    recordingStarted = true;
     recording.header.startTime = static_cast<int32_t>(engine.stateTicks);
     recording.x = engine.player.x;
     recording.y = engine.player.y;
@@ -111,6 +123,8 @@ void StartDemoRecording(Engine& engine)
 
 bool SaveRecordedDemo(const Engine& engine)
 {
+    if (recordingBroken)
+        return false;
     recording.pattern = engine.player.pattern;
     return WriteDemoFile(Automation().recordDemo, recording);
 }

@@ -8,5 +8,7 @@ extern bool demoMode;
 extern uint32_t idleTicks;
 // Ticks since the game started: a demo's length is counted in these.
 extern uint32_t demoTickCounter;
+// The ship went down in a demo: the game over starts at the end of the tick.
+extern bool demoShipLost;
 // The time index a demo playback starts from, read from its file.
 extern uint32_t demoStartTime;

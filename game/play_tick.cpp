@@ -143,7 +143,8 @@ void AdvanceWorld(Engine& engine)
         engine.flashCycle = 0;
 
     engine.player.Update();
-    if (!editor.recordingPattern && !demoMode)
+    // A ship recording a demo keeps what its record step saw, as its playback will.
+    if (!editor.recordingPattern && !demoMode && !engine.player.recording)
         engine.player.control.controls = LiveControls(engine.input);
 
     ++demoTickCounter;
@@ -162,6 +163,11 @@ void AdvanceWorld(Engine& engine)
     ForgetDeadTargets(engine.shots.playerShots);
 
     TickEmitters(effects, scene);
+
+    if (demoShipLost) {
+        demoShipLost = false;
+        engine.StartGameOver();
+    }
 }
 
 void RunPlayTick(Engine& engine)

@@ -13,6 +13,7 @@
 #include "world/entity.hpp"
 #include "world/entity_registry.hpp"
 #include "world/generator_queue.hpp"
+#include "world/stage_loading.hpp"
 #include "world/stage_map.hpp"
 
 #include <array>
@@ -105,6 +106,8 @@ void Engine::NewGame()
     static constexpr int32_t ContinuesByDifficulty[3] = {5, 3, 1};
     continues = ContinuesByDifficulty[difficulty >= 0 && difficulty < 3 ? difficulty : 0];
     lives = 3;
+    // Points of an earlier game or of a demo are not this game's.
+    score = 0;
     acceptInput = true;
     gameOverFade = false;
     gameOverLevel = 0.0f;
@@ -126,6 +129,7 @@ void Engine::BuildStageAt(uint32_t timeIndex)
     else
         timeIndex = demoStartTime;
     SeedRandom(BuildSeed);
+    demoShipLost = false;
     world.player = &playContact;
     ClearEntities(world);
     ClearShots(shots);
@@ -180,6 +184,12 @@ void Engine::StartGameOver()
 
 void Engine::NextStage()
 {
+    // A demo that clears its stage ends there, as at its 1500th tick: its settings and score
+    // must not reach the next stage, the ending or the table.
+    if (demoMode) {
+        StartGameOver();
+        return;
+    }
     ++stageIndex;
     if (stageIndex >= 4) {
         EnterEnding();
@@ -207,6 +217,9 @@ void Engine::ContinueGame()
     acceptInput = true;
     stateTicks = checkpointTime;
     videoCache.Release("Videos/Continue.avi");
+    // The continue screen played its own track in the music channel.
+    if (!LoadStageMusic(*this))
+        quitRequested = true;
     SetState(Play);
     gameOverFade = false;
     gameOverLevel = 0.0f;

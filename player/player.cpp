@@ -98,6 +98,10 @@ void Player::Spawn(float, float sy)
     chargeHoldTicks = 0;
     control = ControlRecord{};
     patternTick = 0;
+    // The bubbles and splashes draw random numbers on the ship's age: a life must start the
+    // same however long the program has run, or a demo would not replay its recording.
+    age = 0;
+    inWater = 0;
     LaunchCountdown = 150;
     launched = false;
     DyingCounter = 0;
@@ -483,8 +487,10 @@ void Player::Destroyed()
     if (engine.editor.recordingPattern || destroyed)
         return;
     destroyed = true;
+    // The game over of a demo updates every entity, which may add shots and entities: it
+    // waits for the end of the tick instead of running inside the collision pass's loops.
     if (demoMode)
-        engine.StartGameOver();
+        demoShipLost = true;
     else
         StopAllAudio();
     StopChargeSound(engine);

@@ -39,6 +39,12 @@ bool LoadStage(Engine& engine)
     return true;
 }
 
+bool LoadStageMusic(Engine& engine)
+{
+    engine.music.Free();
+    return engine.music.Load("Sound/Stage" + std::to_string(engine.stageIndex) + ".mp3", true);
+}
+
 bool LoadMap(Engine& engine)
 {
     if (!LoadStageSheets(engine))
@@ -46,11 +52,8 @@ bool LoadMap(Engine& engine)
     engine.secondMusic.Free();
     if (!engine.secondMusic.Load("Sound/BossTrack.mp3", true))
         return false;
-    if (!demoMode) {
-        engine.music.Free();
-        if (!engine.music.Load("Sound/Stage" + std::to_string(engine.stageIndex) + ".mp3", true))
-            return false;
-    }
+    if (!demoMode && !LoadStageMusic(engine))
+        return false;
     return ReadMapFile(engine.world, MapFilePath(engine.stageIndex));
 }
 

@@ -5,6 +5,8 @@ class Engine;
 
 bool LoadStage(Engine& engine);
 bool LoadMap(Engine& engine);
+// The stage's own track into the music channel (screens between stages use it too).
+bool LoadStageMusic(Engine& engine);
 void CleanupStage(Engine& engine);
 // GL side of the stage textures: the near and far tile sheets (stand-ins when headless).
 bool LoadStageSheets(Engine& engine);

@@ -132,6 +132,28 @@ TEST(SettingsFile, FailedRewriteKeepsTheOldFile)
     EXPECT_EQ(ReadFile(path), "Res\t= 3\r\n");
 }
 
+TEST(SettingsFile, AFullDiskDuringARewriteKeepsTheOldFile)
+{
+    if (!std::filesystem::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full to stand for a full disk";
+    ScratchDir dir("settings");
+    const std::string path = dir / "g.cfg";
+    WriteFile(path, "Res\t= 3\r\n");
+    SettingsFile file;
+    Values v;
+    file.BeginRewrite(path);
+    // Every write of the new file lands on a full disk.
+    std::filesystem::create_symlink("/dev/full", path + ".tmp");
+    Routine(file, path, v);
+    EXPECT_FALSE(file.CommitRewrite(path));
+    EXPECT_EQ(ReadFile(path), "Res\t= 3\r\n");
+    EXPECT_FALSE(std::filesystem::exists(path + ".tmp")) << "the broken temporary file is removed";
+
+    // The next rewrite, with room to write, goes through.
+    EXPECT_TRUE(file.Rewrite(path, [&] { Routine(file, path, v); }));
+    EXPECT_NE(ReadFile(path), "Res\t= 3\r\n");
+}
+
 TEST(LaunchSettings, EngineCfgDefaultsAreTheSevenLineFile)
 {
     ScratchDir dir("launch");

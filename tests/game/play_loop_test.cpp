@@ -212,6 +212,35 @@ TEST(PlayLoop, ACollisionWithAnEnemyOfHealthFiveCostsItOneAndKillsTheShip)
     EXPECT_EQ(enemy.damage.size(), 1u) << "a dying ship is not hit again";
 }
 
+TEST(PlayLoop, ANewGameStartsFromNothingAndALifeStartsItsAgeAfresh)
+{
+    PlayStage stage;
+    Engine& engine = stage.engine;
+    engine.score = 2500;
+    engine.player.missileKept = true;
+    stage.Start();
+    EXPECT_EQ(engine.score, 0) << "a demo's or an earlier game's points are not this game's";
+    stage.Tick(37);
+    EXPECT_GT(engine.player.age, 0);
+    engine.player.Spawn(engine.world.camera.x + 320.0f, 240.0f);
+    EXPECT_EQ(engine.player.age, 0) << "the bubbles' random draws follow the age";
+}
+
+TEST(PlayLoop, AShipLostInADemoEndsItAtTheEndOfTheTick)
+{
+    DemoModeGuard demo(true);
+    PlayStage stage;
+    Engine& engine = stage.engine;
+    stage.Start();
+    stage.UntilLaunched();
+    Player& ship = engine.player;
+    stage.Place(3, std::make_unique<Target>(5.0f), ship.x + 2.0f, ship.y);
+    stage.Tick();
+    EXPECT_LE(ship.health, 0.0f);
+    EXPECT_TRUE(engine.gameOverFade) << "the game over began in the tick the ship was lost";
+    EXPECT_FALSE(demoShipLost);
+}
+
 TEST(PlayLoop, LosingTheLastLifeFreezesTheWorldThenOffersTheContinue)
 {
     PlayStage stage;
