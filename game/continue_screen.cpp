@@ -71,17 +71,7 @@ void Engine::UpdateContinue()
 void Engine::RenderContinue(float)
 {
     BeginScreen(0.0f, 0.0f, 0.0f);
-    if (const VideoTexture* video = videoCache.Find(ContinueVideo); video && video->Texture() != 0) {
-        const float u = float(video->Decoder()->Width()) / float(std::max(video->TextureWidth(), 1));
-        const float v = float(video->Decoder()->Height()) / float(std::max(video->TextureHeight(), 1));
-        ShaderSet& shaders = ShellShaders(*this);
-        shaders.Use(ShaderProgram::PassThroughTexture);
-        glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-        BindTexture(GL_TEXTURE_2D, video->Texture());
-        DrawTexturedQuad(0.0f, 0.0f, 640.0f, 480.0f, 0.0f, 0.0f, std::min(u, 1.0f), std::min(v, 1.0f));
-        shaders.UseProgram(0);
-        glDisable(GL_TEXTURE_2D);
-    }
+    DrawVideoFrame(videoCache.Find(ContinueVideo), ShellShaders(*this), 0.0f, 0.0f, 640.0f, 480.0f);
 
     BitmapFont& small = secondFont;
     small.SetColour(1.0f, 1.0f, 1.0f, 1.0f);

@@ -103,26 +103,7 @@ void Engine::RenderIntroStory(float fraction)
             font.DrawText(StoryLines[i], 320.0f, 180.0f + 30.0f * float(i));
         }
     } else {
-        if (const VideoTexture* video = videoCache.Find(IntroVideo); video && video->Texture() != 0) {
-            const float u = float(video->Decoder()->Width()) / float(std::max(video->TextureWidth(), 1));
-            const float v = float(video->Decoder()->Height()) / float(std::max(video->TextureHeight(), 1));
-            ShaderSet& shaders = ShellShaders(*this);
-            shaders.Use(ShaderProgram::PassThroughTexture);
-            glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-            BindTexture(GL_TEXTURE_2D, video->Texture());
-            glBegin(GL_QUADS);
-            glTexCoord2f(0.0f, 0.0f);
-            glVertex2f(0.0f, 80.0f);
-            glTexCoord2f(u, 0.0f);
-            glVertex2f(640.0f, 80.0f);
-            glTexCoord2f(u, v);
-            glVertex2f(640.0f, 404.0f);
-            glTexCoord2f(0.0f, v);
-            glVertex2f(0.0f, 404.0f);
-            glEnd();
-            shaders.UseProgram(0);
-            glDisable(GL_TEXTURE_2D);
-        }
+        DrawVideoFrame(videoCache.Find(IntroVideo), ShellShaders(*this), 0.0f, 80.0f, 640.0f, 404.0f);
         for (const TimedText& text : VideoTexts) {
             const float alpha = WindowAlpha(t, float(text.from), float(text.to));
             if (alpha <= 0.0f)

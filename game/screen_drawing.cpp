@@ -1,6 +1,10 @@
 #include "game/screen_drawing.hpp"
 
 #include "graphics/gl_draw.hpp"
+#include "graphics/shader_set.hpp"
+#include "graphics/video_texture.hpp"
+
+#include <algorithm>
 
 #include <GL/gl.h>
 
@@ -82,4 +86,18 @@ void FillRect(float x0, float y0, float x1, float y1, float r, float g, float b,
     glVertex2f(x0, y1);
     glEnd();
     glDisable(GL_BLEND);
+}
+
+void DrawVideoFrame(const VideoTexture* video, ShaderSet& shaders, float x0, float y0, float x1, float y1)
+{
+    if (!video || video->Texture() == 0)
+        return;
+    const float u = float(video->Decoder()->Width()) / float(std::max(video->TextureWidth(), 1));
+    const float v = float(video->Decoder()->Height()) / float(std::max(video->TextureHeight(), 1));
+    shaders.Use(ShaderProgram::PassThroughTexture);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    BindTexture(GL_TEXTURE_2D, video->Texture());
+    DrawTexturedQuad(x0, y0, x1, y1, 0.0f, 0.0f, std::min(u, 1.0f), std::min(v, 1.0f));
+    shaders.UseProgram(0);
+    glDisable(GL_TEXTURE_2D);
 }

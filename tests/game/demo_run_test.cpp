@@ -30,27 +30,27 @@ bool InDemo(const std::string& line)
     return line.find("\"demoMode\":true") != std::string::npos;
 }
 
-struct DemoSpec {
+struct PlannedFlight {
     int stage = 0;
     long start = 0;
 };
 
 // The stage and time index of each shipped flight, from its options.
-std::vector<DemoSpec> ShippedDemos()
+std::vector<PlannedFlight> ShippedDemos()
 {
-    std::vector<DemoSpec> demos;
+    std::vector<PlannedFlight> demos;
     for (int n = 1; n <= DemoCount; ++n) {
         const std::string args =
             ReadFile(std::string(SKYREAVER_SOURCE_DIR) + "/content/demos/DemoStage" + std::to_string(n) + ".args");
-        DemoSpec spec;
+        PlannedFlight planned;
         const size_t at = args.find("--play ");
         EXPECT_NE(at, std::string::npos) << "demo " << n;
         if (at != std::string::npos) {
             std::istringstream play(args.substr(at + 7));
             char separator = 0;
-            play >> spec.stage >> separator >> spec.start;
+            play >> planned.stage >> separator >> planned.start;
         }
-        demos.push_back(spec);
+        demos.push_back(planned);
     }
     return demos;
 }
@@ -83,19 +83,19 @@ std::vector<std::vector<std::string>> DemoFlights(const std::vector<std::string>
 
 // The ship lives through the whole flight, shoots things and ends the demo at its 1500th
 // tick with the game-over fade.
-void ExpectGoodFlight(const std::vector<std::string>& flight, const DemoSpec& spec, int number)
+void ExpectGoodFlight(const std::vector<std::string>& flight, const PlannedFlight& planned, int number)
 {
     SCOPED_TRACE("demo " + std::to_string(number));
-        EXPECT_EQ(Number(flight.front(), "stageIndex"), spec.stage);
-    EXPECT_EQ(Number(flight.front(), "stateTicks"), spec.start) << "built at the demo's time index";
+        EXPECT_EQ(Number(flight.front(), "stageIndex"), planned.stage);
+    EXPECT_EQ(Number(flight.front(), "stateTicks"), planned.start) << "built at the demo's time index";
     for (long i = 0; i <= DemoLength; ++i) {
         const std::string& line = flight[static_cast<size_t>(i)];
         ASSERT_GT(Number(line, "health"), 0.0) << "the ship went down " << i << " ticks in";
         ASSERT_EQ(Number(line, "lives"), 3.0);
     }
     ASSERT_GT(flight.size(), static_cast<size_t>(DemoLength + 1));
-    EXPECT_EQ(Number(flight[DemoLength], "stateTicks"), spec.start + DemoLength);
-    EXPECT_EQ(Number(flight[DemoLength + 1], "stateTicks"), spec.start + DemoLength)
+    EXPECT_EQ(Number(flight[DemoLength], "stateTicks"), planned.start + DemoLength);
+    EXPECT_EQ(Number(flight[DemoLength + 1], "stateTicks"), planned.start + DemoLength)
         << "the world stands still from the 1500th tick";
     EXPECT_GE(Number(flight[DemoLength], "score") - Number(flight.front(), "score"), 500)
         << "a demo shows the ship shooting things";
@@ -105,7 +105,7 @@ void ExpectGoodFlight(const std::vector<std::string>& flight, const DemoSpec& sp
 
 TEST(DemoRun, IdlingOnTheTitlePlaysTheFiveDemosInTurnAndEachFliesWell)
 {
-    const std::vector<DemoSpec> demos = ShippedDemos();
+    const std::vector<PlannedFlight> demos = ShippedDemos();
     ScratchDir dir("demos");
     WriteFile(dir / "keys.txt", ToTitle);
     const RunResult run = RunGame(dir, "--skip-setup --headless --input keys.txt --trace trace.jsonl "
@@ -138,7 +138,7 @@ TEST(DemoRun, ADemoReplaysTheSameWithAndWithoutAWindow)
 {
     if (!std::getenv("DISPLAY"))
         SKIP_UNLESS_REQUIRED("no display for a windowed run");
-    const std::vector<DemoSpec> demos = ShippedDemos();
+    const std::vector<PlannedFlight> demos = ShippedDemos();
     const std::filesystem::path shipped = std::string(SKYREAVER_RUN_DIR) + "/Demos";
     const char* all = std::getenv("SKYREAVER_ALL_DEMOS");
     const int last = all && std::string(all) == "1" ? DemoCount : 1;
