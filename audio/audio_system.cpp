@@ -1,8 +1,8 @@
 #include "audio/audio_system.hpp"
 
 #include "audio/audio_device.hpp"
-#include "engine/automation.hpp"
-#include "engine/log.hpp"
+#include "core/automation.hpp"
+#include "core/log.hpp"
 
 void InitAudio()
 {

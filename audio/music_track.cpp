@@ -1,6 +1,6 @@
 #include "audio/music_track.hpp"
 
-#include "engine/log.hpp"
+#include "core/log.hpp"
 
 MusicTrack::~MusicTrack()
 {

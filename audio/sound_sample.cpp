@@ -1,6 +1,6 @@
 #include "audio/sound_sample.hpp"
 
-#include "engine/log.hpp"
+#include "core/log.hpp"
 
 SoundSample::~SoundSample()
 {

@@ -1,7 +1,7 @@
 // Cost of a 640 x 480 frame through the whole post-effect chain and of 500 sprite quads, in
 // a real OpenGL window (Xvfb + llvmpipe in CI). Time is milliseconds per frame (wall clock,
 // glFinish included).
-#include "engine/process_flags.hpp"
+#include "core/process_flags.hpp"
 #include "graphics/gl_draw.hpp"
 #include "graphics/post_passes.hpp"
 #include "graphics/render_targets.hpp"

@@ -1,6 +1,6 @@
 #pragma once
 // The words of the editor's screens, shared by its logic (row counts) and its drawing.
-#include "world/entity_registry.hpp"
+#include "game/entity_registry.hpp"
 
 #include <array>
 #include <cstdint>

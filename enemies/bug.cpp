@@ -5,7 +5,7 @@
 #include "enemies/enemy_fire.hpp"
 #include "enemies/enemy_motion.hpp"
 #include "enemies/enemy_sheets.hpp"
-#include "engine/engine.hpp"
+#include "world/play_context.hpp"
 
 namespace {
 
@@ -35,7 +35,7 @@ bool Bug::LoadResources() { return LoadSheet(EnemySheets::Bug, sheet); }
 
 void Bug::Spawn(float, float sy)
 {
-    const CameraPoint& camera = TheEngine->world.camera;
+    const CameraPoint& camera = CurrentPlay().world.camera;
     PlaceAtSpawn(*this, spawnSide ? camera.x : camera.x + RightEntry, sy, 3.0f);
     bob = 0.15f;
     fireTimer = RearmFireTimer(FireDelay::Short);

@@ -4,7 +4,7 @@
 #include "enemies/enemy_drawing.hpp"
 #include "enemies/enemy_fire.hpp"
 #include "enemies/enemy_sheets.hpp"
-#include "engine/engine.hpp"
+#include "world/play_context.hpp"
 
 #include <cmath>
 
@@ -39,7 +39,7 @@ bool Butterfly::LoadResources()
 
 void Butterfly::Spawn(float, float sy)
 {
-    const CameraPoint& camera = TheEngine->world.camera;
+    const CameraPoint& camera = CurrentPlay().world.camera;
     x = prevX = spawnSide ? camera.x : camera.x + RightEntry;
     y = prevY = sy;
     health = 1.0f;

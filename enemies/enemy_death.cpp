@@ -1,22 +1,21 @@
 #include "enemies/enemy_death.hpp"
 
-#include "engine/engine.hpp"
-#include "game/shell_media.hpp"
-#include "graphics/random.hpp"
+#include "world/play_context.hpp"
+#include "core/random.hpp"
 #include "world/entity.hpp"
 
 void AddBlastAt(const Entity& entity, float x, float y, float fireballHalf, float glowHalf)
 {
-    StageWorld& world = TheEngine->world;
+    StageWorld& world = CurrentPlay().world;
     AddExplosion(world, entity.layer, x, y, fireballHalf, fireballHalf, 0, static_cast<float>(Random() % 360));
     AddExplosion(world, entity.layer, x, y, glowHalf, glowHalf, 1, 0.0f);
 }
 
 void ExplodeEnemy(Entity& entity, const DeathBlast& blast)
 {
-    Engine& engine = *TheEngine;
-    engine.score += blast.score;
+    PlayContext& play = CurrentPlay();
+    play.score += blast.score;
     entity.health = -1.0f;
     AddBlastAt(entity, entity.x + blast.offsetX, entity.y + blast.offsetY, blast.fireballHalf, blast.glowHalf);
-    PlayEffect(engine, blast.sound);
+    play.PlaySound(blast.sound);
 }

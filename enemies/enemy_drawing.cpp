@@ -1,8 +1,9 @@
 #include "enemies/enemy_drawing.hpp"
+#include "graphics/shader_set.hpp"
 
-#include "engine/engine.hpp"
+#include "world/play_context.hpp"
 #include "graphics/gl_draw.hpp"
-#include "graphics/math_utils.hpp"
+#include "core/math_utils.hpp"
 #include "graphics/sheet_drawing.hpp"
 #include "world/entity.hpp"
 
@@ -41,29 +42,29 @@ void DrawEnemyCellTinted(const Entity& entity, const SpriteSheet& sheet, int cel
 {
     if (sheet.texture == 0)
         return;
-    Engine& engine = *TheEngine;
+    PlayContext& play = CurrentPlay();
     const float shade = LayerShade(entity.layer);
-    engine.shaders.Use(entity.hitFlash >= 1 ? ShaderProgram::DamageFlash : ShaderProgram::PassThroughTexture);
+    play.shaders.Use(entity.hitFlash >= 1 ? ShaderProgram::DamageFlash : ShaderProgram::PassThroughTexture);
     glEnable(GL_BLEND);
     SetBlend(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glColor4f(tint.r * shade, tint.g * shade, tint.b * shade, 1.0f);
     DrawSheetCell(sheet, cell, at.x, at.y, at.halfWidth, at.halfHeight, at.degrees);
-    engine.shaders.UseProgram(0);
+    play.shaders.UseProgram(0);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
 }
 
 void DrawEnemyGlow(const Entity& entity, const SpriteSheet& glow, int cell, const SpritePlacement& at)
 {
-    Engine& engine = *TheEngine;
-    if (glow.texture == 0 || engine.flashCycle % 2 == 0)
+    PlayContext& play = CurrentPlay();
+    if (glow.texture == 0 || play.flashCycle % 2 == 0)
         return;
     const float tint = LayerShade(entity.layer);
-    engine.shaders.Use(ShaderProgram::PassThroughTexture);
+    play.shaders.Use(ShaderProgram::PassThroughTexture);
     glEnable(GL_BLEND);
     SetBlend(GL_ONE, GL_ONE);
     glColor4f(tint, tint, tint, 1.0f);
     DrawSheetCell(glow, cell, at.x, at.y, at.halfWidth, at.halfHeight, at.degrees);
     SetBlend(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    engine.shaders.UseProgram(0);
+    play.shaders.UseProgram(0);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
 }

@@ -1,7 +1,8 @@
 #include "enemies/enemy_fire.hpp"
+#include "player/player.hpp"
 
-#include "engine/engine.hpp"
-#include "graphics/random.hpp"
+#include "world/play_context.hpp"
+#include "core/random.hpp"
 #include "player/shot_kinds.hpp"
 #include "world/entity.hpp"
 
@@ -27,7 +28,7 @@ bool FireTimerExpired(int32_t& timer, FireDelay delay)
 
 bool ShipTarget(float& x, float& y)
 {
-    const Player& player = TheEngine->player;
+    const Player& player = CurrentPlay().player;
     if (player.health <= 0.0f || player.destroyed)
         return false;
     x = player.x;
@@ -37,7 +38,7 @@ bool ShipTarget(float& x, float& y)
 
 Vec2 PlayLayerPoint(const Entity& entity, float x, float y)
 {
-    const StageWorld& world = TheEngine->world;
+    const StageWorld& world = CurrentPlay().world;
     if (entity.layer != 1 && entity.layer != 2)
         return {x, y};
     const CameraPoint own = LayerCameraOf(world.camera, entity.layer);
@@ -46,7 +47,7 @@ Vec2 PlayLayerPoint(const Entity& entity, float x, float y)
 
 Vec2 CameraStep()
 {
-    const StageWorld& world = TheEngine->world;
+    const StageWorld& world = CurrentPlay().world;
     return {world.camera.x - world.previousCamera.x, world.camera.y - world.previousCamera.y};
 }
 
@@ -59,7 +60,7 @@ void FireEnemyBullet(const Entity& entity, const ShotKind& kind, float x, float 
 {
     const Vec2 from = PlayLayerPoint(entity, x, y);
     const Vec2 step = CameraStep();
-    FireShot(TheEngine->shots.enemyShots, kind, from.x, from.y, vx + step.x, vy + step.y);
+    FireShot(CurrentPlay().shots.enemyShots, kind, from.x, from.y, vx + step.x, vy + step.y);
 }
 
 bool DirectionToShip(const Entity& entity, float x, float y, Vec2& direction)

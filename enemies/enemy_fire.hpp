@@ -3,7 +3,7 @@
 // stage replays them), and bullets aimed at the ship whose speed is measured against the
 // scrolling screen. Enemies on the far layers fire from where they are seen on screen:
 // enemy shots live in the play layer's coordinates.
-#include "graphics/math_utils.hpp"
+#include "core/math_utils.hpp"
 
 #include <cstdint>
 

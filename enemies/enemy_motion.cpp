@@ -1,6 +1,6 @@
 #include "enemies/enemy_motion.hpp"
 
-#include "engine/engine.hpp"
+#include "world/play_context.hpp"
 #include "player/control_states.hpp"
 #include "world/control_entity.hpp"
 #include "world/geometry.hpp"
@@ -75,7 +75,7 @@ float FeetOnRow(float y)
     return row * static_cast<float>(TileSize) + static_cast<float>(TileSize - 1);
 }
 
-bool Blocked(float x, float y) { return TileBlocks(TheEngine->world, x, y); }
+bool Blocked(float x, float y) { return TileBlocks(CurrentPlay().world, x, y); }
 
 float TurnTowards(float facingDegrees, float fromX, float fromY, float targetX, float targetY)
 {

@@ -2,7 +2,7 @@
 // Movement the family shares: looping animations, steering by a replayed pattern, flying
 // along a heading, walking on the 30-pixel tile rows, and bodies whose segments trail
 // their head.
-#include "graphics/math_utils.hpp"
+#include "core/math_utils.hpp"
 #include "world/geometry.hpp"
 
 #include <vector>

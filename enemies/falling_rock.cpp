@@ -1,10 +1,11 @@
 #include "enemies/falling_rock.hpp"
+#include "player/player.hpp"
 
 #include "enemies/enemy_death.hpp"
 #include "enemies/enemy_drawing.hpp"
 #include "enemies/enemy_motion.hpp"
 #include "enemies/enemy_sheets.hpp"
-#include "engine/engine.hpp"
+#include "world/play_context.hpp"
 #include "world/player_contact.hpp"
 
 #include <algorithm>
@@ -84,7 +85,7 @@ void FallingRock::RestOnEntityBelow()
     if (layer < 1 || layer > 4)
         return;
     const std::vector<Circle> own = {Circle{Radius, x, y, 0.0f, 0.0f}};
-    for (const auto& other : TheEngine->world.entityLayers[static_cast<size_t>(layer - 1)]) {
+    for (const auto& other : CurrentPlay().world.entityLayers[static_cast<size_t>(layer - 1)]) {
         if (other.get() == this || other->health <= 0.0f || other->y <= y || !other->HitTest(own))
             continue;
         y = other->y - StackHeight;
@@ -96,7 +97,7 @@ void FallingRock::RestOnEntityBelow()
 
 void FallingRock::MeetPlayer()
 {
-    if (PlayerContact* contact = TheEngine->world.player) {
+    if (PlayerContact* contact = CurrentPlay().world.player) {
         contact->StrikeShots([this](const std::vector<Circle>& shot, float strength, float& amount) {
             if (health <= 0.0f || !HitTest(shot))
                 return false;
@@ -105,7 +106,7 @@ void FallingRock::MeetPlayer()
             return true;
         });
     }
-    Player& ship = TheEngine->player;
+    Player& ship = CurrentPlay().player;
     if (health > 0.0f && ship.OrbOut() && ship.orb.HitTest(circles))
         TakeDamage(OrbDrain);
     // A rock broken this tick crushes nothing.

@@ -5,7 +5,7 @@
 #include "enemies/enemy_fire.hpp"
 #include "enemies/enemy_motion.hpp"
 #include "enemies/enemy_sheets.hpp"
-#include "engine/engine.hpp"
+#include "world/play_context.hpp"
 
 Glob::Glob()
 {
@@ -14,7 +14,7 @@ Glob::Glob()
     circles.push_back(Circle{10.0f, 0.0f, 0.0f, 0.0f, 0.0f});
 }
 
-float Glob::Speed() { return TheEngine->difficulty == 0 ? 1.5f : 2.15f; }
+float Glob::Speed() { return CurrentPlay().difficulty == 0 ? 1.5f : 2.15f; }
 
 bool Glob::LoadResources() { return LoadSheet(EnemySheets::Glob, sheet); }
 

@@ -1,12 +1,13 @@
 #include "enemies/glob_sack.hpp"
+#include "world/entity_type.hpp"
 
 #include "enemies/enemy_death.hpp"
 #include "enemies/enemy_drawing.hpp"
 #include "enemies/enemy_fire.hpp"
 #include "enemies/enemy_motion.hpp"
 #include "enemies/enemy_sheets.hpp"
-#include "engine/engine.hpp"
-#include "graphics/random.hpp"
+#include "world/play_context.hpp"
+#include "core/random.hpp"
 #include "world/child_entities.hpp"
 
 namespace {
@@ -22,7 +23,7 @@ GlobSack::GlobSack()
     circles.push_back(Circle{40.0f, 0.0f, 0.0f, 0.0f, 0.0f});
 }
 
-int32_t GlobSack::BurstSize() { return TheEngine->difficulty == 0 ? 4 : 8; }
+int32_t GlobSack::BurstSize() { return CurrentPlay().difficulty == 0 ? 4 : 8; }
 
 bool GlobSack::LoadResources()
 {
@@ -51,7 +52,7 @@ void GlobSack::Think()
         const float heading = static_cast<float>(Random() % 360);
         Vec2 forward, side;
         AngleVectors(heading, forward, side);
-        Entity* glob = SpawnChild(TheEngine->world, GlobType, layer, x + forward.x * ReleaseRadius,
+        Entity* glob = SpawnChild(CurrentPlay().world, TypeId(EntityType::Glob), layer, x + forward.x * ReleaseRadius,
                                   y + forward.y * ReleaseRadius);
         if (glob)
             glob->angle = glob->prevAngle = heading;

@@ -8,7 +8,6 @@
 class GlobSack : public DeclaredEnemy<GlobSack> {
 public:
     static constexpr int32_t Score = 250;
-    static constexpr int32_t GlobType = 37;
 
     GlobSack();
 

@@ -4,7 +4,7 @@
 #include "enemies/enemy_drawing.hpp"
 #include "enemies/enemy_fire.hpp"
 #include "enemies/enemy_sheets.hpp"
-#include "engine/engine.hpp"
+#include "world/play_context.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -62,7 +62,7 @@ Vec2 Graboid::Opening() const
     return sideways ? Vec2{-out, 0.0f} : Vec2{0.0f, out};
 }
 
-float Graboid::StrikeSpeed() { return TheEngine->difficulty == 0 ? 0.01f : 0.02f; }
+float Graboid::StrikeSpeed() { return CurrentPlay().difficulty == 0 ? 0.01f : 0.02f; }
 
 bool Graboid::WithinStrike(Vec2 point) const
 {

@@ -2,7 +2,7 @@
 
 #include "enemies/enemy_fire.hpp"
 #include "enemies/enemy_sheets.hpp"
-#include "engine/engine.hpp"
+#include "world/play_context.hpp"
 
 namespace {
 
@@ -23,7 +23,7 @@ GreenSerpent::GreenSerpent() : DeclaredEnemy(Shape) {}
 
 std::span<const PropertyDecl<GreenSerpent>> GreenSerpent::Properties() { return Declared; }
 
-int32_t GreenSerpent::FireInterval() { return TheEngine->difficulty == 0 ? 120 : 80; }
+int32_t GreenSerpent::FireInterval() { return CurrentPlay().difficulty == 0 ? 120 : 80; }
 
 bool GreenSerpent::LoadResources()
 {

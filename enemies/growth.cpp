@@ -4,7 +4,7 @@
 #include "enemies/enemy_drawing.hpp"
 #include "enemies/enemy_motion.hpp"
 #include "enemies/enemy_sheets.hpp"
-#include "graphics/math_utils.hpp"
+#include "core/math_utils.hpp"
 
 #include <cmath>
 

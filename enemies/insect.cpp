@@ -5,7 +5,7 @@
 #include "enemies/enemy_fire.hpp"
 #include "enemies/enemy_motion.hpp"
 #include "enemies/enemy_sheets.hpp"
-#include "engine/engine.hpp"
+#include "world/play_context.hpp"
 
 namespace {
 
@@ -30,7 +30,7 @@ bool Insect::LoadResources() { return LoadSheet(EnemySheets::Insect, sheet); }
 void Insect::Spawn(float sx, float sy)
 {
     angle = StartHeading(startTop != 0);
-    PlaceAtSpawn(*this, sx, sy, TheEngine->difficulty == 0 ? 1.0f : 2.0f);
+    PlaceAtSpawn(*this, sx, sy, CurrentPlay().difficulty == 0 ? 1.0f : 2.0f);
     fireTimer = RearmFireTimer(FireDelay::Long);
 }
 

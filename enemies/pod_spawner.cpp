@@ -5,7 +5,7 @@
 #include "enemies/enemy_fire.hpp"
 #include "enemies/enemy_motion.hpp"
 #include "enemies/enemy_sheets.hpp"
-#include "engine/engine.hpp"
+#include "world/play_context.hpp"
 #include "world/stage_map.hpp"
 
 namespace {
@@ -34,7 +34,7 @@ PodSpawner::PodSpawner()
 
 std::span<const PropertyDecl<PodSpawner>> PodSpawner::Properties() { return Declared; }
 
-int32_t PodSpawner::PodInterval() { return TheEngine->difficulty == 0 ? 60 : 40; }
+int32_t PodSpawner::PodInterval() { return CurrentPlay().difficulty == 0 ? 60 : 40; }
 
 bool PodSpawner::LoadResources() { return LoadSheet(EnemySheets::PodSpawner, sheet); }
 
@@ -50,7 +50,7 @@ void PodSpawner::Think()
     SteerByPattern(*this, 3.0f);
     MoveAlongHeading(*this, 5.0f);
     AdvanceFrame(frame, 0.95f, 15);
-    StageWorld& world = TheEngine->world;
+    StageWorld& world = CurrentPlay().world;
     const int16_t code = CollisionCodeAt(world, x, y);
     if (layer == 3 && code >= FirstOpenedWall && code <= LastOpenedWall)
         GrowTile(world, x, y);

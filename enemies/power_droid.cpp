@@ -4,7 +4,7 @@
 #include "enemies/enemy_fire.hpp"
 #include "enemies/enemy_motion.hpp"
 #include "enemies/enemy_sheets.hpp"
-#include "engine/engine.hpp"
+#include "world/play_context.hpp"
 #include "player/power_up.hpp"
 
 namespace {
@@ -58,7 +58,7 @@ bool PowerDroid::LoadResources()
 
 void PowerDroid::Spawn(float, float sy)
 {
-    const CameraPoint& camera = TheEngine->world.camera;
+    const CameraPoint& camera = CurrentPlay().world.camera;
     flying = startFlying;
     PlaceFeet(startSide ? camera.x - EntryMargin : camera.x + ScreenWidth + EntryMargin, sy, flying != 0);
     facing = startSide ? 1 : -1;
@@ -117,7 +117,7 @@ void PowerDroid::DropPowerUp()
     drop->LoadResources();
     drop->Spawn(at.x, at.y);
     drop->layer = 3;
-    TheEngine->world.pickups.push_back(std::move(drop));
+    CurrentPlay().world.pickups.push_back(std::move(drop));
 }
 
 void PowerDroid::Draw(float interpolation, int pass)

@@ -5,7 +5,7 @@
 #include "enemies/enemy_fire.hpp"
 #include "enemies/enemy_motion.hpp"
 #include "enemies/enemy_sheets.hpp"
-#include "engine/engine.hpp"
+#include "world/play_context.hpp"
 
 namespace {
 
@@ -27,13 +27,13 @@ RadarSatellite::RadarSatellite()
 
 std::span<const PropertyDecl<RadarSatellite>> RadarSatellite::Properties() { return Declared; }
 
-int32_t RadarSatellite::RingSize() { return TheEngine->difficulty == 0 ? 8 : 16; }
+int32_t RadarSatellite::RingSize() { return CurrentPlay().difficulty == 0 ? 8 : 16; }
 
 bool RadarSatellite::LoadResources() { return LoadSheet(EnemySheets::RadarSatellite, sheet); }
 
 void RadarSatellite::Spawn(float sx, float sy)
 {
-    PlaceAtSpawn(*this, sx, sy, TheEngine->difficulty == 0 ? 10.0f : 25.0f);
+    PlaceAtSpawn(*this, sx, sy, CurrentPlay().difficulty == 0 ? 10.0f : 25.0f);
     fireTimer = RearmFireTimer(FireDelay::Medium);
 }
 

@@ -5,7 +5,7 @@
 #include "enemies/enemy_fire.hpp"
 #include "enemies/enemy_motion.hpp"
 #include "enemies/enemy_sheets.hpp"
-#include "engine/engine.hpp"
+#include "world/play_context.hpp"
 
 namespace {
 
@@ -29,13 +29,13 @@ RetroThruster::RetroThruster()
 
 std::span<const PropertyDecl<RetroThruster>> RetroThruster::Properties() { return Declared; }
 
-int32_t RetroThruster::BurstLength() { return TheEngine->difficulty == 0 ? 3 : 5; }
+int32_t RetroThruster::BurstLength() { return CurrentPlay().difficulty == 0 ? 3 : 5; }
 
 bool RetroThruster::LoadResources() { return LoadSheet(EnemySheets::RetroThruster, sheet); }
 
 void RetroThruster::Spawn(float sx, float sy)
 {
-    PlaceAtSpawn(*this, sx, sy, TheEngine->difficulty == 0 ? 10.0f : 25.0f);
+    PlaceAtSpawn(*this, sx, sy, CurrentPlay().difficulty == 0 ? 10.0f : 25.0f);
     fireTimer = RearmFireTimer(FireDelay::Short);
     burstLeft = 0;
 }

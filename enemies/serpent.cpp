@@ -2,7 +2,7 @@
 
 #include "enemies/enemy_fire.hpp"
 #include "enemies/enemy_sheets.hpp"
-#include "engine/engine.hpp"
+#include "world/play_context.hpp"
 
 namespace {
 
@@ -36,7 +36,7 @@ void Serpent::Spawn(float sx, float sy)
 
 void Serpent::StepFiring()
 {
-    if (FireTimerExpired(fireTimer, FireDelay::Long) && TheEngine->difficulty != 0)
+    if (FireTimerExpired(fireTimer, FireDelay::Long) && CurrentPlay().difficulty != 0)
         FireAimedBullet(*this, x, y);
 }
 

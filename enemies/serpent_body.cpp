@@ -2,8 +2,7 @@
 
 #include "enemies/enemy_death.hpp"
 #include "enemies/enemy_drawing.hpp"
-#include "engine/engine.hpp"
-#include "game/shell_media.hpp"
+#include "world/play_context.hpp"
 #include "world/activation_window.hpp"
 
 SerpentBody::SerpentBody(const SerpentBuild& build) : build_(build)

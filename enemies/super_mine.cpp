@@ -5,7 +5,7 @@
 #include "enemies/enemy_fire.hpp"
 #include "enemies/enemy_motion.hpp"
 #include "enemies/enemy_sheets.hpp"
-#include "engine/engine.hpp"
+#include "world/play_context.hpp"
 
 SuperMine::SuperMine()
 {
@@ -16,7 +16,7 @@ bool SuperMine::LoadResources() { return LoadSheet(EnemySheets::SuperMine, sheet
 
 void SuperMine::Spawn(float sx, float sy)
 {
-    PlaceAtSpawn(*this, sx, sy, TheEngine->difficulty == 0 ? 2.0f : 5.0f);
+    PlaceAtSpawn(*this, sx, sy, CurrentPlay().difficulty == 0 ? 2.0f : 5.0f);
 }
 
 void SuperMine::Think()

@@ -2,7 +2,7 @@
 
 #include "enemies/enemy_fire.hpp"
 #include "enemies/enemy_sheets.hpp"
-#include "engine/engine.hpp"
+#include "world/play_context.hpp"
 
 namespace {
 
@@ -18,7 +18,7 @@ std::span<const PropertyDecl<Turret>> Turret::Properties() { return Declared; }
 
 void Turret::Spawn(float sx, float sy)
 {
-    SpawnMount(sx, sy, TheEngine->difficulty == 0 ? 1.0f : 2.0f);
+    SpawnMount(sx, sy, CurrentPlay().difficulty == 0 ? 1.0f : 2.0f);
     fireTimer = RearmFireTimer(FireDelay::Medium);
 }
 

@@ -3,14 +3,15 @@
 #include "audio/sample_table.hpp"
 
 #include "audio/audio_system.hpp"
-#include "editor/editor_start.hpp"
-#include "engine/automation.hpp"
+#include "engine/editor/editor_start.hpp"
+#include "core/automation.hpp"
 #include "engine/launch_settings.hpp"
-#include "engine/log.hpp"
-#include "engine/process_flags.hpp"
-#include "engine/settings_file.hpp"
+#include "engine/play_installation.hpp"
+#include "core/log.hpp"
+#include "core/process_flags.hpp"
+#include "core/settings_file.hpp"
 #include "engine/trace_writer.hpp"
-#include "game/game_start.hpp"
+#include "engine/play/game_start.hpp"
 #include "game/score_file.hpp"
 #include "graphics/gl_draw.hpp"
 #include "graphics/precache.hpp"
@@ -57,6 +58,7 @@ Engine::Engine(int width_, int height_)
 {
     GameLog().Write("Intiailzing Engine!\n");
     TheEngine = this;
+    play_ = std::make_unique<PlayInstallation>(*this);
     quitRequested = false;
     paused = false;
     clock.SetFixedStep(Automation().fixedStep);
@@ -70,6 +72,7 @@ Engine::Engine(int width_, int height_)
 Engine::Engine(Detached) : updateOp(&Engine::UpdateIdle), renderOp(&Engine::RenderClear)
 {
     TheEngine = this;
+    play_ = std::make_unique<PlayInstallation>(*this);
 }
 
 Engine::~Engine()
@@ -120,7 +123,7 @@ bool Engine::StartUp()
     scores = HighScoreTable{};
     LoadOrCreateScores(scores);
     // step: precache
-    if (!PrecacheGraphics(*this))
+    if (!PrecacheGraphics(sheets, mainFont, secondFont))
         return false;
     // step: sample table (first precache of the process only)
     if (!LoadSampleTable(samples))

@@ -8,7 +8,7 @@
 #include "game/game_state.hpp"
 #include "game/high_score_table.hpp"
 #include "game/menu_pulse.hpp"
-#include "game/play_contact.hpp"
+#include "player/play_contact.hpp"
 #include "game/screen_fade.hpp"
 #include "graphics/bitmap_font.hpp"
 #include "graphics/effects.hpp"
@@ -16,10 +16,12 @@
 #include "graphics/precache.hpp"
 #include "graphics/render_targets.hpp"
 #include "graphics/shader_set.hpp"
+#include "graphics/shared_sheets.hpp"
 #include "graphics/sprite_sheet.hpp"
 #include "graphics/texture_cache.hpp"
 #include "graphics/video_cache.hpp"
 #include "input/input_state.hpp"
+#include "player/play_contact.hpp"
 #include "player/player.hpp"
 #include "player/ship_select_menu.hpp"
 #include "player/ship_settings.hpp"
@@ -33,6 +35,7 @@
 #include <vector>
 
 union SDL_Event;
+class PlayInstallation;
 class TraceWriter;
 
 class Engine {
@@ -184,28 +187,8 @@ public:
     int32_t flashCycle = 0;
 
 
-    // --- graphics: first sprite sheets and loose textures ---
-    // Shared pictures loaded once by the precache and kept for the engine's life.
-    SpriteSheet bulletSheet;
-    SpriteSheet bulletSplashSheet;
-    SpriteSheet explosionSheet;
-    SpriteSheet explosionRingSheet;
-    SpriteSheet beamSheet;
-    SpriteSheet beamGlowSheet;
-    SpriteSheet particleSheet;
-    SpriteSheet speedometerSheet;
-    SpriteSheet hudBeamOrbSheet;
-    SpriteSheet forceChargeSheet;
-    uint32_t shockWaveMap = 0;
-    uint32_t waveDistortionMap = 0;
-    uint32_t waterMap = 0;
-    uint32_t waterSurface = 0;
-    uint32_t checkerTexture = 0;
-    uint32_t barsTexture = 0;
-    // Owns every precached texture above.
-    PrecachedTextures precachedTextures;
-    // The ships' pictures, filled by the ship-selection screen.
-    std::array<SpriteSheet, 14> shipSheets;
+    // --- graphics: the shared sprite sheets and loose textures ---
+    SharedSheets sheets;
 
     FrameClock clock;
 
@@ -228,7 +211,7 @@ public:
     ShipSelectState shipSelect;
     Player player;
     // What the scenery reaches of the ship and its shots; installed into the world by play.
-    PlayContact playContact{*this};
+    PlayContact playContact{player, shots};
     // Emitters, trails, impact sparks and distortion rings of the stage in play.
     Effects effects;
 
@@ -306,6 +289,7 @@ private:
     size_t nextScriptedEvent_ = 0;
     std::vector<bool> screenshotsTaken_;
     std::unique_ptr<TraceWriter> trace_;
+    std::unique_ptr<PlayInstallation> play_;
 };
 
 // The process-wide engine, set at the start of its constructor.

@@ -1,6 +1,6 @@
 #include "engine/frame_clock.hpp"
 
-#include "engine/process_flags.hpp"
+#include "core/process_flags.hpp"
 
 #include <SDL/SDL.h>
 

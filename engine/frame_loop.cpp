@@ -1,6 +1,6 @@
-#include "engine/automation.hpp"
+#include "core/automation.hpp"
 #include "engine/engine.hpp"
-#include "engine/process_flags.hpp"
+#include "core/process_flags.hpp"
 #include "engine/screenshot.hpp"
 #include "engine/trace_writer.hpp"
 #include "graphics/gl_draw.hpp"

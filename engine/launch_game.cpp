@@ -1,9 +1,9 @@
 #include "engine/launch_game.hpp"
 
 #include "audio/audio_system.hpp"
-#include "engine/automation.hpp"
+#include "core/automation.hpp"
 #include "engine/engine.hpp"
-#include "engine/log.hpp"
+#include "core/log.hpp"
 #include "engine/video_init.hpp"
 
 #include <memory>

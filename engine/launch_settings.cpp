@@ -1,7 +1,7 @@
 #include "engine/launch_settings.hpp"
 
-#include "engine/log.hpp"
-#include "engine/settings_file.hpp"
+#include "core/log.hpp"
+#include "core/settings_file.hpp"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // skyreaver: parses the automation options, then runs the launcher and the game.
-#include "engine/automation.hpp"
+#include "engine/automation_options.hpp"
 #include "engine/launch_game.hpp"
 #include "engine/setup_process.hpp"
 

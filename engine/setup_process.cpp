@@ -1,9 +1,9 @@
 #include "engine/setup_process.hpp"
 
 #include "engine/launch_game.hpp"
-#include "engine/log.hpp"
-#include "engine/process_flags.hpp"
-#include "engine/settings_file.hpp"
+#include "core/log.hpp"
+#include "core/process_flags.hpp"
+#include "core/settings_file.hpp"
 
 #include <cstdio>
 #include <dlfcn.h>

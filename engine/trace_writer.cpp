@@ -2,7 +2,7 @@
 
 #include "engine/engine.hpp"
 #include "game/game_flow_globals.hpp"
-#include "graphics/random.hpp"
+#include "core/random.hpp"
 
 TraceWriter::TraceWriter(const std::string& path) : file_(std::fopen(path.c_str(), "w")) {}
 

@@ -1,7 +1,7 @@
 #include "engine/video_init.hpp"
 
-#include "engine/log.hpp"
-#include "engine/process_flags.hpp"
+#include "core/log.hpp"
+#include "core/process_flags.hpp"
 
 #include <GL/glew.h>
 #include <IL/il.h>

@@ -1,6 +1,6 @@
 // libFuzzer target: the stage entity file reader on arbitrary bytes, and the writer on
 // whatever it accepts (a loaded stage must save to the same bytes).
-#include "engine/automation.hpp"
+#include "core/automation.hpp"
 #include "engine/engine.hpp"
 #include "fuzz/fuzz_input.hpp"
 #include "world/entity_file.hpp"

@@ -1,8 +1,8 @@
 #include "game/demo_file.hpp"
 
-#include "engine/log.hpp"
+#include "core/log.hpp"
 #include "world/control_entity.hpp"
-#include "world/data_file.hpp"
+#include "core/data_file.hpp"
 
 #include <cmath>
 #include <cstdio>

@@ -1,6 +1,6 @@
 #include "game/ending_scene.hpp"
 
-#include "graphics/random.hpp"
+#include "core/random.hpp"
 
 namespace {
 

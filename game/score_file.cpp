@@ -1,6 +1,6 @@
 #include "game/score_file.hpp"
 
-#include "engine/settings_file.hpp"
+#include "core/settings_file.hpp"
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
 #include "graphics/bitmap_font.hpp"
 
-#include "engine/log.hpp"
+#include "core/log.hpp"
 #include "graphics/texture_loading.hpp"
 
 #include <GL/glew.h>

@@ -1,7 +1,7 @@
 #include "graphics/effects.hpp"
 
 #include "graphics/effects_drawing.hpp"
-#include "graphics/random.hpp"
+#include "core/random.hpp"
 
 #include <algorithm>
 #include <cmath>

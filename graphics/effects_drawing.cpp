@@ -1,7 +1,7 @@
 #include "graphics/effects_drawing.hpp"
 
 #include "graphics/gl_draw.hpp"
-#include "graphics/math_utils.hpp"
+#include "core/math_utils.hpp"
 #include "graphics/shader_set.hpp"
 #include "graphics/sprite_sheet.hpp"
 

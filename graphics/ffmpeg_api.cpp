@@ -1,6 +1,6 @@
 #include "graphics/ffmpeg_api.hpp"
 
-#include "engine/log.hpp"
+#include "core/log.hpp"
 
 #include <dlfcn.h>
 #include <string>

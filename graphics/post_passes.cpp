@@ -1,6 +1,6 @@
 #include "graphics/post_passes.hpp"
 
-#include "engine/process_flags.hpp"
+#include "core/process_flags.hpp"
 #include "graphics/full_screen_quad.hpp"
 #include "graphics/gl_draw.hpp"
 #include "graphics/render_targets.hpp"

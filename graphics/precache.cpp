@@ -1,7 +1,8 @@
 #include "graphics/precache.hpp"
 
-#include "engine/automation.hpp"
-#include "engine/engine.hpp"
+#include "core/automation.hpp"
+#include "graphics/bitmap_font.hpp"
+#include "graphics/shared_sheets.hpp"
 #include "graphics/texture_loading.hpp"
 
 #include <GL/glew.h>
@@ -47,32 +48,32 @@ bool LoadFontPair(BitmapFont& font, const char* glyphs, const char* shadow, bool
 
 } // namespace
 
-bool PrecacheGraphics(Engine& engine)
+bool PrecacheGraphics(SharedSheets& sheets, BitmapFont& mainFont, BitmapFont& secondFont)
 {
     const bool headless = Automation().headless;
-    if (!LoadFontPair(engine.mainFont, "GFX/Fonts.psd", "GFX/FontShadow.psd", headless))
+    if (!LoadFontPair(mainFont, "GFX/Fonts.psd", "GFX/FontShadow.psd", headless))
         return false;
-    if (!LoadFontPair(engine.secondFont, "GFX/Fonts2.psd", "GFX/FontShadow.psd", headless))
+    if (!LoadFontPair(secondFont, "GFX/Fonts2.psd", "GFX/FontShadow.psd", headless))
         return false;
 
     uint32_t destructivePower = 0;
     const PrecacheEntry entries[] = {
-        {"GFX/ShockWaveMap.png", Loader::Auto, 0, 0, &engine.shockWaveMap, nullptr, {}},
-        {"GFX/WaveDistortion.png", Loader::Auto, 0, 0, &engine.waveDistortionMap, nullptr, {}},
-        {"GFX/WaterMap.png", Loader::Texture, GL_LINEAR, GL_REPEAT, &engine.waterMap, nullptr, {}},
-        {"GFX/WaterSurface.png", Loader::Texture, GL_LINEAR, GL_REPEAT, &engine.waterSurface, nullptr, {}},
-        {"GFX/Checker.png", Loader::Texture, GL_LINEAR, GL_REPEAT, &engine.checkerTexture, nullptr, {}},
-        {"GFX/Bars.png", Loader::Texture, GL_LINEAR, GL_REPEAT, &engine.barsTexture, nullptr, {}},
-        {"GFX/BulletSheet.png", Loader::Texture, GL_LINEAR, GL_CLAMP_TO_EDGE, nullptr, &engine.bulletSheet, {8, 16, 256, 512}},
-        {"GFX/BulletSplash.png", Loader::Texture, GL_LINEAR, GL_CLAMP_TO_EDGE, nullptr, &engine.bulletSplashSheet, {3, 1, 128, 32}},
-        {"GFX/Explosion.psd", Loader::Texture, GL_LINEAR, GL_REPEAT, nullptr, &engine.explosionSheet, {8, 4, 1024, 512}},
-        {"GFX/ExplosionRing.png", Loader::Texture, GL_NEAREST, GL_REPEAT, nullptr, &engine.explosionRingSheet, {8, 4, 512, 256}},
-        {"GFX/Beams.png", Loader::Texture, GL_LINEAR, GL_REPEAT, nullptr, &engine.beamSheet, {1, 8, 64, 256}},
-        {"GFX/Beams_Glow.png", Loader::Texture, GL_LINEAR, GL_REPEAT, nullptr, &engine.beamGlowSheet, {1, 8, 64, 256}},
-        {"GFX/Particles.png", Loader::Texture, GL_LINEAR, GL_REPEAT, nullptr, &engine.particleSheet, {8, 4, 512, 256}},
-        {"GFX/Speedometer.png", Loader::Texture, GL_LINEAR, GL_CLAMP_TO_EDGE, nullptr, &engine.speedometerSheet, {4, 4, 64, 64}},
-        {"GFX/HudBeamOrb.png", Loader::Texture, GL_NEAREST, GL_CLAMP_TO_EDGE, nullptr, &engine.hudBeamOrbSheet, {2, 1, 32, 16}},
-        {"GFX/ForceCharge.png", Loader::Texture, GL_LINEAR, GL_REPEAT, nullptr, &engine.forceChargeSheet, {8, 4, 512, 256}},
+        {"GFX/ShockWaveMap.png", Loader::Auto, 0, 0, &sheets.shockWaveMap, nullptr, {}},
+        {"GFX/WaveDistortion.png", Loader::Auto, 0, 0, &sheets.waveDistortionMap, nullptr, {}},
+        {"GFX/WaterMap.png", Loader::Texture, GL_LINEAR, GL_REPEAT, &sheets.waterMap, nullptr, {}},
+        {"GFX/WaterSurface.png", Loader::Texture, GL_LINEAR, GL_REPEAT, &sheets.waterSurface, nullptr, {}},
+        {"GFX/Checker.png", Loader::Texture, GL_LINEAR, GL_REPEAT, &sheets.checkerTexture, nullptr, {}},
+        {"GFX/Bars.png", Loader::Texture, GL_LINEAR, GL_REPEAT, &sheets.barsTexture, nullptr, {}},
+        {"GFX/BulletSheet.png", Loader::Texture, GL_LINEAR, GL_CLAMP_TO_EDGE, nullptr, &sheets.bulletSheet, {8, 16, 256, 512}},
+        {"GFX/BulletSplash.png", Loader::Texture, GL_LINEAR, GL_CLAMP_TO_EDGE, nullptr, &sheets.bulletSplashSheet, {3, 1, 128, 32}},
+        {"GFX/Explosion.psd", Loader::Texture, GL_LINEAR, GL_REPEAT, nullptr, &sheets.explosionSheet, {8, 4, 1024, 512}},
+        {"GFX/ExplosionRing.png", Loader::Texture, GL_NEAREST, GL_REPEAT, nullptr, &sheets.explosionRingSheet, {8, 4, 512, 256}},
+        {"GFX/Beams.png", Loader::Texture, GL_LINEAR, GL_REPEAT, nullptr, &sheets.beamSheet, {1, 8, 64, 256}},
+        {"GFX/Beams_Glow.png", Loader::Texture, GL_LINEAR, GL_REPEAT, nullptr, &sheets.beamGlowSheet, {1, 8, 64, 256}},
+        {"GFX/Particles.png", Loader::Texture, GL_LINEAR, GL_REPEAT, nullptr, &sheets.particleSheet, {8, 4, 512, 256}},
+        {"GFX/Speedometer.png", Loader::Texture, GL_LINEAR, GL_CLAMP_TO_EDGE, nullptr, &sheets.speedometerSheet, {4, 4, 64, 64}},
+        {"GFX/HudBeamOrb.png", Loader::Texture, GL_NEAREST, GL_CLAMP_TO_EDGE, nullptr, &sheets.hudBeamOrbSheet, {2, 1, 32, 16}},
+        {"GFX/ForceCharge.png", Loader::Texture, GL_LINEAR, GL_REPEAT, nullptr, &sheets.forceChargeSheet, {8, 4, 512, 256}},
         // Only confirmed here; the entity that draws it loads it through the texture cache.
         {"GFX/DestructivePower.png", Loader::Texture, GL_LINEAR, GL_CLAMP_TO_EDGE, &destructivePower, nullptr, {}},
     };
@@ -96,7 +97,7 @@ bool PrecacheGraphics(Engine& engine)
             }
             continue;
         }
-        engine.precachedTextures.Add(texture);
+        sheets.precachedTextures.Add(texture);
         if (entry.texture)
             *entry.texture = texture;
         if (entry.sheet)

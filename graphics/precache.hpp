@@ -4,7 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-class Engine;
+class BitmapFont;
+struct SharedSheets;
 
 // Owns the precached textures: deleted with the engine.
 class PrecachedTextures {
@@ -24,4 +25,4 @@ private:
 // Loads the fonts, the distortion and water maps and the shared sprite sheets in their fixed
 // order, stopping at the first file that fails (its loader has logged it). With --headless
 // each file is only checked for existence.
-bool PrecacheGraphics(Engine& engine);
+bool PrecacheGraphics(SharedSheets& sheets, BitmapFont& mainFont, BitmapFont& secondFont);

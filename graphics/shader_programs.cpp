@@ -1,7 +1,7 @@
 #include "graphics/shader_programs.hpp"
 
-#include "engine/log.hpp"
-#include "engine/process_flags.hpp"
+#include "core/log.hpp"
+#include "core/process_flags.hpp"
 
 #include <GL/glew.h>
 

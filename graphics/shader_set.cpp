@@ -1,7 +1,7 @@
 #include "graphics/shader_set.hpp"
 
-#include "engine/log.hpp"
-#include "engine/process_flags.hpp"
+#include "core/log.hpp"
+#include "core/process_flags.hpp"
 #include "graphics/gl_draw.hpp"
 
 #include <GL/glew.h>

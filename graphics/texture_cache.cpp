@@ -1,6 +1,6 @@
 #include "graphics/texture_cache.hpp"
 
-#include "engine/automation.hpp"
+#include "core/automation.hpp"
 #include "graphics/texture_loading.hpp"
 
 #include <GL/glew.h>

@@ -1,6 +1,6 @@
 #include "graphics/texture_loading.hpp"
 
-#include "engine/log.hpp"
+#include "core/log.hpp"
 
 #include <GL/glew.h>
 #include <IL/il.h>

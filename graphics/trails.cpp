@@ -1,6 +1,6 @@
 #include "graphics/effects.hpp"
 
-#include "graphics/math_utils.hpp"
+#include "core/math_utils.hpp"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "graphics/video_decoder.hpp"
 
-#include "engine/log.hpp"
+#include "core/log.hpp"
 
 #include "graphics/ffmpeg_api.hpp"
 

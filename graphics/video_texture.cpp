@@ -1,7 +1,7 @@
 #include "graphics/video_texture.hpp"
 
-#include "engine/automation.hpp"
-#include "engine/log.hpp"
+#include "core/automation.hpp"
+#include "core/log.hpp"
 
 #include <GL/gl.h>
 #include <algorithm>

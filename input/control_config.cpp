@@ -1,6 +1,6 @@
 #include "input/control_config.hpp"
 
-#include "engine/settings_file.hpp"
+#include "core/settings_file.hpp"
 #include "input/input_state.hpp"
 
 #include <array>

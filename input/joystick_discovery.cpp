@@ -1,6 +1,6 @@
 #include "input/joystick_discovery.hpp"
 
-#include "engine/log.hpp"
+#include "core/log.hpp"
 
 #include <SDL/SDL.h>
 

@@ -1,7 +1,9 @@
 #include "player/gun_pod.hpp"
+#include "input/input_state.hpp"
+#include "player/player.hpp"
+#include "player/ship_settings.hpp"
 
-#include "engine/engine.hpp"
-#include "game/shell_media.hpp"
+#include "world/play_context.hpp"
 #include "player/shot_kinds.hpp"
 #include "player/control_states.hpp"
 #include "player/player_sheets.hpp"
@@ -48,23 +50,23 @@ void GunPod::Spawn(float sx, float sy)
     health = 1.0f;
     flash = 50;
     fireCounter = 7;
-    const int32_t type = TheEngine->ship.gunPodType;
+    const int32_t type = CurrentPlay().ship.gunPodType;
     aim = type == 1 ? ArcBase(index) : type == 2 ? 120.0f * static_cast<float>(index) : 0.0f;
-    PlayEffect(*TheEngine, NewPodSound);
+    CurrentPlay().PlaySound(NewPodSound);
 }
 
 void GunPod::Think()
 {
-    Engine& engine = *TheEngine;
-    const Player& ship = engine.player;
+    PlayContext& play = CurrentPlay();
+    const Player& ship = play.player;
     const ControlBlock& controls = ship.control.controls;
-    const StageWorld& world = engine.world;
+    const StageWorld& world = play.world;
     frame += 0.45f;
     if (frame >= 15.0f)
         frame -= 15.0f;
     if (flash > 0)
         --flash;
-    switch (engine.ship.gunPodType) {
+    switch (play.ship.gunPodType) {
     case 1: {
         const float base = ArcBase(index);
         if (IsHeld(controls.UP))
@@ -92,18 +94,18 @@ void GunPod::Think()
         break;
     }
     ++fireCounter;
-    const bool firing = FireTriggered(controls, engine.input.autofire);
+    const bool firing = FireTriggered(controls, play.input.autofire);
     const Orb& orb = ship.orb;
     if (orb.present && orb.attached && orb.weaponKind == 5) {
         if (firing && orb.tickCounter == 1)
-            FireShot(engine.shots.playerShots, shots::Magma, x, y, 0.0f, 0.0f, orb.inFront ? 0.0f : 180.0f);
+            FireShot(play.shots.playerShots, shots::Magma, x, y, 0.0f, 0.0f, orb.inFront ? 0.0f : 180.0f);
         return;
     }
     if (firing && fireCounter >= 7 && !orb.plasmaActive) {
         fireCounter = 0;
-        const float heading = engine.ship.gunPodType == 1 ? aim + 90.0f : 0.0f;
-        FireShot(engine.shots.playerShots, shots::PodShot, x, y, 12.0f * std::cos(Radians(heading)),
+        const float heading = play.ship.gunPodType == 1 ? aim + 90.0f : 0.0f;
+        FireShot(play.shots.playerShots, shots::PodShot, x, y, 12.0f * std::cos(Radians(heading)),
                  12.0f * std::sin(Radians(heading)));
-        PlayEffect(engine, PodFireSound);
+        play.PlaySound(PodFireSound);
     }
 }

@@ -1,14 +1,15 @@
 // Shots that steer or fall: the homing and cluster missiles with their smoke trails, the
 // air-to-ground missile, and the EMP bolt that hunts while the orb is out.
 #include "player/shot_kinds.hpp"
+#include "player/player.hpp"
 
-#include "engine/engine.hpp"
-#include "graphics/math_utils.hpp"
-#include "graphics/random.hpp"
+#include "world/play_context.hpp"
+#include "core/math_utils.hpp"
+#include "core/random.hpp"
 #include "player/control_states.hpp"
 #include "player/shot_drawing.hpp"
 #include "player/shot_motion.hpp"
-#include "world/debris_burst.hpp"
+#include "world/furniture/debris_burst.hpp"
 #include "world/entity.hpp"
 
 #include <algorithm>
@@ -34,14 +35,14 @@ void StartMissile(Shot& shot, float x, float y, float vx, float vy)
     shot.spare = 0.0f;
     const TrailColour smoke{0.9f, 0.9f, 1.0f, 0.6f};
     const TrailColour gone{0.5f, 0.5f, 0.6f, 0.0f};
-    shot.trail = AddTrail(TheEngine->effects, StartTrail(x, y, 1, smoke, gone, 18, 1, 0.5f));
+    shot.trail = AddTrail(CurrentPlay().effects, StartTrail(x, y, 1, smoke, gone, 18, 1, 0.5f));
 }
 
 void Explode(const Shot& shot, float big, float small)
 {
     const int32_t angle = Random() % 360;
-    AddExplosion(TheEngine->world, 3, shot.x, shot.y, big, big, 0, static_cast<float>(angle));
-    AddExplosion(TheEngine->world, 3, shot.x, shot.y, small, small, 1, static_cast<float>(angle));
+    AddExplosion(CurrentPlay().world, 3, shot.x, shot.y, big, big, 0, static_cast<float>(angle));
+    AddExplosion(CurrentPlay().world, 3, shot.x, shot.y, small, small, 1, static_cast<float>(angle));
 }
 
 void AddDebris(float x, float y, int32_t style)
@@ -49,7 +50,7 @@ void AddDebris(float x, float y, int32_t style)
     auto burst = std::make_unique<DebrisBurst>();
     burst->style = style;
     burst->Spawn(x, y);
-    AddEntity(TheEngine->world, std::move(burst), 3);
+    AddEntity(CurrentPlay().world, std::move(burst), 3);
 }
 
 // Steers the heading toward the target point by (1 - u.f) x factor degrees.
@@ -68,7 +69,7 @@ void TurnToward(Shot& shot, float targetX, float targetY, const Vec2& forward, c
 
 void TargetNearest(Shot& shot)
 {
-    Entity* target = NearestTarget(TheEngine->world, shot.x, shot.y);
+    Entity* target = NearestTarget(CurrentPlay().world, shot.x, shot.y);
     shot.homingTarget = target ? target->Handle() : EntityHandle{};
 }
 
@@ -87,7 +88,7 @@ void FlyMissile(Shot& shot, bool homing)
 {
     Vec2 forward, side;
     AngleVectors(shot.orientation + 90.0f, forward, side);
-    if (Trail* trail = FindTrail(TheEngine->effects, shot.trail))
+    if (Trail* trail = FindTrail(CurrentPlay().effects, shot.trail))
         MoveTrailEmitter(*trail, shot.x + 6.0f * forward.x, shot.y + 6.0f * forward.y);
     if (shot.spare <= LaunchTicks) {
         shot.spare += 1.0f;
@@ -122,7 +123,7 @@ void FlyMissile(Shot& shot, bool homing)
     }
     if (OffScreen(shot)) {
         shot.dead = 1;
-    } else if (TheEngine->HitTile(shot.x, shot.y)) {
+    } else if (CurrentPlay().HitTile(shot.x, shot.y)) {
         shot.dead = 1;
         if (homing) {
             Explode(shot, 32.0f, 24.0f);
@@ -162,7 +163,7 @@ void FlyAirToGround(Shot& shot)
     AddScroll(shot);
     if (OffScreen(shot)) {
         shot.dead = 1;
-    } else if (TheEngine->HitTile(shot.x, shot.y)) {
+    } else if (CurrentPlay().HitTile(shot.x, shot.y)) {
         shot.dead = 1;
         Explode(shot, 96.0f, 48.0f);
         AddDebris(shot.x, shot.y, 0);
@@ -180,8 +181,8 @@ void StartEmp(Shot& shot, float x, float y, float vx, float vy)
 // while the orb is out and the ship alive.
 void FlyEmp(Shot& shot)
 {
-    Engine& engine = *TheEngine;
-    const Player& ship = engine.player;
+    PlayContext& play = CurrentPlay();
+    const Player& ship = play.player;
     if (!ship.OrbOut() || ship.orb.attached || ship.health <= 0.0f) {
         shot.dead = 1;
         return;
@@ -205,7 +206,7 @@ void FlyEmp(Shot& shot)
     shot.vx = shot.x - shot.prevX;
     shot.vy = shot.y - shot.prevY;
     AddScroll(shot);
-    shot.frame = EmpCell + static_cast<float>(engine.stateTicks % 8);
+    shot.frame = EmpCell + static_cast<float>(play.stateTicks % 8);
     if (OffScreen(shot))
         shot.dead = 1;
 }

@@ -1,13 +1,16 @@
 #include "player/orb.hpp"
+#include "input/input_state.hpp"
+#include "player/player.hpp"
+#include "player/ship_settings.hpp"
 
-#include "engine/engine.hpp"
-#include "game/shell_media.hpp"
-#include "graphics/math_utils.hpp"
-#include "graphics/random.hpp"
+#include "world/play_context.hpp"
+#include "core/math_utils.hpp"
+#include "core/random.hpp"
 #include "player/control_states.hpp"
 #include "player/player_sheets.hpp"
 #include "player/shot_kinds.hpp"
-#include "world/entity_registry.hpp"
+#include "world/entity_factory.hpp"
+#include "world/entity_type.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -24,14 +27,13 @@ constexpr int32_t TrawlerSound = 30;
 constexpr int32_t PlasmaSound = 10;
 constexpr int32_t BoomerSound = 16;
 constexpr int32_t DetonationSound = 31;
-constexpr int32_t ScreenFlashType = 35;
 constexpr int32_t ChargeRates[7] = {7, 2, 4, 6, 3, 0, 5};
 
 // Gun pods join the orb's volleys with one shot each.
 template <class Fire>
 void FromEveryPod(Fire fire)
 {
-    for (const GunPod& pod : TheEngine->player.pods)
+    for (const GunPod& pod : CurrentPlay().player.pods)
         fire(pod.x, pod.y);
 }
 
@@ -44,7 +46,7 @@ Orb::Orb()
 
 bool Orb::LoadResources()
 {
-    const int32_t type = std::clamp(TheEngine->ship.orbPodType, 0, 2);
+    const int32_t type = std::clamp(CurrentPlay().ship.orbPodType, 0, 2);
     return LoadSheet(PlayerSheets::Orbs[static_cast<size_t>(type)], sheet);
 }
 
@@ -71,18 +73,18 @@ void Orb::Place(float sx, float sy)
 
 void Orb::Launch()
 {
-    Engine& engine = *TheEngine;
-    if (engine.HitTile(x, y))
+    PlayContext& play = CurrentPlay();
+    if (play.HitTile(x, y))
         return;
-    vx = x > engine.player.x ? 18.0f : -18.0f;
+    vx = x > play.player.x ? 18.0f : -18.0f;
     vy = 0.0f;
     attached = false;
-    if (engine.ship.orbPodType == 2)
-        FireShot(engine.shots.playerShots, shots::EmpBolt, x, y, vx, 0.0f);
+    if (play.ship.orbPodType == 2)
+        FireShot(play.shots.playerShots, shots::EmpBolt, x, y, vx, 0.0f);
     plasmaActive = false;
     plasmaVolleys = 0;
     charge = 0;
-    PlayEffect(engine, LaunchSound);
+    play.PlaySound(LaunchSound);
 }
 
 void Orb::ChargeTick()
@@ -98,23 +100,23 @@ void Orb::ChargeTick()
 
 void Orb::Release()
 {
-    Engine& engine = *TheEngine;
-    ShotList& list = engine.shots.playerShots;
+    PlayContext& play = CurrentPlay();
+    ShotList& list = play.shots.playerShots;
     const float side = inFront ? 1.0f : -1.0f;
     switch (weaponKind) {
     case 0:
-        PlayEffect(engine, LaserSound);
+        play.PlaySound(LaserSound);
         for (int i = 0; i < 3; ++i)
             FireShot(list, shots::Laser, x + side * 8.0f * static_cast<float>(i), y, side * 6.0f, 0.0f);
         FromEveryPod([&](float px, float py) { FireShot(list, shots::Laser, px, py, side * 6.0f, 0.0f); });
         break;
     case 1:
-        PlayEffect(engine, ArcSound);
+        play.PlaySound(ArcSound);
         FireShot(list, shots::Arc, x + side * 16.0f, y - 8.0f, side, 0.0f);
         FireShot(list, shots::Arc, x + side * 16.0f, y + 8.0f, side, 0.0f);
         break;
     case 2: {
-        PlayEffect(engine, BioSound);
+        play.PlaySound(BioSound);
         // Five seeds fanned out, the outer ones curling back toward the middle.
         static constexpr float headings[5] = {-40.0f, -20.0f, 0.0f, 20.0f, 40.0f};
         static constexpr float spins[5] = {6.0f, 3.0f, 0.0f, -3.0f, -6.0f};
@@ -126,7 +128,7 @@ void Orb::Release()
         break;
     }
     case 3:
-        PlayEffect(engine, TrawlerSound);
+        play.PlaySound(TrawlerSound);
         FireShot(list, shots::Trawler, x, y - 6.0f, side * 8.0f, -1.0f);
         FireShot(list, shots::Trawler, x, y + 6.0f, side * 8.0f, 1.0f);
         FromEveryPod([&](float px, float py) { FireShot(list, shots::Trawler, px, py, side * 8.0f, 0.0f); });
@@ -136,7 +138,7 @@ void Orb::Release()
         plasmaVolleys = 0;
         break;
     case 6:
-        PlayEffect(engine, BoomerSound);
+        play.PlaySound(BoomerSound);
         FireShot(list, shots::Boomer, x + side * 16.0f, y - 6.0f, side * 10.0f, -1.5f);
         FireShot(list, shots::Boomer, x + side * 16.0f, y + 6.0f, side * 10.0f, 1.5f);
         FromEveryPod([&](float px, float py) { FireShot(list, shots::Boomer, px, py, side * 10.0f, 0.0f); });
@@ -149,10 +151,10 @@ void Orb::FirePlasma()
 {
     if (!plasmaActive || tickCounter % 3 != 0)
         return;
-    Engine& engine = *TheEngine;
-    ShotList& list = engine.shots.playerShots;
+    PlayContext& play = CurrentPlay();
+    ShotList& list = play.shots.playerShots;
     const float speed = inFront ? 15.0f : -15.0f;
-    PlayEffect(engine, PlasmaSound);
+    play.PlaySound(PlasmaSound);
     for (int i = -1; i <= 1; ++i)
         FireShot(list, shots::OrbShot, x, y + 10.0f * static_cast<float>(i), speed, 0.0f);
     FromEveryPod([&](float px, float py) { FireShot(list, shots::OrbShot, px, py, speed, 0.0f); });
@@ -163,29 +165,29 @@ void Orb::FirePlasma()
 
 void Orb::Detonate()
 {
-    Engine& engine = *TheEngine;
+    PlayContext& play = CurrentPlay();
     present = false;
     health = -1.0f;
-    FireShot(engine.shots.playerShots, shots::DetonationBlast, x, y, 0.0f, 0.0f);
-    AddShockWave(engine.effects, x - engine.world.camera.x, y - engine.world.camera.y, 100.0f, 10.0f);
-    AddEmitter(engine.effects, EmitterKind::DetonationFlare, x, y);
-    if (std::unique_ptr<Entity> flash = CreateEntity(ScreenFlashType)) {
+    FireShot(play.shots.playerShots, shots::DetonationBlast, x, y, 0.0f, 0.0f);
+    AddShockWave(play.effects, x - play.world.camera.x, y - play.world.camera.y, 100.0f, 10.0f);
+    AddEmitter(play.effects, EmitterKind::DetonationFlare, x, y);
+    if (std::unique_ptr<Entity> flash = MakeEntity(TypeId(EntityType::ScreenFlash))) {
         flash->Spawn(x, y);
         flash->health = 0.5f;
-        AddEntity(engine.world, std::move(flash), 4);
+        AddEntity(play.world, std::move(flash), 4);
     }
     const float angle = static_cast<float>(Random() % 360);
-    AddExplosion(engine.world, 3, x, y, 128.0f, 128.0f, 0, angle);
-    AddExplosion(engine.world, 3, x, y, 96.0f, 96.0f, 1, angle);
-    PlayEffect(engine, DetonationSound);
+    AddExplosion(play.world, 3, x, y, 128.0f, 128.0f, 0, angle);
+    AddExplosion(play.world, 3, x, y, 96.0f, 96.0f, 1, angle);
+    play.PlaySound(DetonationSound);
 }
 
 void Orb::Think()
 {
-    Engine& engine = *TheEngine;
-    const Player& ship = engine.player;
-    const CameraPoint& camera = engine.world.camera;
-    const CameraPoint& previous = engine.world.previousCamera;
+    PlayContext& play = CurrentPlay();
+    const Player& ship = play.player;
+    const CameraPoint& camera = play.world.camera;
+    const CameraPoint& previous = play.world.previousCamera;
     spin += 3.0f;
     frame += 0.5f;
     if (frame >= 6.0f)
@@ -215,7 +217,7 @@ void Orb::Think()
             vy = 2.0f * dy / length;
         }
         if (length < 20.0f) {
-            PlayEffect(engine, DockSound);
+            play.PlaySound(DockSound);
             attached = true;
             returning = false;
             inFront = x > ship.x;
@@ -237,13 +239,13 @@ void Orb::Think()
         y = camera.y + 480.0f;
         vy -= 1.1f;
     }
-    if (engine.HitTile(x, y)) {
+    if (play.HitTile(x, y)) {
         x = std::max(prevX, camera.x - 20.0f);
         y = std::max(prevY, camera.y - 20.0f);
     }
-    if (FireTriggered(ship.control.controls, engine.input.autofire)) {
-        ShotList& list = engine.shots.playerShots;
-        if (engine.ship.orbPodType == 0 && fireDelay <= 0) {
+    if (FireTriggered(ship.control.controls, play.input.autofire)) {
+        ShotList& list = play.shots.playerShots;
+        if (play.ship.orbPodType == 0 && fireDelay <= 0) {
             fireDelay = 10;
             FireShot(list, shots::Cannon, x + 10.0f, y, 12.0f, 0.0f);
             FireShot(list, shots::Cannon, x, y - 10.0f, 0.0f, -12.0f);
@@ -252,8 +254,8 @@ void Orb::Think()
             list.back().orientation = 1.0f;
             FireShot(list, shots::Cannon, x, y + 10.0f, 0.0f, 12.0f);
             list.back().orientation = 2.0f;
-            PlayEffect(engine, CannonSound);
-        } else if (engine.ship.orbPodType == 1 && fireDelay <= 0) {
+            play.PlaySound(CannonSound);
+        } else if (play.ship.orbPodType == 1 && fireDelay <= 0) {
             fireDelay = 35;
             FireShot(list, shots::OrbField, x, y, 0.0f, 0.0f);
             FireShot(list, shots::OrbShot, x, y, 12.0f, 0.0f);

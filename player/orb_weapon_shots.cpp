@@ -1,13 +1,14 @@
 // The orb's weapons: the magma stream, the charged releases (laser, arc, bio, trawler,
 // boomer), the high-voltage field and the detonation blast.
 #include "player/shot_kinds.hpp"
+#include "player/player.hpp"
 
-#include "engine/engine.hpp"
-#include "graphics/math_utils.hpp"
+#include "world/play_context.hpp"
+#include "core/math_utils.hpp"
 #include "player/control_states.hpp"
 #include "player/shot_drawing.hpp"
 #include "player/shot_motion.hpp"
-#include "world/debris_burst.hpp"
+#include "world/furniture/debris_burst.hpp"
 #include "world/entity.hpp"
 
 #include <algorithm>
@@ -45,13 +46,13 @@ void StartMagma(Shot& shot, float x, float y, float, float)
     const float angle = shot.frame;
     InitShot(shot, x, y, 14.0f * std::cos(Radians(angle)), 14.0f * std::sin(Radians(angle)), MagmaValues);
     shot.orientation = angle;
-    AddEmitter(TheEngine->effects, EmitterKind::OrangeFlare, x, y);
+    AddEmitter(CurrentPlay().effects, EmitterKind::OrangeFlare, x, y);
 }
 
 void StartArc(Shot& shot, float x, float y, float vx, float vy)
 {
     InitShot(shot, x, y, vx, vy, ArcValues);
-    AddEmitter(TheEngine->effects, EmitterKind::YellowFlare, x, y);
+    AddEmitter(CurrentPlay().effects, EmitterKind::YellowFlare, x, y);
 }
 
 // A beam that leaves fast and keeps its line.
@@ -94,12 +95,12 @@ void FlyBio(Shot& shot)
     shot.frame = BioCells + std::fmod(std::fabs(shot.orientation) / 45.0f, 8.0f);
     if (OffScreen(shot)) {
         shot.dead = 1;
-    } else if (TheEngine->HitTile(shot.x, shot.y)) {
+    } else if (CurrentPlay().HitTile(shot.x, shot.y)) {
         shot.dead = 1;
         auto burst = std::make_unique<DebrisBurst>();
         burst->style = 0;
         burst->Spawn(shot.x, shot.y);
-        AddEntity(TheEngine->world, std::move(burst), 3);
+        AddEntity(CurrentPlay().world, std::move(burst), 3);
     }
 }
 
@@ -108,7 +109,7 @@ void FlyTrawler(Shot& shot)
 {
     shot.spare += 1.0f;
     if (shot.spare > 12.0f) {
-        if (Entity* target = NearestTarget(TheEngine->world, shot.x, shot.y)) {
+        if (Entity* target = NearestTarget(CurrentPlay().world, shot.x, shot.y)) {
             float tx = 0.0f, ty = 0.0f;
             if (target->GetTargetPoint(tx, ty)) {
                 const float dx = tx - shot.x, dy = ty - shot.y;
@@ -147,7 +148,7 @@ void StartBoomer(Shot& shot, float x, float y, float vx, float vy)
 // The high-voltage field sits halfway between the orb and the ship while both are there.
 void HoldField(Shot& shot)
 {
-    const Player& ship = TheEngine->player;
+    const Player& ship = CurrentPlay().player;
     shot.spare += 1.0f;
     if (!ship.OrbOut() || ship.health <= 0.0f || shot.spare > 35.0f) {
         shot.dead = 1;

@@ -1,10 +1,13 @@
 #include "player/player.hpp"
+#include "audio/music_track.hpp"
+#include "audio/sample_table.hpp"
+#include "audio/sound_sample.hpp"
+#include "input/input_state.hpp"
+#include "player/ship_settings.hpp"
 
 #include "audio/audio_system.hpp"
-#include "engine/engine.hpp"
-#include "game/game_flow_globals.hpp"
-#include "game/shell_media.hpp"
-#include "graphics/random.hpp"
+#include "world/play_context.hpp"
+#include "core/random.hpp"
 #include "player/control_states.hpp"
 #include "player/player_sheets.hpp"
 #include "player/shot_kinds.hpp"
@@ -32,14 +35,14 @@ uint8_t State(ButtonState state)
     return static_cast<uint8_t>(state);
 }
 
-int32_t ShipTypeOf(const Engine& engine)
+int32_t ShipTypeOf(const PlayContext& play)
 {
-    return std::clamp(engine.ship.ShipType, 0, 3);
+    return std::clamp(play.ship.ShipType, 0, 3);
 }
 
-void StopChargeSound(Engine& engine)
+void StopChargeSound(PlayContext& play)
 {
-    if (SoundSample* charge = engine.samples.Effect(ChargeSound))
+    if (SoundSample* charge = play.samples.Effect(ChargeSound))
         charge->Stop();
 }
 
@@ -53,7 +56,7 @@ Player::Player()
 // A missing picture leaves its layer undrawn; the ship still flies.
 bool Player::LoadResources()
 {
-    const int32_t type = ShipTypeOf(*TheEngine);
+    const int32_t type = ShipTypeOf(CurrentPlay());
     for (size_t layer = 0; layer < layers.size(); ++layer)
         if (!LoadSheet(PlayerSheets::ShipLayers[static_cast<size_t>(type)][layer], layers[layer]))
             layers[layer] = SpriteSheet{};
@@ -82,9 +85,9 @@ void Player::ResetForNewGame()
 
 void Player::Spawn(float, float sy)
 {
-    Engine& engine = *TheEngine;
-    x = engine.world.camera.x - 128.0f;
-    y = engine.checkpointTime > 0 ? engine.checkpointHeight : sy;
+    PlayContext& play = CurrentPlay();
+    x = play.world.camera.x - 128.0f;
+    y = play.checkpointTime > 0 ? play.checkpointHeight : sy;
     prevX = x;
     prevY = y;
     vx = 0.0f;
@@ -114,11 +117,11 @@ void Player::Spawn(float, float sy)
     orb.present = false;
     pods.clear();
     tail.clear();
-    if (ShipTypeOf(engine) == 2)
+    if (ShipTypeOf(play) == 2)
         tail.assign(10, TailSegment{x - 15.0f, y, x - 15.0f, y, 0.0f});
     exhaust = TrailHandle{};
     (this->*placeCircles)(circles);
-    PlayEffect(engine, SpawnSound);
+    play.PlaySound(SpawnSound);
 }
 
 void Player::StepGlowPulse()
@@ -132,22 +135,22 @@ void Player::StepGlowPulse()
 
 void Player::CountDeath()
 {
-    Engine& engine = *TheEngine;
+    PlayContext& play = CurrentPlay();
     ++DyingCounter;
     if (DyingCounter == DeathCountToLoseLife) {
-        --engine.lives;
-        if (engine.lives > 0)
-            engine.StartFade(FadeClearBlack, FadeBlack, 101);
+        --play.lives;
+        if (play.lives > 0)
+            play.host.FadeOutForRebuild();
         else
-            engine.StartGameOver();
+            play.host.StartGameOver();
     }
-    if (DyingCounter > DeathCountToRebuild && engine.lives > 0)
-        engine.BuildStageAt(engine.checkpointTime);
+    if (DyingCounter > DeathCountToRebuild && play.lives > 0)
+        play.host.BuildStageAt(play.checkpointTime);
 }
 
 void Player::FlyOut()
 {
-    const CameraPoint& camera = TheEngine->world.camera;
+    const CameraPoint& camera = CurrentPlay().world.camera;
     vx += 0.1f;
     frame += (7.5f - frame) * (1.0f - 0.95f);
     if (y < camera.y + 235.0f)
@@ -157,13 +160,13 @@ void Player::FlyOut()
     if (x > camera.x + 320.0f)
         vx += 0.7f;
     if (++stageClearCounter == FlyOutTicksToFade)
-        TheEngine->StartFade(FadeClearBlack, FadeBlack, 75, &Engine::NextStage);
+        CurrentPlay().host.FadeToNextStage();
 }
 
 void Player::FlyIn()
 {
-    Engine& engine = *TheEngine;
-    const CameraPoint& camera = engine.world.camera;
+    PlayContext& play = CurrentPlay();
+    const CameraPoint& camera = play.world.camera;
     vx = 5.3f;
     x = std::min(x, camera.x + 320.0f);
     --LaunchCountdown;
@@ -172,7 +175,7 @@ void Player::FlyIn()
         if (!exhaust) {
             const TrailColour hot{0.5f, 0.8f, 1.0f, 0.9f};
             const TrailColour cold{0.1f, 0.2f, 0.6f, 0.0f};
-            exhaust = AddTrail(engine.effects, StartTrail(x - 16.0f, y + 2.0f, 0, hot, cold, 12, 1, 1.0f));
+            exhaust = AddTrail(play.effects, StartTrail(x - 16.0f, y + 2.0f, 0, hot, cold, 12, 1, 1.0f));
         }
     }
     if (LaunchCountdown <= 0)
@@ -181,20 +184,20 @@ void Player::FlyIn()
 
 void Player::Launch()
 {
-    Engine& engine = *TheEngine;
+    PlayContext& play = CurrentPlay();
     launched = true;
     if (IsHeld(control.controls.FIRE))
         control.controls.FIRE = State(ButtonState::JustPressed);
     vx = 0.0f;
     vy = 0.0f;
-    if (!demoMode) {
-        if (engine.allGunPods)
+    if (!CurrentPlay().demoMode) {
+        if (play.allGunPods)
             for (int i = 0; i < 5; ++i)
                 AddPod();
-        if (engine.startWeapon > 0)
-            CollectPowerUp(engine.startWeapon - 1);
+        if (play.startWeapon > 0)
+            CollectPowerUp(play.startWeapon - 1);
     }
-    if (engine.difficulty <= 1 || clearedStage) {
+    if (play.difficulty <= 1 || clearedStage) {
         if (missileKept)
             missileEnabled = true;
         if (orbWeaponKept)
@@ -208,9 +211,9 @@ void Player::Launch()
 
 bool Player::TouchesSolidTile() const
 {
-    Engine& engine = *TheEngine;
-    return engine.HitTile(x + 5.0f, y) || engine.HitTile(x - 5.0f, y) || engine.HitTile(x, y + 5.0f) ||
-           engine.HitTile(x, y - 5.0f);
+    PlayContext& play = CurrentPlay();
+    return play.HitTile(x + 5.0f, y) || play.HitTile(x - 5.0f, y) || play.HitTile(x, y + 5.0f) ||
+           play.HitTile(x, y - 5.0f);
 }
 
 void Player::Steer()
@@ -248,9 +251,9 @@ void Player::TailEnd(float& outX, float& outY) const
 
 void Player::FireCannon()
 {
-    Engine& engine = *TheEngine;
-    ShotList& list = engine.shots.playerShots;
-    const int32_t type = ShipTypeOf(engine);
+    PlayContext& play = CurrentPlay();
+    ShotList& list = play.shots.playerShots;
+    const int32_t type = ShipTypeOf(play);
     if (type == 3) {
         FireShot(list, shots::Cannon, x + 10.0f, y - 10.0f, 12.0f, 0.0f);
         FireShot(list, shots::Cannon, x + 10.0f, y + 10.0f, 12.0f, 0.0f);
@@ -265,15 +268,15 @@ void Player::FireCannon()
         if (away < 0.0f)
             list.back().orientation = 1.0f;
     }
-    PlayEffect(engine, CannonSound);
+    play.PlaySound(CannonSound);
 }
 
 void Player::FireMissiles()
 {
-    Engine& engine = *TheEngine;
-    ShotList& list = engine.shots.playerShots;
-    PlayEffect(engine, MissileSound);
-    switch (ShipTypeOf(engine)) {
+    PlayContext& play = CurrentPlay();
+    ShotList& list = play.shots.playerShots;
+    play.PlaySound(MissileSound);
+    switch (ShipTypeOf(play)) {
     case 1:
         missileReload = 50;
         FireShot(list, shots::AirToGroundMissile, x, y, 5.0f, 0.0f);
@@ -293,9 +296,9 @@ void Player::FireMissiles()
 
 void Player::ReleaseForce()
 {
-    Engine& engine = *TheEngine;
-    ShotList& list = engine.shots.playerShots;
-    const int32_t type = ShipTypeOf(engine);
+    PlayContext& play = CurrentPlay();
+    ShotList& list = play.shots.playerShots;
+    const int32_t type = ShipTypeOf(play);
     if (type == 1) {
         if (ForceCharge < 100)
             return;
@@ -335,8 +338,8 @@ void Player::UseOrb()
 
 void Player::AddPod()
 {
-    Engine& engine = *TheEngine;
-    if (static_cast<int32_t>(pods.size()) >= GunPod::MaxPods(engine.ship.gunPodType))
+    PlayContext& play = CurrentPlay();
+    if (static_cast<int32_t>(pods.size()) >= GunPod::MaxPods(play.ship.gunPodType))
         return;
     GunPod pod;
     pod.index = static_cast<int32_t>(pods.size());
@@ -347,14 +350,14 @@ void Player::AddPod()
 
 void Player::UpdateEscorts()
 {
-    Engine& engine = *TheEngine;
+    PlayContext& play = CurrentPlay();
     if (orb.present)
         orb.Update();
     const ControlBlock& c = control.controls;
     const bool steering = IsHeld(c.UP) || IsHeld(c.DOWN) || IsHeld(c.LEFT) || IsHeld(c.RIGHT) || stageClear;
     for (size_t i = 0; i < pods.size(); ++i) {
         GunPod& pod = pods[i];
-        if (engine.ship.gunPodType == 0 && steering) {
+        if (play.ship.gunPodType == 0 && steering) {
             const float leaderX = i == 0 ? x : pods[i - 1].x;
             const float leaderY = i == 0 ? y : pods[i - 1].y;
             const float dx = leaderX - pod.x, dy = leaderY - pod.y;
@@ -372,7 +375,7 @@ void Player::UpdateTail()
 {
     if (tail.empty())
         return;
-    const StageWorld& world = TheEngine->world;
+    const StageWorld& world = CurrentPlay().world;
     const float scrollX = world.camera.x - world.previousCamera.x;
     const float scrollY = world.camera.y - world.previousCamera.y;
     const ControlBlock& c = control.controls;
@@ -402,7 +405,7 @@ void Player::UpdateTail()
 
 void Player::Think()
 {
-    Engine& engine = *TheEngine;
+    PlayContext& play = CurrentPlay();
     StepGlowPulse();
     if (health <= 0.0f) {
         CountDeath();
@@ -410,14 +413,14 @@ void Player::Think()
     }
     if (launched && stageClear)
         FlyOut();
-    const CameraPoint& camera = engine.world.camera;
-    const CameraPoint& previous = engine.world.previousCamera;
+    const CameraPoint& camera = play.world.camera;
+    const CameraPoint& previous = play.world.previousCamera;
     x += camera.x - previous.x;
     y += camera.y - previous.y;
     if (!launched) {
         FlyIn();
     } else if (!stageClear) {
-        if (!engine.editor.recordingPattern && TouchesSolidTile()) {
+        if (!play.recordingPattern && TouchesSolidTile()) {
             Destroyed();
             return;
         }
@@ -425,29 +428,29 @@ void Player::Think()
         --fireReload;
         --missileReload;
         const ControlBlock& c = control.controls;
-        const bool fireNow = FireTriggered(c, engine.input.autofire);
+        const bool fireNow = FireTriggered(c, play.input.autofire);
         if (fireNow) {
             ForceCharge = 1;
             if (fireReload < 1) {
-                fireReload = engine.input.autofire ? 10 : 5;
+                fireReload = play.input.autofire ? 10 : 5;
                 FireCannon();
             }
             if (orb.present && orb.attached && orb.weaponKind == 5 && orb.tickCounter > 5) {
                 orb.tickCounter = 0;
                 orb.charge += 12;
-                FireShot(engine.shots.playerShots, shots::Magma, orb.x, orb.y, 0.0f, 0.0f,
+                FireShot(play.shots.playerShots, shots::Magma, orb.x, orb.y, 0.0f, 0.0f,
                          orb.inFront ? 0.0f : 180.0f);
-                PlayEffect(engine, MagmaSound);
+                play.PlaySound(MagmaSound);
             }
             if (missileEnabled && missileReload < 1)
                 FireMissiles();
         }
         if (IsHeld(c.FIRE)) {
             if (ForceCharge == 5)
-                PlayEffect(engine, ChargeSound);
+                play.PlaySound(ChargeSound);
             ++chargeHoldTicks;
             if (ForceCharge > 0)
-                ForceCharge = std::min(ForceCharge + ChargeGain[ShipTypeOf(engine)], 100);
+                ForceCharge = std::min(ForceCharge + ChargeGain[ShipTypeOf(play)], 100);
             chargePhase += 0.5f;
             if (chargePhase >= 32.0f)
                 chargePhase -= 32.0f;
@@ -455,7 +458,7 @@ void Player::Think()
         const bool released = c.FIRE == State(ButtonState::JustReleased);
         if (released || chargeHoldTicks >= 301) {
             chargeHoldTicks = 0;
-            StopChargeSound(engine);
+            StopChargeSound(play);
             ReleaseForce();
             if (released && orb.present && orb.attached && orb.charge >= 100)
                 orb.Release();
@@ -473,45 +476,45 @@ void Player::Think()
         vx *= friction;
         vy *= friction;
     }
-    if (Trail* trail = FindTrail(engine.effects, exhaust))
+    if (Trail* trail = FindTrail(play.effects, exhaust))
         MoveTrailEmitter(*trail, x - 16.0f, y + 2.0f);
     UpdateEscorts();
     UpdateTail();
     if (age % 10 == 1)
-        AddEmitter(engine.effects, EmitterKind::Bubbles, x, y);
+        AddEmitter(play.effects, EmitterKind::Bubbles, x, y);
 }
 
 void Player::Destroyed()
 {
-    Engine& engine = *TheEngine;
-    if (engine.editor.recordingPattern || destroyed)
+    PlayContext& play = CurrentPlay();
+    if (play.recordingPattern || destroyed)
         return;
     destroyed = true;
     // The game over of a demo updates every entity, which may add shots and entities: it
     // waits for the end of the tick instead of running inside the collision pass's loops.
-    if (demoMode)
-        demoShipLost = true;
+    if (CurrentPlay().demoMode)
+        CurrentPlay().demoShipLost = true;
     else
         StopAllAudio();
-    StopChargeSound(engine);
+    StopChargeSound(play);
     ForceCharge = 0;
     health = -1.0f;
-    AddExplosion(engine.world, 3, x, y, 128.0f, 128.0f, 0, static_cast<float>(Random() % 360));
-    AddExplosion(engine.world, 3, x, y, 96.0f, 96.0f, 1, static_cast<float>(Random() % 360));
+    AddExplosion(play.world, 3, x, y, 128.0f, 128.0f, 0, static_cast<float>(Random() % 360));
+    AddExplosion(play.world, 3, x, y, 96.0f, 96.0f, 1, static_cast<float>(Random() % 360));
     orb.present = false;
     pods.clear();
-    EndTrail(engine.effects, exhaust);
-    if (engine.difficulty >= 2) {
+    EndTrail(play.effects, exhaust);
+    if (play.difficulty >= 2) {
         orbWeaponKept = false;
         missileKept = false;
         keptPodCount = 0;
     }
-    PlayEffect(engine, DeathSound);
+    play.PlaySound(DeathSound);
 }
 
 bool Player::HitTest(std::vector<Circle> others)
 {
-    if (!launched || health <= 0.0f || TheEngine->editor.recordingPattern)
+    if (!launched || health <= 0.0f || CurrentPlay().recordingPattern)
         return false;
     return Entity::HitTest(std::move(others));
 }
@@ -520,33 +523,33 @@ void Player::SetSpeedLevel(bool up)
 {
     if (SpeedLevel == 0)
         return;
-    Engine& engine = *TheEngine;
-    const int32_t shipType = ShipTypeOf(engine);
+    PlayContext& play = CurrentPlay();
+    const int32_t shipType = ShipTypeOf(play);
     const int32_t before = SpeedLevel;
     SpeedLevel = std::clamp(SpeedLevel + (up ? 1 : -1), 1, MaxSpeedLevel(shipType));
     speed = ShipSpeed(shipType, SpeedLevel);
     if (SpeedLevel == before)
         return;
-    PlayEffect(engine, SpeedChangeSound);
+    play.PlaySound(SpeedChangeSound);
     if (shipType == 1 || shipType == 3)
-        FireShot(engine.shots.playerShots, shots::ExhaustBlast, x, y, -3.0f, 0.0f);
+        FireShot(play.shots.playerShots, shots::ExhaustBlast, x, y, -3.0f, 0.0f);
     else
-        FireShot(engine.shots.playerShots, shots::SpeedChangeFlash, x - 20.0f, y, 0.0f, 0.0f);
+        FireShot(play.shots.playerShots, shots::SpeedChangeFlash, x - 20.0f, y, 0.0f, 0.0f);
 }
 
 void Player::CollectPowerUp(int32_t kind)
 {
     if (kind < 0 || kind > 8)
         return;
-    Engine& engine = *TheEngine;
-    PlayEffect(engine, PowerUpSound);
+    PlayContext& play = CurrentPlay();
+    play.PlaySound(PowerUpSound);
     if (kind <= 6) {
         if (!orb.present) {
             orb.LoadResources();
             orb.Place(x, y);
         }
         orb.weaponKind = kind;
-        AddEmitter(engine.effects, EmitterKind::GatherRing, x, y);
+        AddEmitter(play.effects, EmitterKind::GatherRing, x, y);
         orbWeaponKept = true;
         keptOrbWeapon = kind;
     } else if (kind == 7) {
@@ -563,7 +566,7 @@ void Player::StartStageClear()
     stageClear = true;
     clearedStage = true;
     stageClearCounter = 0;
-    TheEngine->secondMusic.Stop();
+    CurrentPlay().secondMusic.Stop();
 }
 
 void Player::DescribeProperties(std::vector<EntityProperty>&) {}

@@ -1,7 +1,11 @@
 // How the ship, its tail, orb and pods, and the power-ups look.
-#include "engine/engine.hpp"
+#include "world/play_context.hpp"
+#include "player/ship_settings.hpp"
+#include "graphics/shader_set.hpp"
+#include "graphics/shared_sheets.hpp"
+#include "player/player.hpp"
 #include "graphics/gl_draw.hpp"
-#include "graphics/math_utils.hpp"
+#include "core/math_utils.hpp"
 #include "graphics/sheet_drawing.hpp"
 #include "player/power_up.hpp"
 
@@ -22,7 +26,7 @@ void DrawCell(const SpriteSheet& sheet, int index, float x, float y, float halfW
 // A soft additive disc from the particle sheet: the glow pulse and the force charge.
 void DrawGlow(float x, float y, float half, float r, float g, float b, float a)
 {
-    const SpriteSheet& particles = TheEngine->particleSheet;
+    const SpriteSheet& particles = CurrentPlay().sheets.particleSheet;
     SetBlend(GL_SRC_ALPHA, GL_ONE);
     glColor4f(r, g, b, a);
     DrawCell(particles, 0, x, y, half, half);
@@ -34,7 +38,7 @@ void Player::Draw(float interpolation, int pass)
 {
     if (pass > 0 || health <= 0.0f)
         return;
-    Engine& engine = *TheEngine;
+    PlayContext& play = CurrentPlay();
     const float px = Lerp(x, prevX, interpolation);
     const float py = Lerp(y, prevY, interpolation);
     glEnable(GL_TEXTURE_2D);
@@ -48,14 +52,14 @@ void Player::Draw(float interpolation, int pass)
 
     const int cell = std::clamp(static_cast<int>(frame), 0, 15);
     for (size_t layer = 0; layer < layers.size(); ++layer) {
-        const ShipColour& colour = engine.ship.colours[layer];
-        engine.shaders.Use(ShaderProgram::Saturation);
-        engine.shaders.SetFloat("saturation", colour.saturation);
-        engine.shaders.SetSampler("texUnit0", 0, layers[layer].texture);
+        const ShipColour& colour = play.ship.colours[layer];
+        play.shaders.Use(ShaderProgram::Saturation);
+        play.shaders.SetFloat("saturation", colour.saturation);
+        play.shaders.SetSampler("texUnit0", 0, layers[layer].texture);
         glColor4f(colour.red, colour.green, colour.blue, 1.0f);
         DrawCell(layers[layer], cell, px, py, ShipHalfSize, ShipHalfSize);
     }
-    engine.shaders.UseProgram(0);
+    play.shaders.UseProgram(0);
     glEnable(GL_TEXTURE_2D);
 
     DrawGlow(px - 18.0f, py + 2.0f, 6.0f + glowPulse * 0.4f, 0.4f, 0.7f, 1.0f, 0.5f);

@@ -1,6 +1,6 @@
 #include "player/power_up.hpp"
 
-#include "engine/engine.hpp"
+#include "world/play_context.hpp"
 #include "player/player_sheets.hpp"
 
 #include <algorithm>
@@ -37,7 +37,7 @@ void PowerUp::Think()
 
 void PowerUp::Destroyed()
 {
-    TheEngine->score += 50;
+    CurrentPlay().score += 50;
     health = -1.0f;
 }
 

@@ -1,8 +1,10 @@
 #include "player/shot_drawing.hpp"
+#include "graphics/shared_sheets.hpp"
+#include "player/shot.hpp"
 
-#include "engine/engine.hpp"
+#include "world/play_context.hpp"
 #include "graphics/gl_draw.hpp"
-#include "graphics/math_utils.hpp"
+#include "core/math_utils.hpp"
 #include "graphics/sheet_drawing.hpp"
 
 #include <GL/gl.h>
@@ -23,7 +25,7 @@ float OrientationDegrees(float orientation)
 
 void DrawCell(const Shot& shot, float alpha, float degrees)
 {
-    DrawSheetCell(TheEngine->bulletSheet, static_cast<int>(shot.frame), Lerp(shot.x, shot.prevX, alpha),
+    DrawSheetCell(CurrentPlay().sheets.bulletSheet, static_cast<int>(shot.frame), Lerp(shot.x, shot.prevX, alpha),
                   Lerp(shot.y, shot.prevY, alpha), shot.halfWidth, shot.halfHeight, degrees);
 }
 

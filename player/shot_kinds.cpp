@@ -2,8 +2,7 @@
 // they are put, and the force burst whose values follow its power.
 #include "player/shot_kinds.hpp"
 
-#include "engine/engine.hpp"
-#include "game/shell_media.hpp"
+#include "world/play_context.hpp"
 #include "player/shot_drawing.hpp"
 #include "player/shot_motion.hpp"
 
@@ -62,7 +61,7 @@ bool Aged(Shot& shot, float lifetime)
 void InitCannon(Shot& shot, float x, float y, float vx, float vy)
 {
     InitShot(shot, x, y, vx, vy, CannonValues);
-    AddEmitter(TheEngine->effects, EmitterKind::ShotSpark, x, y);
+    AddEmitter(CurrentPlay().effects, EmitterKind::ShotSpark, x, y);
 }
 
 void InitForceBurst(Shot& shot, float x, float y, float vx, float vy)
@@ -82,8 +81,8 @@ void InitForceBurst(Shot& shot, float x, float y, float vx, float vy)
     InitShot(shot, x, y, vx, vy,
              ShotValues{chosen->radius, chosen->strength, &PierceHit, chosen->halfWidth, chosen->halfHeight,
                         ForceCells + chosen->cell});
-    PlayEffect(*TheEngine, chosen->power == 48.0f ? FullForceSound : ForceSound);
-    AddEmitter(TheEngine->effects, EmitterKind::BlueFlare, x, y);
+    CurrentPlay().PlaySound(chosen->power == 48.0f ? FullForceSound : ForceSound);
+    AddEmitter(CurrentPlay().effects, EmitterKind::BlueFlare, x, y);
 }
 
 void InitClaw(Shot& shot, float x, float y, float vx, float vy)
@@ -91,7 +90,7 @@ void InitClaw(Shot& shot, float x, float y, float vx, float vy)
     const float number = shot.frame;
     InitShot(shot, x, y, vx, vy, ClawValues);
     shot.frame = ClawCell + number;
-    PlayEffect(*TheEngine, ClawSound);
+    CurrentPlay().PlaySound(ClawSound);
 }
 
 // The four claws fan out and close in again as their sideways speed dies away.
@@ -118,7 +117,7 @@ void FlyExhaust(Shot& shot)
 void InitEnemyBullet(Shot& shot, float x, float y, float vx, float vy)
 {
     static constexpr float scales[] = {0.5f, 1.0f, 1.5f};
-    const int32_t difficulty = TheEngine->difficulty;
+    const int32_t difficulty = CurrentPlay().difficulty;
     const float scale = scales[difficulty >= 0 && difficulty < 3 ? difficulty : 1];
     InitShot(shot, x, y, vx * scale, vy * scale, EnemyBulletValues);
 }

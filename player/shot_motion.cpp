@@ -1,6 +1,6 @@
 #include "player/shot_motion.hpp"
 
-#include "engine/engine.hpp"
+#include "world/play_context.hpp"
 
 void InitShot(Shot& shot, float x, float y, float vx, float vy, const ShotValues& values)
 {
@@ -20,7 +20,7 @@ void InitShot(Shot& shot, float x, float y, float vx, float vy, const ShotValues
 
 bool OffScreen(const Shot& shot)
 {
-    const CameraPoint& camera = TheEngine->world.camera;
+    const CameraPoint& camera = CurrentPlay().world.camera;
     return shot.x + shot.halfWidth < camera.x || shot.x - shot.halfWidth > camera.x + 650.0f ||
            shot.y + shot.halfHeight < camera.y || shot.y - shot.halfHeight > camera.y + 480.0f;
 }
@@ -48,9 +48,9 @@ bool ScreenAndWallTests(Shot& shot)
         shot.dead = 1;
         return true;
     }
-    if (TheEngine->HitTile(shot.x, shot.y)) {
+    if (CurrentPlay().HitTile(shot.x, shot.y)) {
         shot.dead = 1;
-        AddImpactSpark(TheEngine->effects, shot.x, shot.y, 0, 16.0f);
+        AddImpactSpark(CurrentPlay().effects, shot.x, shot.y, 0, 16.0f);
         return true;
     }
     return false;
@@ -64,7 +64,7 @@ void FlyStraight(Shot& shot)
 
 void AddScroll(Shot& shot)
 {
-    const StageWorld& world = TheEngine->world;
+    const StageWorld& world = CurrentPlay().world;
     shot.x += world.camera.x - world.previousCamera.x;
     shot.y += world.camera.y - world.previousCamera.y;
     MoveCircles(shot);

@@ -1,7 +1,7 @@
 #include "world/child_entities.hpp"
 
 #include "world/entity.hpp"
-#include "world/entity_registry.hpp"
+#include "world/entity_factory.hpp"
 #include "world/stage_world.hpp"
 
 Entity* AppendEntity(StageWorld& world, std::unique_ptr<Entity> entity, int layer)
@@ -16,7 +16,7 @@ Entity* AppendEntity(StageWorld& world, std::unique_ptr<Entity> entity, int laye
 
 Entity* SpawnChild(StageWorld& world, int32_t type, int layer, float x, float y)
 {
-    std::unique_ptr<Entity> entity = CreateEntity(type);
+    std::unique_ptr<Entity> entity = MakeEntity(type);
     if (!entity)
         return nullptr;
     entity->Spawn(x, y);

@@ -11,5 +11,5 @@ struct StageWorld;
 // Sets the layer and appends; returns the entity for the caller's immediate use (valid
 // until the next list pass), or null when the layer is outside 1..4 (then it is destroyed).
 Entity* AppendEntity(StageWorld& world, std::unique_ptr<Entity> entity, int layer);
-// CreateEntity, Spawn at (x, y), append to the layer; null for a type without a class.
+// MakeEntity, Spawn at (x, y), append to the layer; null for a type without a class.
 Entity* SpawnChild(StageWorld& world, int32_t type, int layer, float x, float y);

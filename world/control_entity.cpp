@@ -1,8 +1,9 @@
 #include "world/control_entity.hpp"
+#include "input/input_state.hpp"
 
-#include "engine/engine.hpp"
-#include "engine/log.hpp"
-#include "world/data_file.hpp"
+#include "world/play_context.hpp"
+#include "core/log.hpp"
+#include "core/data_file.hpp"
 
 #include <array>
 
@@ -47,7 +48,7 @@ void ControlEntity::Update()
         PlaybackStep();
     if (float cx = 0.0f, cy = 0.0f; LayerCamera(cx, cy))
         UpdateActivation(cx, cy);
-    if (!TheEngine->paused)
+    if (!CurrentPlay().paused)
         Think();
     (this->*placeCircles)(circles);
     ++patternTick;
@@ -57,7 +58,7 @@ void ControlEntity::Update()
 
 void ControlEntity::RecordStep()
 {
-    const ControlBlock live = LiveControls(TheEngine->input);
+    const ControlBlock live = LiveControls(CurrentPlay().input);
     if (live == control.controls)
         return;
     control.controls = live;

@@ -1,8 +1,8 @@
 #include "world/entity.hpp"
 
-#include "engine/engine.hpp"
-#include "engine/log.hpp"
-#include "world/data_file.hpp"
+#include "world/play_context.hpp"
+#include "core/log.hpp"
+#include "core/data_file.hpp"
 #include "world/water_contact.hpp"
 
 #include <cmath>
@@ -14,7 +14,7 @@ bool Entity::LayerCamera(float& cameraX, float& cameraY) const
 {
     if (layer < 1 || layer > 4)
         return false;
-    const StageWorld& world = TheEngine->world;
+    const StageWorld& world = CurrentPlay().world;
     const CameraPoint camera = LayerCameraOf(world.camera, layer);
     cameraX = camera.x;
     cameraY = camera.y;
@@ -27,7 +27,7 @@ void Entity::Update()
     prevX = x;
     prevY = y;
     prevAngle = angle;
-    if (!TheEngine->paused)
+    if (!CurrentPlay().paused)
         Think();
     if (float cx = 0.0f, cy = 0.0f; LayerCamera(cx, cy))
         UpdateActivation(cx, cy);
@@ -92,10 +92,10 @@ bool Entity::GetTargetPoint(float& outX, float& outY)
 
 void Entity::CheckWater()
 {
-    if (TheEngine->stateTicks < 100 || circles.empty() || age % 10 != 1)
+    if (CurrentPlay().stateTicks < 100 || circles.empty() || age % 10 != 1)
         return;
     inWater = 0;
-    for (const Rect& water : TheEngine->world.water) {
+    for (const Rect& water : CurrentPlay().world.water) {
         for (const Circle& circle : circles) {
             if (CircleTouchesWater(circle, water))
                 inWater = 1;

@@ -1,7 +1,7 @@
 #include "world/entity_file.hpp"
 
-#include "engine/log.hpp"
-#include "world/data_file.hpp"
+#include "core/log.hpp"
+#include "core/data_file.hpp"
 #include "world/entity.hpp"
 #include "world/stage_world.hpp"
 

@@ -4,8 +4,8 @@
 // all read that table, so the editor's list and the file order cannot drift apart. The
 // table is in the editor's order; entries that are not stored (derived values, the "Record
 // Pattern" action) or not listed are marked so.
-#include "engine/log.hpp"
-#include "world/data_file.hpp"
+#include "core/log.hpp"
+#include "core/data_file.hpp"
 
 #include <climits>
 #include <cstdint>

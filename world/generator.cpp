@@ -1,10 +1,10 @@
 #include "world/generator.hpp"
 
-#include "engine/log.hpp"
-#include "world/data_file.hpp"
+#include "core/log.hpp"
+#include "core/data_file.hpp"
 #include "world/entity.hpp"
 #include "world/pickup_kind.hpp"
-#include "world/entity_registry.hpp"
+#include "world/entity_factory.hpp"
 #include "world/stage_world.hpp"
 
 bool LoadGenerator(Generator& generator, DataFile& file, bool loadResources)
@@ -21,7 +21,7 @@ bool LoadGenerator(Generator& generator, DataFile& file, bool loadResources)
         return false;
     }
     GameLog().Writef(">>Creating Entity type:%i.\n", generator.type);
-    std::unique_ptr<Entity> made = CreateEntity(generator.type);
+    std::unique_ptr<Entity> made = MakeEntity(generator.type);
     if (!made) {
         GameLog().Writef("%s: no entity class has type %i.\n", file.Path().c_str(), generator.type);
         return false;

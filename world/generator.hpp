@@ -23,7 +23,7 @@ struct Generator {
 };
 
 // The generator record of the stage entity file. Load creates the template with
-// CreateEntity, loads it and, when `loadResources`, loads its resources; on any failure
+// MakeEntity, loads it and, when `loadResources`, loads its resources; on any failure
 // the generator is left without a template.
 bool LoadGenerator(Generator& generator, DataFile& file, bool loadResources);
 bool SaveGenerator(const Generator& generator, DataFile& file);

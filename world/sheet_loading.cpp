@@ -1,6 +1,7 @@
 #include "world/sheet_spec.hpp"
+#include "graphics/texture_cache.hpp"
 
-#include "engine/engine.hpp"
+#include "world/play_context.hpp"
 #include "graphics/sprite_sheet.hpp"
 
 #include <GL/gl.h>
@@ -11,7 +12,7 @@
 
 uint32_t LoadPicture(const SheetSpec& picture)
 {
-    return TheEngine->textureCache.Get(picture.file, picture.repeat ? GL_REPEAT : GL_CLAMP_TO_EDGE);
+    return CurrentPlay().textures.Get(picture.file, picture.repeat ? GL_REPEAT : GL_CLAMP_TO_EDGE);
 }
 
 bool LoadSheet(const SheetSpec& picture, SpriteSheet& sheet)

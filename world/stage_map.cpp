@@ -1,7 +1,7 @@
 #include "world/stage_map.hpp"
 
-#include "engine/log.hpp"
-#include "world/data_file.hpp"
+#include "core/log.hpp"
+#include "core/data_file.hpp"
 #include "world/stage_world.hpp"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "world/unlisted_properties.hpp"
 
-#include "world/sliding_door.hpp"
+#include "world/furniture/sliding_door.hpp"
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include "world/water_contact.hpp"
+#include "graphics/effects.hpp"
 
-#include "engine/engine.hpp"
+#include "world/play_context.hpp"
 
 bool CircleTouchesWater(const Circle& circle, const Rect& water)
 {
@@ -14,6 +15,6 @@ bool CircleTouchesWaterSurface(const Circle& circle, const Rect& water)
 
 void EmitWaterSplash(float x, float y)
 {
-    if (TheEngine)
-        AddEmitter(TheEngine->effects, EmitterKind::WaterSplash, x, y, 75, 5, 0);
+    if (PlayInstalled())
+        AddEmitter(CurrentPlay().effects, EmitterKind::WaterSplash, x, y, 75, 5, 0);
 }

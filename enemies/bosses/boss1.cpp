@@ -3,9 +3,9 @@
 #include "enemies/bosses/boss_sheets.hpp"
 #include "enemies/enemy_drawing.hpp"
 #include "enemies/enemy_fire.hpp"
-#include "engine/engine.hpp"
+#include "world/play_context.hpp"
 #include "graphics/effects.hpp"
-#include "graphics/random.hpp"
+#include "core/random.hpp"
 #include "player/control_states.hpp"
 #include "player/shot_kinds.hpp"
 #include "world/child_entities.hpp"
@@ -88,7 +88,7 @@ void Boss1::Spawn(float sx, float sy)
     x = prevX = sx;
     y = prevY = sy;
     ResetBossState();
-    health = TheEngine->difficulty == 2 ? 200.0f : 100.0f;
+    health = CurrentPlay().difficulty == 2 ? 200.0f : 100.0f;
     frame = 8.0f;
     bossClock = 0;
     for (int i = 0; i < Valve; ++i) {
@@ -115,7 +115,7 @@ void Boss1::Think()
     if (still)
         ++bossClock;
     MeetPlayerShots();
-    if (TheEngine->editor.recordingPattern) {
+    if (CurrentPlay().recordingPattern) {
         if (still)
             for (ArmTemplate& arm : arms)
                 if (arm->recording)
@@ -134,7 +134,7 @@ void Boss1::Fight()
 {
     if (bossClock == WarningTick)
         RaiseBossWarning(*this);
-    const float wave = std::sin(0.1f * static_cast<float>(TheEngine->stateTicks));
+    const float wave = std::sin(0.1f * static_cast<float>(CurrentPlay().stateTicks));
     sway = bossClock < 501 ? static_cast<float>(bossClock) * 0.002f * 5.0f * wave : 5.0f * wave;
     for (int i = 0; i < 3; ++i)
         if (bossClock == LaunchTicks[i])
@@ -231,7 +231,7 @@ void Boss1::LaunchArm(int index)
     auto* arm = static_cast<Serpent*>(copy.get());
     arm->LoadResources();
     PlaceArm(*arm, index);
-    AppendEntity(TheEngine->world, std::move(copy), layer);
+    AppendEntity(CurrentPlay().world, std::move(copy), layer);
 }
 
 void Boss1::StartRecording()
@@ -262,15 +262,15 @@ void Boss1::Destroyed()
         return;
     // Its arms and every enemy on the play layer die with it; the scenery stays. Index loop: a
     // Destroyed may append its blasts to the layer.
-    EntityList& playLayer = TheEngine->world.entityLayers[2];
+    EntityList& playLayer = CurrentPlay().world.entityLayers[2];
     for (size_t i = 0; i < playLayer.size(); ++i) {
         Entity& other = *playLayer[i];
         if (&other != this && other.health > 0.0f && dynamic_cast<Hostile*>(&other))
             other.Destroyed();
     }
     BossEntity::Destroyed();
-    const CameraPoint& camera = TheEngine->world.camera;
-    AddShockWave(TheEngine->effects, x - camera.x, y - camera.y, 100.0f, 10.0f);
+    const CameraPoint& camera = CurrentPlay().world.camera;
+    AddShockWave(CurrentPlay().effects, x - camera.x, y - camera.y, 100.0f, 10.0f);
 }
 
 bool Boss1::LoadProperties(DataFile& file)

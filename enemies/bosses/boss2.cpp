@@ -3,7 +3,7 @@
 #include "enemies/bosses/boss_sheets.hpp"
 #include "enemies/enemy_drawing.hpp"
 #include "enemies/enemy_fire.hpp"
-#include "engine/engine.hpp"
+#include "world/play_context.hpp"
 #include "player/control_states.hpp"
 #include "player/shot_kinds.hpp"
 
@@ -46,7 +46,7 @@ void Boss2::Spawn(float sx, float sy)
     y = prevY = sy;
     ResetBossState();
     angle = prevAngle = 0.0f;
-    health = TheEngine->difficulty == 2 ? 200.0f : 150.0f;
+    health = CurrentPlay().difficulty == 2 ? 200.0f : 150.0f;
     phase = Entering;
     phaseTicks = 0;
     iris = 0;
@@ -61,7 +61,7 @@ void Boss2::Think()
         StepDying(DeathTicks, Score, true);
         return;
     }
-    const CameraPoint& camera = TheEngine->world.camera;
+    const CameraPoint& camera = CurrentPlay().world.camera;
     ++phaseTicks;
     if (phase == Entering) {
         Enter(camera.x);
@@ -118,7 +118,7 @@ void Boss2::FollowShip(float cy)
 void Boss2::StepVolleys()
 {
     if (phaseTicks % 60 == 40)
-        FireBossFan(*this, shots::EnemyBullet, x, y, VolleyShots[TheEngine->difficulty], 4.0f, 12.0f);
+        FireBossFan(*this, shots::EnemyBullet, x, y, VolleyShots[CurrentPlay().difficulty], 4.0f, 12.0f);
     if (phaseTicks >= VolleyTicks)
         NextPhase(Bursts);
 }
@@ -144,7 +144,7 @@ void Boss2::StepSpin()
         angle -= 360.0f;
         prevAngle -= 360.0f;
     }
-    const uint32_t gap = SpiralGap[TheEngine->difficulty];
+    const uint32_t gap = SpiralGap[CurrentPlay().difficulty];
     if (gap != 0 && phaseTicks % gap == 0) {
         const float radians = Radians(angle);
         const float dx = std::cos(radians) * 3.5f;

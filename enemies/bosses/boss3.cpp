@@ -3,7 +3,7 @@
 #include "enemies/bosses/boss_sheets.hpp"
 #include "enemies/enemy_drawing.hpp"
 #include "enemies/enemy_fire.hpp"
-#include "engine/engine.hpp"
+#include "world/play_context.hpp"
 #include "player/shot_kinds.hpp"
 
 #include <cmath>
@@ -44,11 +44,11 @@ bool Boss3::LoadResources() { return LoadSheet(BossSheets::Boss3, sheet); }
 // It takes its place from the camera, not from where it was put.
 void Boss3::Spawn(float, float)
 {
-    const CameraPoint& camera = TheEngine->world.camera;
+    const CameraPoint& camera = CurrentPlay().world.camera;
     x = prevX = camera.x + 600.0f;
     y = prevY = camera.y - 128.0f;
     ResetBossState();
-    health = TheEngine->difficulty == 2 ? 150.0f : 100.0f;
+    health = CurrentPlay().difficulty == 2 ? 150.0f : 100.0f;
     frame = 0.0f;
     bossClock = 0;
     phase = Waiting;
@@ -72,7 +72,7 @@ void Boss3::Think()
     if (bossClock == WarningTick)
         RaiseBossWarning(*this);
     RideWithCamera(*this);
-    const CameraPoint& camera = TheEngine->world.camera;
+    const CameraPoint& camera = CurrentPlay().world.camera;
     if (phase == Waiting && bossClock >= MoveTick)
         NextPhase(Dropping);
     if (phase != Waiting)
@@ -91,7 +91,7 @@ void Boss3::NextPhase(int32_t next)
 
 void Boss3::Move(float cx, float cy)
 {
-    const int level = TheEngine->difficulty;
+    const int level = CurrentPlay().difficulty;
     const float coreX = x + BossSheets::Boss3CoreX;
     switch (phase) {
     case Dropping:

@@ -1,10 +1,11 @@
 #include "enemies/bosses/boss_rules.hpp"
+#include "world/entity_type.hpp"
+#include "audio/music_track.hpp"
+#include "player/player.hpp"
 
 #include "enemies/enemy_fire.hpp"
-#include "engine/engine.hpp"
-#include "game/game_flow_globals.hpp"
-#include "game/shell_media.hpp"
-#include "graphics/random.hpp"
+#include "world/play_context.hpp"
+#include "core/random.hpp"
 #include "player/control_states.hpp"
 #include "world/child_entities.hpp"
 
@@ -12,8 +13,6 @@
 
 namespace {
 
-constexpr int32_t BannerType = 34;
-constexpr int32_t ScreenFlashType = 35;
 constexpr int32_t WeakPointSound = 18;
 constexpr int32_t LargeExplosionSound = 1;
 constexpr int32_t ExplosionSound = 2;
@@ -38,24 +37,24 @@ void ApplyBossWindow(Entity& boss, float cx, float cy)
 
 void RaiseBossWarning(const Entity& boss)
 {
-    Engine& engine = *TheEngine;
-    SpawnChild(engine.world, BannerType, 4, boss.x, boss.y);
-    if (demoMode)
+    PlayContext& play = CurrentPlay();
+    SpawnChild(play.world, TypeId(EntityType::PowerBanner), 4, boss.x, boss.y);
+    if (CurrentPlay().demoMode)
         return;
-    engine.music.Stop();
-    engine.secondMusic.Play();
+    play.music.Stop();
+    play.secondMusic.Play();
 }
 
 void WeakPointHit(Entity& boss, float amount, int32_t flashTicks)
 {
-    PlayEffect(*TheEngine, WeakPointSound);
+    CurrentPlay().PlaySound(WeakPointSound);
     boss.health -= amount;
     boss.hitFlash = flashTicks;
 }
 
 void SpendPlayerShots(Entity& boss)
 {
-    for (Shot& shot : TheEngine->shots.playerShots) {
+    for (Shot& shot : CurrentPlay().shots.playerShots) {
         if (shot.dead || !boss.HitTest(shot.circles))
             continue;
         boss.TakeDamage(shot.strength);
@@ -66,7 +65,7 @@ void SpendPlayerShots(Entity& boss)
 
 void AddDeathBlasts(const Entity& boss)
 {
-    StageWorld& world = TheEngine->world;
+    StageWorld& world = CurrentPlay().world;
     AddExplosion(world, boss.layer, boss.x, boss.y, 128.0f, 128.0f, 0, static_cast<float>(Random() % 360));
     AddExplosion(world, boss.layer, boss.x, boss.y, 96.0f, 96.0f, 1, 0.0f);
     AddExplosion(world, 4, boss.x, boss.y, 148.0f, 148.0f, 1, 0.0f);
@@ -76,26 +75,26 @@ bool StepDeathSequence(const Entity& boss, int32_t& counter, int32_t lastTick)
 {
     ++counter;
     if (counter % 10 == 0) {
-        StageWorld& world = TheEngine->world;
+        StageWorld& world = CurrentPlay().world;
         const float fx = boss.x + Scatter();
         const float fy = boss.y + Scatter();
         AddExplosion(world, boss.layer, fx, fy, 128.0f, 128.0f, 0, static_cast<float>(Random() % 360));
         const float gx = boss.x + Scatter();
         const float gy = boss.y + Scatter();
         AddExplosion(world, boss.layer, gx, gy, 96.0f, 96.0f, 1, 0.0f);
-        PlayEffect(*TheEngine, ExplosionSound);
+        CurrentPlay().PlaySound(ExplosionSound);
     }
     return counter > lastTick;
 }
 
 void FinishStageBoss(Entity& boss, int32_t score)
 {
-    Engine& engine = *TheEngine;
-    engine.score += score;
+    PlayContext& play = CurrentPlay();
+    play.score += score;
     boss.health = -1.0f;
-    SpawnChild(engine.world, ScreenFlashType, 4, 0.0f, 0.0f);
-    PlayEffect(engine, LargeExplosionSound);
-    engine.player.StartStageClear();
+    SpawnChild(play.world, TypeId(EntityType::ScreenFlash), 4, 0.0f, 0.0f);
+    play.PlaySound(LargeExplosionSound);
+    play.player.StartStageClear();
 }
 
 void FireBossRing(const Entity& boss, const ShotKind& kind, float x, float y, int count, float speed,

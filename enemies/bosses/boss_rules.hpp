@@ -3,7 +3,7 @@
 // long approach, damage only through its weak point, the warning and the boss music, and the
 // death sequence that ends with the score and, for the stage bosses, the stage clear.
 #include "enemies/declared_enemy.hpp"
-#include "graphics/math_utils.hpp"
+#include "core/math_utils.hpp"
 #include "player/shot.hpp"
 #include "world/geometry.hpp"
 

@@ -3,7 +3,7 @@
 #include "enemies/bosses/boss_sheets.hpp"
 #include "enemies/enemy_drawing.hpp"
 #include "enemies/enemy_fire.hpp"
-#include "engine/engine.hpp"
+#include "world/play_context.hpp"
 #include "player/shot_kinds.hpp"
 
 namespace {
@@ -65,8 +65,8 @@ void MidBoss1::Think()
         return;
     }
     ++phaseTicks;
-    const CameraPoint& camera = TheEngine->world.camera;
-    const int level = TheEngine->difficulty;
+    const CameraPoint& camera = CurrentPlay().world.camera;
+    const int level = CurrentPlay().difficulty;
     switch (phase) {
     case Entering:
         vx = -EnterSpeed;
@@ -125,7 +125,7 @@ void MidBoss1::Destroyed()
 {
     if (dying)
         return;
-    TheEngine->score += Score;
+    CurrentPlay().score += Score;
     BossEntity::Destroyed();
 }
 

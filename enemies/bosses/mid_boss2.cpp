@@ -3,7 +3,7 @@
 #include "enemies/bosses/boss_sheets.hpp"
 #include "enemies/enemy_drawing.hpp"
 #include "enemies/enemy_fire.hpp"
-#include "engine/engine.hpp"
+#include "world/play_context.hpp"
 #include "player/control_states.hpp"
 #include "player/shot_kinds.hpp"
 
@@ -71,7 +71,7 @@ void MidBoss2::Think()
         StepDying(DeathTicks, 0, false);
         return;
     }
-    const CameraPoint& camera = TheEngine->world.camera;
+    const CameraPoint& camera = CurrentPlay().world.camera;
     if (!entered) {
         x -= EnterSpeed;
         entered = x - camera.x <= HoldDistance ? 1 : 0;
@@ -113,7 +113,7 @@ void MidBoss2::Swing()
 
 void MidBoss2::Fire()
 {
-    const int level = TheEngine->difficulty;
+    const int level = CurrentPlay().difficulty;
     if (phaseTicks % ClawGap[level] == 0) {
         const Vec2 offset = ClawOffset(clawShots % 2 == 0 ? 1.0f : -1.0f, angle);
         FireAimedBullet(*this, x + offset.x, y + offset.y, ClawShotSpeed);
@@ -127,7 +127,7 @@ void MidBoss2::Destroyed()
 {
     if (dying)
         return;
-    TheEngine->score += Score;
+    CurrentPlay().score += Score;
     BossEntity::Destroyed();
 }
 

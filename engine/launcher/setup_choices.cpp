@@ -1,6 +1,6 @@
 #include "engine/launcher/setup_choices.hpp"
 
-#include "engine/process_flags.hpp"
+#include "core/process_flags.hpp"
 
 SetupChoices ChoicesFromSettings(const LaunchSettings& settings)
 {

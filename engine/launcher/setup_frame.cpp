@@ -2,7 +2,7 @@
 
 #include "engine/launcher/setup_panel.hpp"
 #include "engine/launcher/splash_panel.hpp"
-#include "engine/log.hpp"
+#include "core/log.hpp"
 
 #include <wx/filefn.h>
 #include <wx/image.h>

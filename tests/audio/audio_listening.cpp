@@ -1,7 +1,7 @@
 #include "audio/audio_listening.hpp"
 
 #include "audio/audio_device.hpp"
-#include "engine/log.hpp"
+#include "core/log.hpp"
 #include "support/game_run.hpp"
 
 #include <chrono>

@@ -3,7 +3,7 @@
 #include "audio/audio_system.hpp"
 #include "audio/music_track.hpp"
 #include "audio/sound_sample.hpp"
-#include "engine/automation.hpp"
+#include "core/automation.hpp"
 #include "support/game_run.hpp"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "boss_shots.hpp"
 
-#include "game/collision_pass.hpp"
+#include "engine/play/collision_pass.hpp"
 #include "player/shot_kinds.hpp"
 
 namespace boss_testing {

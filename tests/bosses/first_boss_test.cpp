@@ -7,9 +7,9 @@
 #include "enemies/butterfly.hpp"
 #include "enemies/turret.hpp"
 #include "support/headless_scope.hpp"
-#include "world/data_file.hpp"
-#include "world/tile_animation.hpp"
-#include "world/power_banner.hpp"
+#include "core/data_file.hpp"
+#include "world/furniture/tile_animation.hpp"
+#include "world/furniture/power_banner.hpp"
 #include "world/world_test_support.hpp"
 
 #include <gtest/gtest.h>

@@ -9,7 +9,7 @@
 #include "enemies/bosses/mid_boss2.hpp"
 #include "enemies/butterfly.hpp"
 #include "player/shot_kinds.hpp"
-#include "world/entity_registry.hpp"
+#include "game/entity_registry.hpp"
 
 #include <gtest/gtest.h>
 

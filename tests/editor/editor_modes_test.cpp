@@ -1,11 +1,11 @@
 // The editor's modes driven button by button on a detached, headless engine: the time line,
 // fixed objects released before they scroll into view, removal in time order, property
 // steps, saving, and the stage choice's missing files.
-#include "editor/editor_modes.hpp"
+#include "engine/editor/editor_modes.hpp"
 #include "editor/editor_test_support.hpp"
 #include "editor/editor_texts.hpp"
 #include "world/entity.hpp"
-#include "world/entity_registry.hpp"
+#include "game/entity_registry.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // --editor: the shell skipped, and the editor's stage numbers allowed for --play in either
 // order of the options; without it --play keeps to the game's three stages.
-#include "engine/automation.hpp"
+#include "engine/automation_options.hpp"
 
 #include <gtest/gtest.h>
 

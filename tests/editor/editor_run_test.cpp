@@ -8,7 +8,7 @@
 #include "world/control_entity.hpp"
 #include "world/entity.hpp"
 #include "world/entity_file.hpp"
-#include "world/entity_registry.hpp"
+#include "game/entity_registry.hpp"
 #include "world/stage_world.hpp"
 
 #include <gtest/gtest.h>

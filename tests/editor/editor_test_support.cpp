@@ -1,8 +1,8 @@
 #include "editor/editor_test_support.hpp"
 
-#include "editor/editor_modes.hpp"
-#include "engine/automation.hpp"
-#include "engine/log.hpp"
+#include "engine/editor/editor_modes.hpp"
+#include "core/automation.hpp"
+#include "core/log.hpp"
 #include "game/game_flow_globals.hpp"
 
 #include <fstream>

@@ -5,7 +5,7 @@
 
 #include "support/headless_scope.hpp"
 #include "world/entity_file.hpp"
-#include "world/entity_registry.hpp"
+#include "game/entity_registry.hpp"
 #include "world/world_test_support.hpp"
 
 #include <gtest/gtest.h>

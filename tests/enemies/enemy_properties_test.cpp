@@ -9,7 +9,7 @@
 #include "enemies/power_droid.hpp"
 #include "enemies/vulcan_droid.hpp"
 #include "support/headless_scope.hpp"
-#include "world/entity_registry.hpp"
+#include "game/entity_registry.hpp"
 #include "world/world_test_support.hpp"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "engine/automation.hpp"
+#include "engine/automation_options.hpp"
 #include "input/key_names.hpp"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "engine/frame_clock.hpp"
-#include "engine/process_flags.hpp"
+#include "core/process_flags.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "engine/log.hpp"
+#include "core/log.hpp"
 #include "support/game_run.hpp"
 
 #include <gtest/gtest.h>

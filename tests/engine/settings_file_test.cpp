@@ -1,5 +1,5 @@
 #include "engine/launch_settings.hpp"
-#include "engine/settings_file.hpp"
+#include "core/settings_file.hpp"
 #include "support/game_run.hpp"
 
 #include <gtest/gtest.h>

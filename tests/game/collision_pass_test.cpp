@@ -1,6 +1,6 @@
 #include "play_test_support.hpp"
 
-#include "game/collision_pass.hpp"
+#include "engine/play/collision_pass.hpp"
 
 #include <gtest/gtest.h>
 

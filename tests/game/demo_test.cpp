@@ -2,7 +2,7 @@
 // player's settings.
 #include "engine/engine.hpp"
 #include "game/demo_file.hpp"
-#include "game/demo_playback.hpp"
+#include "engine/play/demo_playback.hpp"
 #include "game/game_flow_globals.hpp"
 #include "support/headless_scope.hpp"
 #include "world/world_test_support.hpp"

@@ -1,12 +1,12 @@
 // The continue offer, game over and the ending without a window: their texts and choices,
 // their screens driven tick by tick on a detached engine over the real content, and the
 // ending's seeded scene.
-#include "engine/process_flags.hpp"
+#include "core/process_flags.hpp"
 #include "game/continue_offer.hpp"
 #include "game/credits.hpp"
 #include "game/ending_scene.hpp"
 #include "game/game_flow_globals.hpp"
-#include "graphics/random.hpp"
+#include "core/random.hpp"
 #include "play_test_support.hpp"
 #include "support/game_run.hpp"
 #include "support/headless_scope.hpp"

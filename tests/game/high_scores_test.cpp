@@ -1,7 +1,7 @@
 // The top-ten table: where a score enters, "Scores.dat" written and read back, and the
 // table screen's name entry and the way out of it.
 #include "engine/engine.hpp"
-#include "engine/settings_file.hpp"
+#include "core/settings_file.hpp"
 #include "game/game_flow_globals.hpp"
 #include "game/score_file.hpp"
 #include "support/headless_scope.hpp"

@@ -1,7 +1,7 @@
 // The menu pulse, the studio logo's secret entry and the state table.
 #include "game/menu_pulse.hpp"
 #include "game/secret_entry.hpp"
-#include "game/state_table.hpp"
+#include "engine/screens/state_table.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "play_test_support.hpp"
 
-#include "engine/process_flags.hpp"
+#include "core/process_flags.hpp"
 #include "game/game_flow_globals.hpp"
-#include "graphics/random.hpp"
+#include "core/random.hpp"
 #include "world/world_test_support.hpp"
 
 #include <gtest/gtest.h>

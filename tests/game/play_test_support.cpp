@@ -1,6 +1,6 @@
 #include "play_test_support.hpp"
 
-#include "engine/automation.hpp"
+#include "core/automation.hpp"
 
 
 namespace play_testing {

@@ -2,7 +2,7 @@
 // A stage for play tests without files: an empty 400 x 20 tile map, a camera path moving one
 // pixel right per tick, and entity classes that show what play did to them.
 #include "engine/engine.hpp"
-#include "graphics/random.hpp"
+#include "core/random.hpp"
 #include "world/entity.hpp"
 #include "world/pickup_kind.hpp"
 

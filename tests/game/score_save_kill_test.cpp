@@ -1,7 +1,7 @@
 // "Scores.dat" survives the game being killed at any moment of a save: a child process
 // saves two tables in turn without end and is killed with SIGKILL at many different moments;
 // each time the file must hold one of the two tables whole.
-#include "engine/settings_file.hpp"
+#include "core/settings_file.hpp"
 #include "game/score_file.hpp"
 #include "world/world_test_support.hpp"
 

@@ -1,7 +1,7 @@
 // The effect lists: emitter clocks and kinds, trail lifetimes and handles, impact sparks
 // and distortion rings. No window: only the updates run.
 #include "graphics/effects.hpp"
-#include "graphics/random.hpp"
+#include "core/random.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Shader programs, render targets and the full-screen passes, checked by reading pixels back.
-#include "engine/log.hpp"
-#include "engine/process_flags.hpp"
+#include "core/log.hpp"
+#include "core/process_flags.hpp"
 #include "graphics/gl_draw.hpp"
 #include "graphics/gl_window.hpp"
 #include "graphics/post_passes.hpp"

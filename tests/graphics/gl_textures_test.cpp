@@ -1,5 +1,5 @@
 // Texture uploads, the texture cache and font drawing in a real OpenGL context.
-#include "engine/log.hpp"
+#include "core/log.hpp"
 #include "graphics/bitmap_font.hpp"
 #include "graphics/font_sheet.hpp"
 #include "graphics/gl_draw.hpp"

@@ -1,5 +1,5 @@
-#include "graphics/math_utils.hpp"
-#include "graphics/random.hpp"
+#include "core/math_utils.hpp"
+#include "core/random.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Image decoding and conversion through the image library, without a window.
-#include "engine/automation.hpp"
-#include "engine/log.hpp"
+#include "core/automation.hpp"
+#include "core/log.hpp"
 #include "graphics/test_images.hpp"
 #include "graphics/texture_cache.hpp"
 #include "graphics/texture_loading.hpp"

@@ -1,7 +1,7 @@
 // VideoTexture and VideoCache without a window: decoding, the end of a clip, seeking and the
 // cache's ownership rules.
-#include "engine/automation.hpp"
-#include "engine/log.hpp"
+#include "core/automation.hpp"
+#include "core/log.hpp"
 #include "graphics/video_cache.hpp"
 #include "graphics/video_test_clips.hpp"
 #include "support/game_run.hpp"

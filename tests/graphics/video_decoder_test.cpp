@@ -1,6 +1,6 @@
 // The decoder over clips made by FFmpeg's tool: frame order, looping, the end of a clip and
 // files that are missing, empty, foreign or truncated.
-#include "engine/log.hpp"
+#include "core/log.hpp"
 #include "graphics/video_cache.hpp"
 #include "graphics/video_decoder.hpp"
 #include "graphics/video_test_clips.hpp"

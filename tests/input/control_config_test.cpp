@@ -1,5 +1,5 @@
 // Controls.dat: created with the defaults, read back, clamped, and saved whole.
-#include "engine/settings_file.hpp"
+#include "core/settings_file.hpp"
 #include "input/control_config.hpp"
 #include "input_test_support.hpp"
 #include "support/game_run.hpp"

@@ -1,6 +1,6 @@
 // The setup window's values without the toolkit: filled from the settings, applied back.
 #include "engine/launcher/setup_choices.hpp"
-#include "engine/process_flags.hpp"
+#include "core/process_flags.hpp"
 
 #include <gtest/gtest.h>
 

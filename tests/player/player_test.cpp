@@ -1,6 +1,6 @@
 #include "player/power_up.hpp"
 #include "player/shot_kinds.hpp"
-#include "world/entity_registry.hpp"
+#include "game/entity_registry.hpp"
 #include "world/stage_map.hpp"
 
 #include "../game/play_test_support.hpp"

@@ -2,7 +2,7 @@
 // Butterfly, and the screen's entry and exits on a detached engine.
 #include "player/ship_select_menu.hpp"
 
-#include "engine/automation.hpp"
+#include "core/automation.hpp"
 #include "engine/engine.hpp"
 #include "player/ship_texts.hpp"
 #include "../input/input_test_support.hpp"

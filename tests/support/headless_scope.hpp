@@ -2,7 +2,7 @@
 // Runs a test without a window for its lifetime: pictures and videos are looked for but
 // never decoded into textures, so classes that load as they are created need no GL context
 // and no image library.
-#include "engine/automation.hpp"
+#include "core/automation.hpp"
 
 namespace testing_support {
 

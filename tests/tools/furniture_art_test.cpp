@@ -2,8 +2,8 @@
 // by, animations really change from cell to cell, and tiling pictures join end to end.
 #include "tools/art_image_reader.hpp"
 #include "world/sheet_spec.hpp"
-#include "world/tile_animation.hpp"
-#include "world/water_fall.hpp"
+#include "world/furniture/tile_animation.hpp"
+#include "world/furniture/water_fall.hpp"
 
 #include <IL/il.h>
 #include <gtest/gtest.h>

@@ -6,7 +6,7 @@
 #include "support/headless_scope.hpp"
 #include "tools/stage/stage_text.hpp"
 #include "tools/tiles/map_compiler.hpp"
-#include "world/entity_registry.hpp"
+#include "game/entity_registry.hpp"
 #include "world/scroll_manipulator.hpp"
 #include "world/stage_world.hpp"
 #include "world/world_test_support.hpp"

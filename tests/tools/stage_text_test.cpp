@@ -2,7 +2,7 @@
 #include "tools/stage/stage_text.hpp"
 #include "world/entity_file.hpp"
 #include "world/stage_world.hpp"
-#include "world/time_manipulator.hpp"
+#include "world/furniture/time_manipulator.hpp"
 #include "world/world_test_support.hpp"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "world/data_file.hpp"
+#include "core/data_file.hpp"
 #include "world/world_test_support.hpp"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #include "support/headless_scope.hpp"
 #include "world/entity_file.hpp"
-#include "world/entity_registry.hpp"
+#include "game/entity_registry.hpp"
 #include "world/stage_world.hpp"
-#include "world/time_manipulator.hpp"
+#include "world/furniture/time_manipulator.hpp"
 #include "world/world_test_support.hpp"
 
 #include <gtest/gtest.h>

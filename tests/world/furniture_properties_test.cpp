@@ -1,12 +1,12 @@
 // The registry rows of the furniture and effect entities, their editable properties in the
 // editor's order, their stored bytes, and the values a stage file may not hold.
-#include "world/data_file.hpp"
-#include "world/entity_registry.hpp"
+#include "core/data_file.hpp"
+#include "game/entity_registry.hpp"
 #include "world/sheet_spec.hpp"
-#include "world/sliding_door.hpp"
-#include "world/tile_animation.hpp"
-#include "world/tile_breaker.hpp"
-#include "world/water_fall.hpp"
+#include "world/furniture/sliding_door.hpp"
+#include "world/furniture/tile_animation.hpp"
+#include "world/furniture/tile_breaker.hpp"
+#include "world/furniture/water_fall.hpp"
 #include "world/world_test_support.hpp"
 
 #include <gtest/gtest.h>

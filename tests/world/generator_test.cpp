@@ -1,7 +1,7 @@
 #include "world/entity_file.hpp"
 #include "world/generator_queue.hpp"
 #include "world/stage_world.hpp"
-#include "world/time_manipulator.hpp"
+#include "world/furniture/time_manipulator.hpp"
 #include "world/world_test_support.hpp"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The whole stage load in a headless run: files, music, the demo rule, the editor's leniency
 // and the clean-up that comes first.
-#include "engine/automation.hpp"
-#include "engine/log.hpp"
+#include "core/automation.hpp"
+#include "core/log.hpp"
 #include "game/game_flow_globals.hpp"
 #include "world/stage_world.hpp"
 #include "world/world_test_support.hpp"

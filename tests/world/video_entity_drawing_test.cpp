@@ -4,7 +4,7 @@
 #include "graphics/gl_window.hpp"
 #include "graphics/shader_programs.hpp"
 #include "graphics/video_test_clips.hpp"
-#include "world/video_entity.hpp"
+#include "world/furniture/video_entity.hpp"
 
 #include <filesystem>
 

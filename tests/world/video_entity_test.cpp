@@ -2,14 +2,14 @@
 // index attaches (and that an index without one is no error), the edits the editor makes,
 // the activation window of a panel larger than the screen margins, and the clean-up that
 // lets its clips go.
-#include "engine/automation.hpp"
-#include "engine/log.hpp"
+#include "core/automation.hpp"
+#include "core/log.hpp"
 #include "graphics/video_test_clips.hpp"
-#include "world/data_file.hpp"
-#include "world/entity_registry.hpp"
-#include "world/stage_loading.hpp"
+#include "core/data_file.hpp"
+#include "game/entity_registry.hpp"
+#include "engine/play/stage_loading.hpp"
 #include "world/stage_world.hpp"
-#include "world/video_entity.hpp"
+#include "world/furniture/video_entity.hpp"
 #include "world/world_test_support.hpp"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "world/world_test_support.hpp"
 
-#include "world/data_file.hpp"
-#include "world/entity_registry.hpp"
+#include "core/data_file.hpp"
+#include "game/entity_registry.hpp"
 
 #include <fstream>
 #include <sstream>

@@ -3,7 +3,7 @@
 #include "tools/art/canvas.hpp"
 #include "tools/art/families.hpp"
 #include "tools/art/noise.hpp"
-#include "graphics/random.hpp"
+#include "core/random.hpp"
 
 #include <algorithm>
 #include <cmath>

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "graphics/random.hpp"
+#include "core/random.hpp"
 
 namespace dsp {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "graphics/random.hpp"
+#include "core/random.hpp"
 
 namespace {
 

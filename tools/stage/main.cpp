@@ -4,7 +4,7 @@
 //   skyreaver_stage compile STAGE_DIR OUT_DIR [STAGE_NUMBER]
 //   skyreaver_stage decompile FILE.ENT [OUT.txt]
 //   skyreaver_stage camera FILE.ENT|entities.txt TICK...
-#include "engine/automation.hpp"
+#include "core/automation.hpp"
 #include "engine/engine.hpp"
 #include "tools/stage/map_step.hpp"
 #include "tools/stage/stage_text.hpp"

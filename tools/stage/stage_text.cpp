@@ -3,9 +3,9 @@
 
 #include "world/embedded_patterns.hpp"
 #include "world/control_entity.hpp"
-#include "world/data_file.hpp"
+#include "core/data_file.hpp"
 #include "world/entity.hpp"
-#include "world/entity_registry.hpp"
+#include "game/entity_registry.hpp"
 #include "world/stage_world.hpp"
 #include "world/unlisted_properties.hpp"
 

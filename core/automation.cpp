@@ -1,0 +1,7 @@
+#include "core/automation.hpp"
+
+AutomationOptions& Automation()
+{
+    static AutomationOptions options;
+    return options;
+}

@@ -1,0 +1,199 @@
+#include "engine/play/hud_drawing.hpp"
+
+#include "engine/engine.hpp"
+#include "game/game_flow_globals.hpp"
+#include "game/screen_drawing.hpp"
+#include "graphics/gl_draw.hpp"
+
+#include <GL/glew.h>
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+const char* const InterfaceSheet = "GFX/UI.png";
+// Cells of the interface sheet (16 x 16 cells of 16 pixels).
+constexpr int GaugeLeftCap = 0;
+constexpr int GaugeMiddle = 1;
+constexpr int GaugeRightCap = 2;
+// The speedometer's lit steps come first, the same steps unlit eight cells later.
+constexpr int UnlitSpeedCells = 8;
+
+const char* const OrbWeaponNames[] = {"LASER", "ARC", "BIO", "TRAWLER", "PULSE", "MAGMA", "BOOMER"};
+
+void DrawCell(const SpriteSheet& sheet, int index, float x0, float y0, float x1, float y1)
+{
+    const CellCoord cell = sheet.Cell(index);
+    glBegin(GL_QUADS);
+    glTexCoord2f(cell.u, cell.v);
+    glVertex2f(x0, y0);
+    glTexCoord2f(cell.u + sheet.cellU, cell.v);
+    glVertex2f(x1, y0);
+    glTexCoord2f(cell.u + sheet.cellU, cell.v + sheet.cellV);
+    glVertex2f(x1, y1);
+    glTexCoord2f(cell.u, cell.v + sheet.cellV);
+    glVertex2f(x0, y1);
+    glEnd();
+}
+
+// Caps of 16 at both ends and a middle stretched between them.
+void DrawGaugeFrame(const SpriteSheet& sheet, float left, float right, float top, float bottom)
+{
+    DrawCell(sheet, GaugeLeftCap, left, top, left + 16.0f, bottom);
+    DrawCell(sheet, GaugeMiddle, left + 16.0f, top, right - 16.0f, bottom);
+    DrawCell(sheet, GaugeRightCap, right - 16.0f, top, right, bottom);
+}
+
+// Blue to cyan normally; towards orange and yellow as the flash phase c rises.
+void DrawGaugeBar(float left, float top, float bottom, int32_t charge, float width, float c, float a)
+{
+    const float length = static_cast<float>(charge) * 0.01f * width;
+    glBegin(GL_QUADS);
+    glColor4f(c, c / 2.0f, 1.0f - c, 0.75f * a);
+    glVertex2f(left, top);
+    glColor4f(c, 1.0f, 1.0f - c, 0.75f * a);
+    glVertex2f(left + length, top);
+    glVertex2f(left + length, bottom);
+    glColor4f(c, c / 2.0f, 1.0f - c, 0.75f * a);
+    glVertex2f(left, bottom);
+    glEnd();
+}
+
+void DrawGauges(Engine& engine, float a)
+{
+    SpriteSheet frames;
+    frames.Setup(engine.textureCache.Get(InterfaceSheet, GL_CLAMP_TO_EDGE), 16, 16, 256, 256);
+    glEnable(GL_TEXTURE_2D);
+    glEnable(GL_BLEND);
+    SetBlend(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    BindTexture(GL_TEXTURE_2D, frames.texture);
+    glColor4f(1.0f, 1.0f, 1.0f, a);
+    DrawGaugeFrame(frames, 224.0f, 416.0f, 440.0f, 456.0f);
+    DrawGaugeFrame(frames, 240.0f, 400.0f, 460.0f, 476.0f);
+    glDisable(GL_TEXTURE_2D);
+
+    const Player& player = engine.player;
+    DrawGaugeBar(240.0f, 444.0f, 452.0f, player.ForceCharge, 160.0f, GaugeFlash(player.ForceCharge, engine.flashCycle),
+                 a);
+    if (player.OrbOut()) {
+        const int32_t charge = player.orb.charge;
+        DrawGaugeBar(256.0f, 464.0f, 472.0f, charge, 128.0f, GaugeFlash(charge, engine.flashCycle), a);
+    }
+}
+
+void DrawLabels(Engine& engine, float a)
+{
+    BitmapFont& font = engine.secondFont;
+    font.SetColour(1.0f, 1.0f, 0.0f, a);
+    font.SetScale(0.5f, 0.375f);
+    font.SetAlignment(1);
+    font.DrawText("FORCE", 320.0f, 441.0f);
+    const Player& player = engine.player;
+    if (player.OrbOut()) {
+        const int32_t kind = std::clamp(player.orb.weaponKind, 0, 6);
+        font.DrawText(OrbWeaponNames[kind], 320.0f, 461.0f);
+    }
+}
+
+void DrawSpeedCells(Engine& engine, float a)
+{
+    const SpriteSheet& sheet = engine.sheets.speedometerSheet;
+    const int32_t levels = MaxSpeedLevel(engine.ship.ShipType);
+    glEnable(GL_TEXTURE_2D);
+    glEnable(GL_BLEND);
+    SetBlend(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    BindTexture(GL_TEXTURE_2D, sheet.texture);
+    glColor4f(1.0f, 1.0f, 1.0f, a);
+    for (int32_t i = 0; i < levels; ++i) {
+        const int cell = i < engine.player.SpeedLevel ? i : i + UnlitSpeedCells;
+        const float x = 10.0f + 16.0f * static_cast<float>(i);
+        DrawCell(sheet, cell, x, 460.0f, x + 16.0f, 476.0f);
+    }
+    glDisable(GL_TEXTURE_2D);
+}
+
+void DrawScoreBand(Engine& engine, float a)
+{
+    FillRect(0.0f, 0.0f, 640.0f, 40.0f, 0.0f, 0.0f, 0.0f, 0.5f * a);
+    BitmapFont& small = engine.secondFont;
+    small.SetColour(1.0f, 1.0f, 1.0f, a);
+    small.SetScale(0.75f, 0.75f);
+    small.SetAlignment(0);
+    small.DrawText("1UP", 200.0f, 10.0f);
+    small.DrawText("HISCORE", 400.0f, 10.0f);
+
+    BitmapFont& large = engine.mainFont;
+    if (demoMode) {
+        large.SetColour(0.0f, engine.menuPulse.value, 1.0f, a);
+        large.SetScale(1.0f, 1.0f);
+        large.SetAlignment(1);
+        large.DrawText("DEMO MODE", 320.0f, 400.0f);
+    }
+    char text[32];
+    large.SetColour(1.0f, 1.0f, 1.0f, a);
+    large.SetScale(0.75f, 0.75f);
+    large.SetAlignment(2);
+    std::snprintf(text, sizeof text, "%.8i", engine.score);
+    large.DrawText(text, 380.0f, 10.0f);
+    std::snprintf(text, sizeof text, "%.8i", engine.scores.scores[0]);
+    large.DrawText(text, 630.0f, 10.0f);
+}
+
+void DrawPauseMenu(Engine& engine)
+{
+    BitmapFont& font = engine.mainFont;
+    font.SetScale(1.0f, 1.0f);
+    font.SetAlignment(1);
+    const char* const items[] = {"RESUME", "QUIT"};
+    for (int i = 0; i < 2; ++i) {
+        if (i == engine.menuSelection)
+            font.SetColour(0.0f, engine.menuPulse.value, 1.0f, 1.0f);
+        else
+            font.SetColour(0.0f, 1.0f, 1.0f, 1.0f);
+        font.DrawText(items[i], 320.0f, 220.0f + 40.0f * static_cast<float>(i));
+    }
+}
+
+} // namespace
+
+float GaugeFlash(int32_t charge, int32_t flashCycle)
+{
+    if (charge < 100)
+        return 0.0f;
+    return std::min(static_cast<float>(flashCycle) / 10.0f, 1.0f);
+}
+
+void DrawHud(Engine& engine)
+{
+    const float a = engine.gameOverFade ? 1.0f - engine.gameOverLevel : 1.0f;
+    SetProjection(640.0f, 480.0f);
+    glDisable(GL_DEPTH_TEST);
+    engine.shaders.UseProgram(0);
+    FillRect(239.0f, 439.0f, 401.0f, 457.0f, 0.0f, 0.0f, 0.0f, 0.75f * a);
+    FillRect(255.0f, 459.0f, 385.0f, 477.0f, 0.0f, 0.0f, 0.0f, 0.75f * a);
+    DrawGauges(engine, a);
+    DrawLabels(engine, a);
+    DrawSpeedCells(engine, a);
+    DrawScoreBand(engine, a);
+    if (engine.paused)
+        DrawPauseMenu(engine);
+    glDisable(GL_BLEND);
+}
+
+void DrawDebugOverlay(Engine& engine)
+{
+    const StageWorld& world = engine.world;
+    BitmapFont& font = engine.mainFont;
+    font.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
+    font.SetScale(0.5f, 0.5f);
+    font.SetAlignment(0);
+    char text[96];
+    std::snprintf(text, sizeof text, "TIME INDEX: %i", static_cast<int>(engine.stateTicks));
+    font.DrawText(text, 10.0f, 50.0f);
+    std::snprintf(text, sizeof text, "EDIT LAYER: %i", engine.editLayer);
+    font.DrawText(text, 10.0f, 65.0f);
+    std::snprintf(text, sizeof text, "ACTIVE ENTS L1:(%i) L2:(%i) L3:(%i) L4:(%i)",
+                  static_cast<int>(world.entityLayers[0].size()), static_cast<int>(world.entityLayers[1].size()),
+                  static_cast<int>(world.entityLayers[2].size()), static_cast<int>(world.entityLayers[3].size()));
+    font.DrawText(text, 10.0f, 80.0f);
+}

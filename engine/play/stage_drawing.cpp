@@ -1,0 +1,180 @@
+#include "engine/play/stage_drawing.hpp"
+
+#include "engine/engine.hpp"
+#include "graphics/gl_draw.hpp"
+#include "core/math_utils.hpp"
+#include "world/entity.hpp"
+#include "world/stage_map.hpp"
+
+#include <GL/glew.h>
+#include <SDL/SDL.h>
+
+namespace {
+
+CameraPoint InterpolatedLayerCamera(const StageWorld& world, int layer, float t)
+{
+    const CameraPoint camera{Lerp(world.camera.x, world.previousCamera.x, t),
+                             Lerp(world.camera.y, world.previousCamera.y, t)};
+    return LayerCameraOf(camera, layer);
+}
+
+const std::vector<int16_t>* PlaneOf(const StageWorld& world, int layer)
+{
+    switch (layer) {
+    case 1: return &world.farPlane;
+    case 2: return &world.middlePlane;
+    case 3: return &world.playPlane;
+    case 4: return &world.frontPlane;
+    default: return nullptr;
+    }
+}
+
+void DrawTilePass(const StageWorld& world, const std::vector<int16_t>& plane, const SpriteSheet& sheet,
+                  const TileWindow& window, bool glow)
+{
+    // The cell's 30-pixel picture sits inside a 1-pixel border.
+    const float border = sheet.textureWidth > 0 ? 1.0f / static_cast<float>(sheet.textureWidth) : 0.0f;
+    const float inner = sheet.textureWidth > 0 ? 30.0f / static_cast<float>(sheet.textureWidth) : 0.0f;
+    glBegin(GL_QUADS);
+    for (int c = window.firstColumn; c < window.endColumn; ++c) {
+        for (int r = window.firstRow; r < window.endRow; ++r) {
+            const int code = plane[static_cast<size_t>(r) * static_cast<size_t>(world.mapWidth) + c];
+            if (code <= 0 || (glow ? code < 992 : code > 991))
+                continue;
+            const CellCoord cell = sheet.Cell(code);
+            const float u = cell.u + border;
+            const float v = cell.v + border;
+            const float x = static_cast<float>(TileSize * c);
+            const float y = static_cast<float>(TileSize * r);
+            glTexCoord2f(u, v);
+            glVertex2f(x, y);
+            glTexCoord2f(u + inner, v);
+            glVertex2f(x + 30.0f, y);
+            glTexCoord2f(u + inner, v + inner);
+            glVertex2f(x + 30.0f, y + 30.0f);
+            glTexCoord2f(u, v + inner);
+            glVertex2f(x, y + 30.0f);
+        }
+    }
+    glEnd();
+}
+
+} // namespace
+
+// The 640 x 480 view of a layer, translated by its interpolated parallax camera; undone by
+// glPopMatrix.
+CameraPoint PushLayerView(const StageWorld& world, int layer, float t)
+{
+    const CameraPoint camera = InterpolatedLayerCamera(world, layer, t);
+    SetProjection(640.0f, 480.0f);
+    glPushMatrix();
+    glTranslatef(-camera.x, -camera.y, 0.0f);
+    return camera;
+}
+
+
+void DrawProgressFrame(Engine& engine, const char* text)
+{
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    SetProjection(640.0f, 480.0f);
+    engine.mainFont.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
+    engine.mainFont.SetScale(0.75f, 0.75f);
+    engine.mainFont.SetAlignment(1);
+    engine.mainFont.DrawText(text, 570.0f, 450.0f);
+    SDL_GL_SwapBuffers();
+}
+
+void DrawTiles(Engine& engine, int layer, float interpolation)
+{
+    const StageWorld& world = engine.world;
+    const std::vector<int16_t>* plane = PlaneOf(world, layer);
+    if (!plane || plane->size() != static_cast<size_t>(world.mapWidth) * static_cast<size_t>(world.mapHeight))
+        return;
+    const SpriteSheet& sheet = layer <= 2 ? world.farSheet : world.nearSheet;
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    const CameraPoint camera = PushLayerView(world, layer, interpolation);
+    const TileWindow window = VisibleTiles(camera.x, camera.y, world.mapWidth, world.mapHeight);
+
+    engine.shaders.Use(ShaderProgram::PassThroughTexture);
+    engine.shaders.SetSampler("texUnit0", 0, sheet.texture);
+    glEnable(GL_TEXTURE_2D);
+    BindTexture(GL_TEXTURE_2D, sheet.texture);
+    SetTextureFilter(GL_NEAREST, GL_NEAREST);
+    glEnable(GL_BLEND);
+    SetBlend(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    DrawTilePass(world, *plane, sheet, window, false);
+    SetBlend(GL_ONE, GL_ONE);
+    DrawTilePass(world, *plane, sheet, window, true);
+
+    glDisable(GL_BLEND);
+    glDisable(GL_TEXTURE_2D);
+    engine.shaders.UseProgram(0);
+    glPopMatrix();
+}
+
+void DrawLayer(Engine& engine, int layer, float interpolation, int pass, bool earlyPass)
+{
+    if (layer < 1 || layer > 4)
+        return;
+    StageWorld& world = engine.world;
+    PushLayerView(world, layer, interpolation);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_BLEND);
+    engine.shaders.UseProgram(0);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    for (const auto& entity : world.entityLayers[layer - 1]) {
+        if ((entity->drawOrder < 0) == earlyPass)
+            entity->Draw(interpolation, pass);
+    }
+    if (layer == 3 && !earlyPass) {
+        for (const auto& pickup : world.pickups)
+            pickup->Draw(interpolation, pass);
+    }
+    glPopMatrix();
+}
+
+void DrawExplosions(Engine& engine, int layer, float interpolation)
+{
+    if (layer < 1 || layer > 4)
+        return;
+    const StageWorld& world = engine.world;
+    PushLayerView(world, layer, interpolation);
+    glEnable(GL_TEXTURE_2D);
+    glEnable(GL_BLEND);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    for (const Explosion& explosion : world.explosions[layer - 1]) {
+        const SpriteSheet& sheet = explosion.style == 1 ? engine.sheets.explosionRingSheet : engine.sheets.explosionSheet;
+        if (explosion.style == 1)
+            SetBlend(GL_ONE, GL_ONE);
+        else
+            SetBlend(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        BindTexture(GL_TEXTURE_2D, sheet.texture);
+        const CellCoord cell = sheet.Cell(static_cast<int>(explosion.frame));
+        Vec2 forward, side;
+        AngleVectors(explosion.angle, forward, side);
+        const float hw = explosion.halfWidth;
+        const float hh = explosion.halfHeight;
+        const auto corner = [&](float cx, float cy) {
+            glVertex2f(explosion.x + forward.x * cx + side.x * cy, explosion.y + forward.y * cx + side.y * cy);
+        };
+        glBegin(GL_QUADS);
+        glTexCoord2f(cell.u, cell.v);
+        corner(-hw, -hh);
+        glTexCoord2f(cell.u + sheet.cellU, cell.v);
+        corner(hw, -hh);
+        glTexCoord2f(cell.u + sheet.cellU, cell.v + sheet.cellV);
+        corner(hw, hh);
+        glTexCoord2f(cell.u, cell.v + sheet.cellV);
+        corner(-hw, hh);
+        glEnd();
+    }
+    glDisable(GL_BLEND);
+    glDisable(GL_TEXTURE_2D);
+    glPopMatrix();
+}
+
+void DrawTemplate(const Generator& generator, float interpolation)
+{
+    if (generator.templateEntity)
+        generator.templateEntity->Draw(interpolation, 0);
+}

@@ -1,5 +1,0 @@
-#include "engine/process_flags.hpp"
-
-bool LowSpecMode = false;
-bool ShadersEnabled = true;
-float TickLength = DefaultTickLength;

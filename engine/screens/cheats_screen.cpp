@@ -1,0 +1,117 @@
+// Cheats, reached by the secret entry on the studio logo: start stage, start weapon, gun
+// pods, bonus ships and infinite continues, kept until the program ends.
+#include "engine/engine.hpp"
+#include "input/menu_step.hpp"
+#include "game/screen_drawing.hpp"
+#include "engine/screens/shell_media.hpp"
+
+#include <GL/gl.h>
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+const char* const CheatsPicture = "GFX/Splash4.png";
+constexpr int32_t ReadyItem = 5;
+
+const char* const WeaponNames[] = {"NONE", "LASER", "ARC", "BIO", "TRAWLER", "PLASMA", "MAGMA", "BOOMER"};
+
+const char* YesNo(bool on)
+{
+    return on ? "YES" : "NO";
+}
+
+} // namespace
+
+void Engine::EnterCheats()
+{
+    screenPictures.Release("GFX/MoorhavenSoftware.png");
+    screenPictures.Release("GFX/CheatUI.png");
+    LoadScreenPicture(CheatsPicture);
+    StartFade(FadeBlack, FadeClearBlack, 100);
+    menuSelection = 0;
+    stateTicks = 0;
+    acceptInput = true;
+    SetState(Cheats);
+}
+
+void Engine::UpdateCheats()
+{
+    menuPulse.Step();
+    if (FadesChangedScreen() || !acceptInput)
+        return;
+    ++stateTicks;
+
+    if (input.Select.JustPressed() && menuSelection == ReadyItem) {
+        acceptInput = false;
+        StartFade(FadeClearBlack, FadeWhite, 50, &Engine::EnterTitle);
+    }
+    if (MenuDownPressed(input)) {
+        menuSelection = StepMenu(menuSelection, +1, ReadyItem);
+        PlayEffect(*this, MenuMoveSound);
+    }
+    if (MenuUpPressed(input)) {
+        menuSelection = StepMenu(menuSelection, -1, ReadyItem);
+        PlayEffect(*this, MenuMoveSound);
+    }
+    for (int step : {+1, -1}) {
+        const bool pressed = step > 0 ? MenuRightPressed(input) : MenuLeftPressed(input);
+        if (!pressed)
+            continue;
+        switch (menuSelection) {
+        case 0:
+            startStage = std::clamp(startStage + step, 1, 3);
+            break;
+        case 1:
+            startWeapon = std::clamp(startWeapon + step, 0, 7);
+            break;
+        case 2:
+            allGunPods = !allGunPods;
+            break;
+        case 3:
+            bonusShips = !bonusShips;
+            break;
+        case 4:
+            infiniteContinues = !infiniteContinues;
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+void Engine::RenderCheats(float)
+{
+    BeginScreen(1.0f, 1.0f, 1.0f);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    DrawPicture(screenPictures.Get(CheatsPicture, GL_CLAMP_TO_EDGE), -191.5f, -15.5f, 832.5f, 496.5f, false);
+
+    BitmapFont& font = ShellFont(*this);
+    font.SetScale(1.0f, 1.0f);
+    font.SetAlignment(1);
+    font.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
+    font.DrawText("CHEATS", 320.0f, 30.0f);
+
+    char stage[16];
+    std::snprintf(stage, sizeof stage, "%i", startStage);
+    const char* const labels[] = {"START FROM STAGE", "START WITH ORBPOD", "START WITH GUNPODS?",
+                                  "UNLOCK BONUS SHIPS?", "INFINITE CONTINUES?"};
+    const char* const values[] = {stage, WeaponNames[std::clamp(startWeapon, 0, 7)], YesNo(allGunPods),
+                                  YesNo(bonusShips), YesNo(infiniteContinues)};
+    for (int i = 0; i <= ReadyItem; ++i) {
+        if (i == menuSelection)
+            font.SetColour(1.0f, menuPulse.value, 0.0f, 1.0f);
+        else
+            font.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
+        if (i == ReadyItem) {
+            font.SetAlignment(1);
+            font.DrawText("READY", 320.0f, 430.0f);
+            continue;
+        }
+        const float y = 145.0f + 50.0f * float(i);
+        font.SetAlignment(0);
+        font.DrawText(labels[i], 100.0f, y);
+        font.DrawText(values[i], 500.0f, y);
+    }
+    DrawFades();
+}

@@ -1,0 +1,149 @@
+// Options: music and effect volumes, a sound test and a music test.
+#include "audio/audio_system.hpp"
+#include "engine/engine.hpp"
+#include "input/menu_step.hpp"
+#include "game/screen_drawing.hpp"
+#include "engine/screens/shell_media.hpp"
+
+#include <GL/gl.h>
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+const char* const OptionsPicture = "GFX/Splash3.png";
+
+enum OptionItem { MusicVolumeItem, SfxVolumeItem, SoundTestItem, MusicTestItem, BackItem, OptionItemCount };
+
+struct TestTrack {
+    const char* file;
+    bool loop;
+};
+
+const TestTrack MusicTestTracks[] = {
+    {"Sound/Stage1.mp3", false},        {"Sound/Stage2.mp3", false},   {"Sound/BossTrack.mp3", false},
+    {"Sound/Custom.mp3", true},         {"Sound/Continue.mp3", true},  {"Sound/HiScore.mp3", true},
+    {"Sound/Moorhaven.ogg", true},      {"Sound/Stage3.mp3", true},    {"Sound/Intro.mp3", true},
+    {"Sound/Track1.mp3", true},         {"Sound/Congratulations.mp3", true},
+};
+constexpr int32_t LastMusicTest = 10;
+constexpr int32_t LastSoundTest = 31;
+
+} // namespace
+
+void Engine::EnterOptions()
+{
+    screenPictures.Release("GFX/Splash.png");
+    screenPictures.Release("GFX/Skyreaver.tga");
+    LoadScreenPicture(OptionsPicture);
+    StartFade(FadeBlack, FadeClearBlack, 25);
+    menuSelection = 0;
+    soundTestIndex = 0;
+    musicTestIndex = 0;
+    stateTicks = 0;
+    acceptInput = true;
+    SetState(Options);
+}
+
+void Engine::UpdateOptions()
+{
+    menuPulse.Step();
+    if (FadesChangedScreen() || !acceptInput)
+        return;
+    ++stateTicks;
+
+    if (input.Select.JustPressed()) {
+        StopAllAudio();
+        if (menuSelection == SoundTestItem) {
+            PlayEffect(*this, soundTestIndex);
+        } else if (menuSelection == MusicTestItem) {
+            const TestTrack& track = MusicTestTracks[std::clamp(musicTestIndex, 0, LastMusicTest)];
+            FreeMusic(*this);
+            PlayMusic(*this, track.file, track.loop);
+        } else if (menuSelection == BackItem) {
+            StartFade(FadeClearBlack, FadeWhite, 25, &Engine::EnterTitle);
+            PlayEffect(*this, MenuSelectSound);
+            acceptInput = false;
+        }
+    }
+    const bool down = MenuDownPressed(input);
+    const bool up = MenuUpPressed(input);
+    if (down || up) {
+        if (down)
+            menuSelection = StepMenu(menuSelection, +1, OptionItemCount - 1);
+        if (up)
+            menuSelection = StepMenu(menuSelection, -1, OptionItemCount - 1);
+        StopAllAudio(); // moving on silences a running test
+        PlayEffect(*this, MenuMoveSound);
+    }
+
+    for (int step : {+1, -1}) {
+        const bool pressed = step > 0 ? MenuRightPressed(input) : MenuLeftPressed(input);
+        if (!pressed)
+            continue;
+        switch (menuSelection) {
+        case MusicVolumeItem:
+            musicVolume = std::clamp(musicVolume + 5 * step, 0, 100);
+            SetVolumes(musicVolume, sampleVolume);
+            break;
+        case SfxVolumeItem:
+            sampleVolume = std::clamp(sampleVolume + 5 * step, 0, 100);
+            SetVolumes(musicVolume, sampleVolume);
+            break;
+        case SoundTestItem:
+            soundTestIndex = StepMenu(soundTestIndex, step, LastSoundTest);
+            break;
+        case MusicTestItem:
+            musicTestIndex = StepMenu(musicTestIndex, step, LastMusicTest);
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+void Engine::RenderOptions(float)
+{
+    BeginScreen(0.0f, 0.0f, 0.0f);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    DrawPicture(screenPictures.Get(OptionsPicture, GL_CLAMP_TO_EDGE), -191.5f, -15.5f, 832.5f, 496.5f, false);
+
+    // Volume sliders: a dark track with the volume's share of it lit.
+    const int volumes[] = {musicVolume, sampleVolume};
+    for (int i = 0; i < 2; ++i) {
+        const float y = 195.0f + 50.0f * float(i) + 6.0f;
+        FillRect(400.0f, y, 600.0f, y + 12.0f, 0.1f, 0.1f, 0.15f, 0.8f);
+        FillRect(400.0f, y, 400.0f + 2.0f * float(volumes[i]), y + 12.0f, 0.3f, 0.7f, 1.0f, 1.0f);
+    }
+
+    BitmapFont& font = ShellFont(*this);
+    auto colourFor = [&](int item) {
+        if (item == menuSelection)
+            font.SetColour(1.0f, menuPulse.value, 0.0f, 1.0f);
+        else
+            font.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
+    };
+    font.SetScale(1.0f, 1.0f);
+    font.SetAlignment(1);
+    font.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
+    font.DrawText("OPTIONS", 320.0f, 30.0f);
+
+    const char* const labels[] = {"MUSIC VOLUME", "SFX VOLUME", "SOUND TEST", "MUSIC TEST"};
+    font.SetAlignment(0);
+    for (int i = 0; i < 4; ++i) {
+        colourFor(i);
+        font.DrawText(labels[i], 150.0f, 195.0f + 50.0f * float(i));
+    }
+    char text[32];
+    colourFor(SoundTestItem);
+    std::snprintf(text, sizeof text, "SFX %i", soundTestIndex);
+    font.DrawText(text, 400.0f, 295.0f);
+    colourFor(MusicTestItem);
+    std::snprintf(text, sizeof text, "TRACK %i", musicTestIndex);
+    font.DrawText(text, 400.0f, 345.0f);
+
+    colourFor(BackItem);
+    font.SetAlignment(1);
+    font.DrawText("BACK", 320.0f, 430.0f);
+    DrawFades();
+}

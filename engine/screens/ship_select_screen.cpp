@@ -1,0 +1,72 @@
+// The ship selection screen between the title and play: the ship, its three colour sets,
+// the gun pod and orb pod types; Select launches into play, Escape returns to the title.
+#include "audio/audio_system.hpp"
+#include "core/automation.hpp"
+#include "engine/engine.hpp"
+#include "input/menu_step.hpp"
+#include "engine/screens/shell_media.hpp"
+#include "engine/screens/ship_select_drawing.hpp"
+#include "player/ship_select_menu.hpp"
+#include "engine/screens/ship_select_pictures.hpp"
+
+namespace {
+
+const char* const SelectMusic = "Sound/Custom.mp3";
+const char* const TitlePictures[] = {"GFX/Splash.png", "GFX/Skyreaver.tga"};
+constexpr int32_t SelectFadeTicks = 25;
+// The star background drifts left by moving the camera right.
+constexpr float CameraDrift = 1.75f;
+
+} // namespace
+
+void Engine::EnterShipSelect()
+{
+    if (!Automation().headless)
+        ShowShipSelectLoading(*this);
+    SetState(ShipSelect);
+    menuSelection = ShipRow;
+    shipSelect = ShipSelectState{};
+    menuPulse.Reset();
+    stateTicks = 0;
+    world.camera = world.previousCamera = CameraPoint{};
+
+    for (const char* name : TitlePictures)
+        screenPictures.Release(name);
+    for (const std::string& name : ShipSelectPictures())
+        LoadScreenPicture(name.c_str());
+    if (!PlayMusic(*this, SelectMusic, true))
+        quitRequested = true;
+    StartFade(FadeBlack, FadeClearBlack, SelectFadeTicks);
+    acceptInput = true;
+    IdleSelectAndFire(input);
+}
+
+void Engine::UpdateShipSelect()
+{
+    ++stateTicks;
+    if (FadesChangedScreen())
+        return;
+
+    if (acceptInput) {
+        const ShipSelectStep step = StepShipSelectMenu(input, menuSelection, shipSelect, ship, bonusShips);
+        if (step.leave) {
+            StartFade(FadeClearBlack, FadeBlack, SelectFadeTicks, &Engine::EnterTitle);
+            acceptInput = false;
+            music.Stop();
+        } else {
+            if (step.moved)
+                PlayEffect(*this, MenuMoveSound);
+            if (step.launch) {
+                music.Stop();
+                PlayEffect(*this, MenuSelectSound);
+                StartFade(FadeClearBlack, FadeBlack, SelectFadeTicks, &Engine::StartGame);
+                acceptInput = false;
+            }
+        }
+    }
+
+    shipSelect.phase = NextShipSelectPhase(shipSelect.phase);
+    world.previousCamera = world.camera;
+    world.camera.x += CameraDrift;
+    menuPulse.Step();
+}

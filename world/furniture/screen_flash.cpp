@@ -1,0 +1,20 @@
+#include "world/furniture/screen_flash.hpp"
+
+#include "world/play_context.hpp"
+
+void ScreenFlash::Spawn(float, float)
+{
+    active = 1;
+    hitFlash = 0;
+    health = 1.0f;
+    red = green = blue = 1.0f;
+    x = prevX = CurrentPlay().world.camera.x + 320.0f;
+    y = prevY = CurrentPlay().world.camera.y + 240.0f;
+}
+
+void ScreenFlash::Think()
+{
+    health -= FadeStep;
+    x = CurrentPlay().world.camera.x + 320.0f;
+    y = CurrentPlay().world.camera.y + 240.0f;
+}
