@@ -6,6 +6,9 @@
 #include <cstdint>
 #include <string>
 
+// Where a line of text stands against the x it is drawn at.
+enum class TextAlignment : int { Left = 0, Centre = 1, Right = 2 };
+
 class BitmapFont {
 public:
     struct Glyph {

@@ -2,6 +2,9 @@
 // A layer explosion: an animated sprite that runs once through the 32 cells of its sheet.
 #include <cstdint>
 
+// How an explosion draws: the explosion sheet alpha blended, or the glow sheet added.
+enum class ExplosionStyle : int32_t { Blast = 0, Glow = 1 };
+
 struct Explosion {
     float x = 0.0f;
     float y = 0.0f;

@@ -3,6 +3,7 @@
 // game-flow values they read or pay into, the player's side of play, the effects, and the
 // media they draw and sound with. The engine makes one for its life and installs it; entities,
 // shots and furniture reach it through CurrentPlay(), never the engine itself.
+#include "audio/sound_id.hpp"
 #include "world/stage_world.hpp"
 
 #include <cstdint>
@@ -79,6 +80,7 @@ struct PlayContext {
     bool HitTile(float x, float y) const;
     // Sound effect by sample-table index; an index outside the table plays nothing.
     void PlaySound(int index) const;
+    void PlaySound(SoundId id) const { PlaySound(SoundIndex(id)); }
 };
 
 // The context installed by the engine; only valid while an engine exists.
