@@ -10,14 +10,14 @@
 #include "game/menu_pulse.hpp"
 #include "player/play_contact.hpp"
 #include "game/screen_fade.hpp"
+#include "game/screen_pictures.hpp"
+#include "game/shell_state.hpp"
 #include "graphics/bitmap_font.hpp"
 #include "graphics/effects.hpp"
 #include "graphics/post_passes.hpp"
-#include "graphics/precache.hpp"
 #include "graphics/render_targets.hpp"
 #include "graphics/shader_set.hpp"
 #include "graphics/shared_sheets.hpp"
-#include "graphics/sprite_sheet.hpp"
 #include "graphics/texture_cache.hpp"
 #include "graphics/video_cache.hpp"
 #include "input/input_state.hpp"
@@ -28,9 +28,7 @@
 #include "player/shot.hpp"
 #include "world/stage_world.hpp"
 
-#include <array>
 #include <cstdint>
-#include <cstdio>
 #include <memory>
 #include <vector>
 
@@ -60,15 +58,11 @@ public:
     bool quitRequested = false;
     // While set, the render operation receives a fraction of exactly 1.0.
     bool paused = false;
-    bool scanLines = false;
-    bool showFps = false;
-    bool bloom = false;
-    bool fullscreen = false;
+    bool scanLines = false, showFps = false, bloom = false, fullscreen = false;
     int startStage = 1;
     bool acceptInput = true;
     bool fromEditor = false;
-    int musicVolume = 75;
-    int sampleVolume = 100;
+    int musicVolume = 75, sampleVolume = 100;
     bool joystickPresent = false;
 
     // --- input: text entry and the logical buttons ---
@@ -99,18 +93,10 @@ public:
     uint32_t checkpointTime = 0;
     float checkpointHeight = 0.0f;
     std::vector<ScreenFade> fades;
-    // Cheat settings, kept for the run (never saved).
-    int32_t startWeapon = 0; // 0 none, else an orb weapon kind + 1
-    bool allGunPods = false;
-    bool bonusShips = false;
-    bool infiniteContinues = false;
-    // The options screen's test indices.
-    int32_t soundTestIndex = 0; // 0..31
-    int32_t musicTestIndex = 0; // 0..10
-    // The studio logo's secret entry: press values 0..6, 7 for a press off the code.
-    std::vector<int32_t> secretPresses;
-    // Pictures of the shell screens, released by name when a screen is left.
-    TextureCache screenPictures;
+    CheatSettings cheats;
+    ShellState shell;
+    // Pictures of the shell screens, each screen's set taken on its entry.
+    ScreenPictures screenPictures;
 
     // State machine: numbers outside 0..13 change nothing.
     void SetState(int32_t number);
@@ -124,49 +110,25 @@ public:
     bool FadesChangedScreen();
     void DrawFades();
     void RequestQuit();
-    // Loads a shell-screen picture; a failure sets quitRequested (the screen cannot show).
-    uint32_t LoadScreenPicture(const char* name);
+    // Takes a screen's pictures; a failure sets quitRequested (the screen cannot show).
+    void ShowPictures(PictureSet set);
 
-    // Entry operations and screens (update, render) of the shell.
-    void EnterBanner();
-    void UpdateBanner();
-    void RenderBanner(float fraction);
-    void EnterStudioLogo();
-    void UpdateStudioLogo();
-    void RenderStudioLogo(float fraction);
-    void EnterIntroStory();
-    void UpdateIntroStory();
-    void RenderIntroStory(float fraction);
-    void EnterTitle();
-    void UpdateTitle();
-    void RenderTitle(float fraction);
-    void EnterOptions();
-    void UpdateOptions();
-    void RenderOptions(float fraction);
-    void EnterCheats();
-    void UpdateCheats();
-    void RenderCheats(float fraction);
-    void EnterControls();
-    void UpdateControls();
-    void RenderControls(float fraction);
-    void EnterShipSelect();
-    void UpdateShipSelect();
-    void RenderShipSelect(float fraction);
-    // The top ten with the name entry of a new place (or only shown, after a demo).
-    void EnterHiScore();
-    void UpdateHiScore();
-    void RenderHiScore(float fraction);
-    // The continue offer over its clip, "GAME OVER", and the ending with its credits.
-    void EnterContinue();
-    void UpdateContinue();
-    void RenderContinue(float fraction);
-    void EnterGameOver();
-    void UpdateGameOver();
-    void RenderGameOver(float fraction);
-    void EnterEnding();
-    void UpdateEnding();
-    void RenderEnding(float fraction);
-    // The stage editor (editor/).
+    // The shell's screens: entry, update and render of each.
+    // clang-format off
+    void EnterBanner(); void UpdateBanner(); void RenderBanner(float fraction);
+    void EnterStudioLogo(); void UpdateStudioLogo(); void RenderStudioLogo(float fraction);
+    void EnterIntroStory(); void UpdateIntroStory(); void RenderIntroStory(float fraction);
+    void EnterTitle(); void UpdateTitle(); void RenderTitle(float fraction);
+    void EnterOptions(); void UpdateOptions(); void RenderOptions(float fraction);
+    void EnterCheats(); void UpdateCheats(); void RenderCheats(float fraction);
+    void EnterControls(); void UpdateControls(); void RenderControls(float fraction);
+    void EnterShipSelect(); void UpdateShipSelect(); void RenderShipSelect(float fraction);
+    void EnterHiScore(); void UpdateHiScore(); void RenderHiScore(float fraction);
+    void EnterContinue(); void UpdateContinue(); void RenderContinue(float fraction);
+    void EnterGameOver(); void UpdateGameOver(); void RenderGameOver(float fraction);
+    void EnterEnding(); void UpdateEnding(); void RenderEnding(float fraction);
+    // clang-format on
+    // The stage editor (its modes are in engine/editor/).
     void UpdateEditor();
     void RenderEditor(float fraction);
 
@@ -186,13 +148,10 @@ public:
     // 0..20, one step per tick of play: full gauges flash with it.
     int32_t flashCycle = 0;
 
-
-    // --- graphics: the shared sprite sheets and loose textures ---
-    SharedSheets sheets;
-
     FrameClock clock;
 
-    // --- graphics: shader set, fonts, texture and video caches ---
+    // --- graphics: shared sheets, shader set, fonts, texture and video caches ---
+    SharedSheets sheets;
     ShaderSet shaders;
     BitmapFont mainFont;
     BitmapFont secondFont;
@@ -201,7 +160,7 @@ public:
     // Videos by file name, one frame per AdvanceAll.
     VideoCache videoCache;
 
-    // --- world: layers, lists, stage data, second sprite sheets ---
+    // --- world: layers, lists, stage data; the player's side of play ---
     StageWorld world;
     // The shots of the ship and of the enemies.
     ShotLists shots;
@@ -226,13 +185,10 @@ public:
     void DrawLayer(int layer, float interpolation, int pass, bool earlyPass);
     void DrawExplosions(int layer, float interpolation);
     void AddExplosion(int layer, float x, float y, float halfWidth, float halfHeight, int style, float angle);
-    // The scenery: tile test with breakable quadrants, growing walls, restoring at a start.
+    // The tile test with breakable quadrants; the generators of a stage started at a time
+    // index, and each tick's release.
     bool HitTile(float x, float y);
-    void GrowTile(float x, float y);
-    void RestoreTiles();
-    // Generators of a stage started at a time index; each tick's activation and release.
     void QueueGenerators(uint32_t startTime);
-    void ActivateDue(uint32_t timeIndex);
     void RunGenerators();
     // Moves everything living in world coordinates by (-dx, -dy) (the clock jumped).
     void ShiftWorld(float dx, float dy);
@@ -256,17 +212,14 @@ public:
     bool BuildShaders();
     bool CreateRenderTargets();
     void SwapTarget(bool copyPrevious);
-    void BindTargetTexture(int unit, bool other);
     void ShockwavePass();
     // previousScroll and scroll: the water scroll offset of the last two ticks.
     void WaterPass(float fraction, const std::vector<WaterRect>& water, float previousScroll, float scroll);
     void PostPass();
     void Present();
 
-    // The top ten.
+    // The top ten; the stage editor's state, and play started from it.
     HighScoreTable scores;
-
-    // The stage editor's state, and play started from it.
     EditorState editor;
 
     // Ticks run by the frame loop since launch (the first tick is 1).

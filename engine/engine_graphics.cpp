@@ -12,7 +12,6 @@ bool Engine::CreateRenderTargets() { return renderTargets.Create(width, height);
 
 void Engine::SwapTarget(bool copyPrevious) { renderTargets.Swap(shaders, copyPrevious); }
 
-void Engine::BindTargetTexture(int unit, bool other) { renderTargets.BindTexture(shaders, unit, other); }
 
 void Engine::ShockwavePass() { ::ShockwavePass(shaders, renderTargets, effects.shockWaves, sheets.shockWaveMap); }
 

@@ -28,8 +28,8 @@ PlayInstallation::PlayInstallation(Engine& engine)
       context_(std::make_unique<PlayContext>(PlayContext{
           engine.world, *host_, engine.difficulty, engine.stateTicks, engine.stageIndex, engine.score, engine.lives,
           engine.checkpointTime, engine.checkpointHeight, engine.paused, engine.fromEditor,
-          engine.editor.recordingPattern, demoMode, demoShipLost, engine.flashCycle, engine.startWeapon,
-          engine.allGunPods, engine.player, engine.shots, engine.ship, engine.input, engine.effects, engine.samples,
+          engine.editor.recordingPattern, demoMode, demoShipLost, engine.flashCycle, engine.cheats.startWeapon,
+          engine.cheats.allGunPods, engine.player, engine.shots, engine.ship, engine.input, engine.effects, engine.samples,
           engine.music, engine.secondMusic, engine.textureCache, engine.videoCache, engine.shaders, engine.mainFont,
           engine.sheets}))
 {

@@ -24,11 +24,8 @@ void Engine::AddExplosion(int layer, float x, float y, float halfWidth, float ha
 }
 
 bool Engine::HitTile(float x, float y) { return ::HitTile(world, x, y); }
-void Engine::GrowTile(float x, float y) { ::GrowTile(world, x, y); }
-void Engine::RestoreTiles() { ::RestoreTiles(world); }
 
 void Engine::QueueGenerators(uint32_t startTime) { ::QueueGenerators(world, startTime); }
-void Engine::ActivateDue(uint32_t timeIndex) { ::ActivateAllDue(world, timeIndex); }
 void Engine::RunGenerators() { ::RunGenerators(world); }
 
 void Engine::ShiftWorld(float dx, float dy)

@@ -4,13 +4,14 @@
 #include "world/entity_type.hpp"
 #include "core/automation.hpp"
 #include "engine/engine.hpp"
+#include "game/screen_pictures.hpp"
 #include "engine/play/game_start.hpp"
 #include "core/log.hpp"
 #include "core/process_flags.hpp"
 #include "engine/play/demo_playback.hpp"
 #include "game/game_flow_globals.hpp"
 #include "core/random.hpp"
-#include "engine/screens/ship_select_pictures.hpp"
+#include "game/ship_select_pictures.hpp"
 #include "world/entity.hpp"
 #include "game/entity_registry.hpp"
 #include "world/generator_queue.hpp"
@@ -39,10 +40,8 @@ float PlayTickLength(int32_t difficulty)
 void Engine::StartGame()
 {
     stageIndex = startStage;
-    ReleaseShipSelectPictures(screenPictures);
+    ShowPictures(PictureSet::None);
     if (demoMode) {
-        screenPictures.Release("GFX/Splash.png");
-        screenPictures.Release("GFX/Skyreaver.tga");
         // A demo that cannot be read must not end the game: the title comes back, and the
         // next idle spell tries the next demo.
         if (!LoadNextDemo(*this)) {
@@ -209,7 +208,7 @@ void Engine::NextStage()
 
 void Engine::ContinueGame()
 {
-    if (!infiniteContinues)
+    if (!cheats.infiniteContinues)
         --continues;
     score = 0;
     player.stageClear = false;

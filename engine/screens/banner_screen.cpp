@@ -1,18 +1,18 @@
 // The first screen after start-up: the banner picture on white.
 #include "engine/engine.hpp"
+#include "game/screen_pictures.hpp"
 #include "game/screen_drawing.hpp"
 
 #include <GL/gl.h>
 
 namespace {
 
-const char* const BannerPicture = "GFX/Banner.png";
 
 } // namespace
 
 void Engine::EnterBanner()
 {
-    LoadScreenPicture(BannerPicture);
+    ShowPictures(PictureSet::Banner);
 }
 
 void Engine::UpdateBanner()
@@ -29,6 +29,6 @@ void Engine::UpdateBanner()
 void Engine::RenderBanner(float)
 {
     BeginScreen(1.0f, 1.0f, 1.0f);
-    DrawPictureWithStrips(screenPictures.Get(BannerPicture, GL_CLAMP_TO_EDGE), 512);
+    DrawPictureWithStrips(screenPictures.Get(pictures::Banner), 512);
     DrawFades();
 }

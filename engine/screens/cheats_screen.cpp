@@ -1,6 +1,7 @@
 // Cheats, reached by the secret entry on the studio logo: start stage, start weapon, gun
 // pods, bonus ships and infinite continues, kept until the program ends.
 #include "engine/engine.hpp"
+#include "game/screen_pictures.hpp"
 #include "input/menu_step.hpp"
 #include "game/screen_drawing.hpp"
 #include "engine/screens/shell_media.hpp"
@@ -11,7 +12,6 @@
 
 namespace {
 
-const char* const CheatsPicture = "GFX/Splash4.png";
 constexpr int32_t ReadyItem = 5;
 
 const char* const WeaponNames[] = {"NONE", "LASER", "ARC", "BIO", "TRAWLER", "PLASMA", "MAGMA", "BOOMER"};
@@ -25,9 +25,7 @@ const char* YesNo(bool on)
 
 void Engine::EnterCheats()
 {
-    screenPictures.Release("GFX/MoorhavenSoftware.png");
-    screenPictures.Release("GFX/CheatUI.png");
-    LoadScreenPicture(CheatsPicture);
+    ShowPictures(PictureSet::Cheats);
     StartFade(FadeBlack, FadeClearBlack, 100);
     menuSelection = 0;
     stateTicks = 0;
@@ -63,16 +61,16 @@ void Engine::UpdateCheats()
             startStage = std::clamp(startStage + step, 1, 3);
             break;
         case 1:
-            startWeapon = std::clamp(startWeapon + step, 0, 7);
+            cheats.startWeapon = std::clamp(cheats.startWeapon + step, 0, 7);
             break;
         case 2:
-            allGunPods = !allGunPods;
+            cheats.allGunPods = !cheats.allGunPods;
             break;
         case 3:
-            bonusShips = !bonusShips;
+            cheats.bonusShips = !cheats.bonusShips;
             break;
         case 4:
-            infiniteContinues = !infiniteContinues;
+            cheats.infiniteContinues = !cheats.infiniteContinues;
             break;
         default:
             break;
@@ -84,7 +82,7 @@ void Engine::RenderCheats(float)
 {
     BeginScreen(1.0f, 1.0f, 1.0f);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-    DrawPicture(screenPictures.Get(CheatsPicture, GL_CLAMP_TO_EDGE), -191.5f, -15.5f, 832.5f, 496.5f, false);
+    DrawPicture(screenPictures.Get(pictures::Cheats), -191.5f, -15.5f, 832.5f, 496.5f, false);
 
     BitmapFont& font = ShellFont(*this);
     font.SetScale(1.0f, 1.0f);
@@ -96,8 +94,8 @@ void Engine::RenderCheats(float)
     std::snprintf(stage, sizeof stage, "%i", startStage);
     const char* const labels[] = {"START FROM STAGE", "START WITH ORBPOD", "START WITH GUNPODS?",
                                   "UNLOCK BONUS SHIPS?", "INFINITE CONTINUES?"};
-    const char* const values[] = {stage, WeaponNames[std::clamp(startWeapon, 0, 7)], YesNo(allGunPods),
-                                  YesNo(bonusShips), YesNo(infiniteContinues)};
+    const char* const values[] = {stage, WeaponNames[std::clamp(cheats.startWeapon, 0, 7)], YesNo(cheats.allGunPods),
+                                  YesNo(cheats.bonusShips), YesNo(cheats.infiniteContinues)};
     for (int i = 0; i <= ReadyItem; ++i) {
         if (i == menuSelection)
             font.SetColour(1.0f, menuPulse.value, 0.0f, 1.0f);

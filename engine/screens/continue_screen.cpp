@@ -86,6 +86,6 @@ void Engine::RenderContinue(float)
     large.DrawText(ContinueCountdownText(stateTicks), 320.0f, 240.0f);
 
     small.SetScale(0.75f, 0.75f);
-    small.DrawText(ContinuesRemainingText(continues, infiniteContinues), 320.0f, 440.0f);
+    small.DrawText(ContinuesRemainingText(continues, cheats.infiniteContinues), 320.0f, 440.0f);
     DrawFades();
 }

@@ -2,6 +2,7 @@
 // autofire; leaving through BACK saves Controls.dat.
 #include "audio/audio_system.hpp"
 #include "engine/engine.hpp"
+#include "game/screen_pictures.hpp"
 #include "game/screen_drawing.hpp"
 #include "engine/screens/shell_media.hpp"
 #include "input/control_config.hpp"
@@ -13,8 +14,6 @@
 
 namespace {
 
-const char* const ControlsPicture = "GFX/Splash2.png";
-const char* const TitlePictures[] = {"GFX/Splash.png", "GFX/Skyreaver.tga"};
 const char* const ActionLabels[ActionCount] = {"LEFT", "RIGHT", "UP", "DOWN", "FIRE", "MANIPULATE",
                                                "DETONATE", "SPEED UP", "SPEED DOWN", "SPEED PAUSE"};
 
@@ -22,9 +21,7 @@ const char* const ActionLabels[ActionCount] = {"LEFT", "RIGHT", "UP", "DOWN", "F
 
 void Engine::EnterControls()
 {
-    for (const char* name : TitlePictures)
-        screenPictures.Release(name);
-    LoadScreenPicture(ControlsPicture);
+    ShowPictures(PictureSet::Controls);
     SetState(Controls);
     StartFade(FadeBlack, FadeClearBlack, 100);
     menuSelection = 0;
@@ -57,7 +54,7 @@ void Engine::RenderControls(float)
 {
     BeginScreen(0.0f, 0.0f, 0.0f);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-    DrawPicture(screenPictures.Get(ControlsPicture, GL_CLAMP_TO_EDGE), -191.5f, -15.5f, 832.5f, 496.5f, false);
+    DrawPicture(screenPictures.Get(pictures::Controls), -191.5f, -15.5f, 832.5f, 496.5f, false);
 
     BitmapFont& font = ShellFont(*this);
     auto colourFor = [&](int row) {

@@ -2,6 +2,7 @@
 #include "engine/screens/ending_screen.hpp"
 
 #include "engine/engine.hpp"
+#include "game/screen_pictures.hpp"
 #include "core/process_flags.hpp"
 #include "game/credits.hpp"
 #include "game/ending_scene.hpp"
@@ -12,7 +13,7 @@
 #include "core/math_utils.hpp"
 #include "graphics/sheet_drawing.hpp"
 #include "player/player_sheets.hpp"
-#include "engine/screens/ship_select_pictures.hpp"
+#include "game/ship_select_pictures.hpp"
 
 #include <GL/gl.h>
 
@@ -48,7 +49,7 @@ float ShipHalfSize(int32_t phase)
 
 void DrawStars(Engine& engine, float fraction)
 {
-    const uint32_t texture = engine.screenPictures.Get(StarSheetPicture, GL_CLAMP_TO_EDGE);
+    const uint32_t texture = engine.screenPictures.Get(StarSheetPicture);
     if (texture == 0)
         return;
     glEnable(GL_BLEND);
@@ -75,7 +76,7 @@ void DrawFleet(Engine& engine, float fraction)
     for (int kind = 1; kind <= EndingShipKinds; ++kind)
         for (int layer = 0; layer < ShipLayers; ++layer) {
             const SheetSpec& picture = ShipLayer(kind, layer);
-            layers[kind - 1][layer].Setup(engine.screenPictures.Get(picture.file, GL_CLAMP_TO_EDGE), picture.columns,
+            layers[kind - 1][layer].Setup(engine.screenPictures.Get(picture.file), picture.columns,
                                           picture.rows, picture.width, picture.height);
         }
     ShaderSet& shaders = ShellShaders(engine);
@@ -123,14 +124,6 @@ void DrawCredits(Engine& engine, float fraction)
 
 } // namespace
 
-void ReleaseEndingPictures(Engine& engine)
-{
-    for (int kind = 1; kind <= EndingShipKinds; ++kind)
-        for (int layer = 0; layer < ShipLayers; ++layer)
-            engine.screenPictures.Release(ShipLayer(kind, layer).file);
-    engine.screenPictures.Release(StarSheetPicture);
-}
-
 void DrawEndingScene(Engine& engine, float fraction)
 {
     BeginScreen(0.0f, 0.0f, 0.0f);
@@ -142,10 +135,7 @@ void DrawEndingScene(Engine& engine, float fraction)
 void Engine::EnterEnding()
 {
     CleanupStage();
-    for (int kind = 1; kind <= EndingShipKinds; ++kind)
-        for (int layer = 0; layer < ShipLayers; ++layer)
-            LoadScreenPicture(ShipLayer(kind, layer).file);
-    LoadScreenPicture(StarSheetPicture);
+    ShowPictures(PictureSet::Ending);
     if (!music.Load(EndingMusic, true))
         quitRequested = true;
 

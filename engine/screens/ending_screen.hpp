@@ -6,5 +6,3 @@ class Engine;
 
 // The ending's frame without the fades, interpolated by the frame's fraction of a tick.
 void DrawEndingScene(Engine& engine, float fraction);
-// Lets go of the ship layers and the star sheet; pictures not loaded are skipped.
-void ReleaseEndingPictures(Engine& engine);

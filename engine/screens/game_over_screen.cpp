@@ -1,6 +1,7 @@
 // "GAME OVER" for three seconds, then a fade to white into the intro story; the next game
 // starts from the first stage again.
 #include "engine/engine.hpp"
+#include "game/screen_pictures.hpp"
 #include "engine/screens/ending_screen.hpp"
 #include "game/screen_drawing.hpp"
 
@@ -12,7 +13,7 @@ constexpr uint32_t GameOverTicks = 150;
 
 void Engine::EnterGameOver()
 {
-    ReleaseEndingPictures(*this);
+    ShowPictures(PictureSet::None);
     CleanupStage();
     SetState(GameOver);
     clock.ResetClock();

@@ -2,6 +2,7 @@
 // entry of a new place; after a demo it is only shown.
 #include "audio/audio_system.hpp"
 #include "engine/engine.hpp"
+#include "game/screen_pictures.hpp"
 #include "core/log.hpp"
 #include "engine/screens/ending_screen.hpp"
 #include "game/game_flow_globals.hpp"
@@ -38,7 +39,7 @@ void Engine::EnterHiScore()
     // After the last stage the ending stays behind the table: its pictures go with the next
     // screen instead.
     if (stageIndex != 4)
-        ReleaseEndingPictures(*this);
+        ShowPictures(PictureSet::None);
     if (!demoMode) {
         music.Free();
         if (!music.Load(HiScoreMusic, true)) {

@@ -2,6 +2,7 @@
 // the credits faded in and out over it. Runs at 25 ticks per second.
 #include "audio/audio_system.hpp"
 #include "engine/engine.hpp"
+#include "game/screen_pictures.hpp"
 #include "input/menu_step.hpp"
 #include "core/process_flags.hpp"
 #include "game/screen_drawing.hpp"
@@ -47,8 +48,7 @@ float WindowAlpha(float t, float from, float to)
 
 void Engine::EnterIntroStory()
 {
-    screenPictures.Release("GFX/MoorhavenSoftware.png");
-    screenPictures.Release("GFX/CheatUI.png");
+    ShowPictures(PictureSet::None);
     videoCache.Release("Videos/Continue.avi");
     // A missing clip leaves the story without video: the screen then waits for a key.
     if (VideoTexture* video = videoCache.Get(IntroVideo, false, 512, 512))

@@ -1,6 +1,7 @@
 // Options: music and effect volumes, a sound test and a music test.
 #include "audio/audio_system.hpp"
 #include "engine/engine.hpp"
+#include "game/screen_pictures.hpp"
 #include "input/menu_step.hpp"
 #include "game/screen_drawing.hpp"
 #include "engine/screens/shell_media.hpp"
@@ -11,7 +12,6 @@
 
 namespace {
 
-const char* const OptionsPicture = "GFX/Splash3.png";
 
 enum OptionItem { MusicVolumeItem, SfxVolumeItem, SoundTestItem, MusicTestItem, BackItem, OptionItemCount };
 
@@ -33,13 +33,11 @@ constexpr int32_t LastSoundTest = 31;
 
 void Engine::EnterOptions()
 {
-    screenPictures.Release("GFX/Splash.png");
-    screenPictures.Release("GFX/Skyreaver.tga");
-    LoadScreenPicture(OptionsPicture);
+    ShowPictures(PictureSet::Options);
     StartFade(FadeBlack, FadeClearBlack, 25);
     menuSelection = 0;
-    soundTestIndex = 0;
-    musicTestIndex = 0;
+    shell.soundTestIndex = 0;
+    shell.musicTestIndex = 0;
     stateTicks = 0;
     acceptInput = true;
     SetState(Options);
@@ -55,9 +53,9 @@ void Engine::UpdateOptions()
     if (input.Select.JustPressed()) {
         StopAllAudio();
         if (menuSelection == SoundTestItem) {
-            PlayEffect(*this, soundTestIndex);
+            PlayEffect(*this, shell.soundTestIndex);
         } else if (menuSelection == MusicTestItem) {
-            const TestTrack& track = MusicTestTracks[std::clamp(musicTestIndex, 0, LastMusicTest)];
+            const TestTrack& track = MusicTestTracks[std::clamp(shell.musicTestIndex, 0, LastMusicTest)];
             FreeMusic(*this);
             PlayMusic(*this, track.file, track.loop);
         } else if (menuSelection == BackItem) {
@@ -91,10 +89,10 @@ void Engine::UpdateOptions()
             SetVolumes(musicVolume, sampleVolume);
             break;
         case SoundTestItem:
-            soundTestIndex = StepMenu(soundTestIndex, step, LastSoundTest);
+            shell.soundTestIndex = StepMenu(shell.soundTestIndex, step, LastSoundTest);
             break;
         case MusicTestItem:
-            musicTestIndex = StepMenu(musicTestIndex, step, LastMusicTest);
+            shell.musicTestIndex = StepMenu(shell.musicTestIndex, step, LastMusicTest);
             break;
         default:
             break;
@@ -106,7 +104,7 @@ void Engine::RenderOptions(float)
 {
     BeginScreen(0.0f, 0.0f, 0.0f);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-    DrawPicture(screenPictures.Get(OptionsPicture, GL_CLAMP_TO_EDGE), -191.5f, -15.5f, 832.5f, 496.5f, false);
+    DrawPicture(screenPictures.Get(pictures::Options), -191.5f, -15.5f, 832.5f, 496.5f, false);
 
     // Volume sliders: a dark track with the volume's share of it lit.
     const int volumes[] = {musicVolume, sampleVolume};
@@ -136,10 +134,10 @@ void Engine::RenderOptions(float)
     }
     char text[32];
     colourFor(SoundTestItem);
-    std::snprintf(text, sizeof text, "SFX %i", soundTestIndex);
+    std::snprintf(text, sizeof text, "SFX %i", shell.soundTestIndex);
     font.DrawText(text, 400.0f, 295.0f);
     colourFor(MusicTestItem);
-    std::snprintf(text, sizeof text, "TRACK %i", musicTestIndex);
+    std::snprintf(text, sizeof text, "TRACK %i", shell.musicTestIndex);
     font.DrawText(text, 400.0f, 345.0f);
 
     colourFor(BackItem);

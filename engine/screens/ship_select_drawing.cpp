@@ -8,7 +8,7 @@
 #include "core/math_utils.hpp"
 #include "engine/screens/ship_select_drawing.hpp"
 #include "player/ship_select_menu.hpp"
-#include "engine/screens/ship_select_pictures.hpp"
+#include "game/ship_select_pictures.hpp"
 #include "player/ship_texts.hpp"
 #include "engine/play/stage_drawing.hpp"
 
@@ -37,7 +37,7 @@ constexpr Panel GunPanel = {410.0f, 342.0f, 636.0f, 436.0f};
 
 uint32_t Picture(Engine& engine, const std::string& name)
 {
-    return engine.screenPictures.Get(name, GL_CLAMP_TO_EDGE);
+    return engine.screenPictures.Get(name);
 }
 
 void SetHighlight(BitmapFont& font, const Engine& engine, bool selected)
@@ -140,7 +140,7 @@ void DrawGrid(Engine& engine, float cameraX)
 // preview square, whatever its size.
 void DrawPreview(Engine& engine, float phase)
 {
-    const bool locked = !ShipUnlocked(engine.ship.ShipType, engine.bonusShips);
+    const bool locked = !ShipUnlocked(engine.ship.ShipType, engine.cheats.bonusShips);
     const float bob = std::sin(phase / 32.0f * 2.0f * std::numbers::pi_v<float>) * 3.0f;
     ShaderSet& shaders = ShellShaders(engine);
     shaders.Use(ShaderProgram::Saturation);
@@ -348,7 +348,7 @@ void Engine::RenderShipSelect(float fraction)
     DrawColourTexts(*this, font);
     DrawWeapons(*this, font);
 
-    const bool locked = !ShipUnlocked(ship.ShipType, bonusShips);
+    const bool locked = !ShipUnlocked(ship.ShipType, cheats.bonusShips);
     font.SetAlignment(1);
     if (locked) {
         // Says why FIRE does nothing here.

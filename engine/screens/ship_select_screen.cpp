@@ -3,16 +3,16 @@
 #include "audio/audio_system.hpp"
 #include "core/automation.hpp"
 #include "engine/engine.hpp"
+#include "game/screen_pictures.hpp"
 #include "input/menu_step.hpp"
 #include "engine/screens/shell_media.hpp"
 #include "engine/screens/ship_select_drawing.hpp"
 #include "player/ship_select_menu.hpp"
-#include "engine/screens/ship_select_pictures.hpp"
+#include "game/ship_select_pictures.hpp"
 
 namespace {
 
 const char* const SelectMusic = "Sound/Custom.mp3";
-const char* const TitlePictures[] = {"GFX/Splash.png", "GFX/Skyreaver.tga"};
 constexpr int32_t SelectFadeTicks = 25;
 // The star background drifts left by moving the camera right.
 constexpr float CameraDrift = 1.75f;
@@ -30,10 +30,7 @@ void Engine::EnterShipSelect()
     stateTicks = 0;
     world.camera = world.previousCamera = CameraPoint{};
 
-    for (const char* name : TitlePictures)
-        screenPictures.Release(name);
-    for (const std::string& name : ShipSelectPictures())
-        LoadScreenPicture(name.c_str());
+    ShowPictures(PictureSet::ShipSelect);
     if (!PlayMusic(*this, SelectMusic, true))
         quitRequested = true;
     StartFade(FadeBlack, FadeClearBlack, SelectFadeTicks);
@@ -48,7 +45,7 @@ void Engine::UpdateShipSelect()
         return;
 
     if (acceptInput) {
-        const ShipSelectStep step = StepShipSelectMenu(input, menuSelection, shipSelect, ship, bonusShips);
+        const ShipSelectStep step = StepShipSelectMenu(input, menuSelection, shipSelect, ship, cheats.bonusShips);
         if (step.leave) {
             StartFade(FadeClearBlack, FadeBlack, SelectFadeTicks, &Engine::EnterTitle);
             acceptInput = false;

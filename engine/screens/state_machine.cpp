@@ -71,10 +71,8 @@ void Engine::RequestQuit()
     quitRequested = true;
 }
 
-uint32_t Engine::LoadScreenPicture(const char* name)
+void Engine::ShowPictures(PictureSet set)
 {
-    const uint32_t texture = screenPictures.Get(name, GL_CLAMP_TO_EDGE);
-    if (texture == 0)
+    if (!screenPictures.Show(set))
         quitRequested = true;
-    return texture;
 }

@@ -2,6 +2,7 @@
 // entry to the cheats screen, showing one icon per press in a black band at the top.
 #include "audio/audio_system.hpp"
 #include "engine/engine.hpp"
+#include "game/screen_pictures.hpp"
 #include "game/screen_drawing.hpp"
 #include "game/secret_entry.hpp"
 #include "engine/screens/shell_media.hpp"
@@ -11,8 +12,6 @@
 
 namespace {
 
-const char* const LogoPicture = "GFX/MoorhavenSoftware.png";
-const char* const PressIcons = "GFX/CheatUI.png"; // 4 x 2 cells of 32 x 32
 
 // The first of the seven buttons pressed this tick, or -1.
 int32_t FirstPress(const InputState& input)
@@ -29,9 +28,7 @@ int32_t FirstPress(const InputState& input)
 
 void Engine::EnterStudioLogo()
 {
-    screenPictures.Release("GFX/Banner.png");
-    LoadScreenPicture(LogoPicture);
-    LoadScreenPicture(PressIcons);
+    ShowPictures(PictureSet::StudioLogo);
     StartFade(FadeBlack, FadeClearBlack, 25);
     stateTicks = 0;
     acceptInput = true;
@@ -62,7 +59,7 @@ void Engine::UpdateStudioLogo()
     const int32_t press = FirstPress(input);
     if (press < 0)
         return;
-    const SecretOutcome outcome = RecordSecretPress(secretPresses, press);
+    const SecretOutcome outcome = RecordSecretPress(shell.secretPresses, press);
     if (outcome == SecretOutcome::Waiting)
         return;
     StartFade(FadeClearBlack, FadeBlack, 25,
@@ -73,16 +70,16 @@ void Engine::UpdateStudioLogo()
 void Engine::RenderStudioLogo(float)
 {
     BeginScreen(1.0f, 1.0f, 1.0f);
-    DrawPictureWithStrips(screenPictures.Get(LogoPicture, GL_CLAMP_TO_EDGE), 512);
+    DrawPictureWithStrips(screenPictures.Get(pictures::StudioLogo), 512);
     FillRect(0.0f, 0.0f, 640.0f, 40.0f, 0.0f, 0.0f, 0.0f, 1.0f);
 
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     SetBlend(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    BindTexture(GL_TEXTURE_2D, screenPictures.Get(PressIcons, GL_CLAMP_TO_EDGE));
+    BindTexture(GL_TEXTURE_2D, screenPictures.Get(pictures::PressIcons));
     SetTextureFilter(GL_NEAREST, GL_NEAREST);
     glBegin(GL_QUADS);
-    for (size_t i = 0; i < secretPresses.size(); ++i) {
-        const int32_t cell = secretPresses[i];
+    for (size_t i = 0; i < shell.secretPresses.size(); ++i) {
+        const int32_t cell = shell.secretPresses[i];
         const float u = float(cell % 4) / 4.0f, v = float(cell / 4) / 2.0f;
         const float x = 32.0f + 35.0f * float(i);
         glTexCoord2f(u, v);

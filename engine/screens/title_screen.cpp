@@ -2,6 +2,7 @@
 // countdown that starts a demo playback after 500 idle ticks.
 #include "audio/audio_system.hpp"
 #include "engine/engine.hpp"
+#include "game/screen_pictures.hpp"
 #include "core/process_flags.hpp"
 #include "input/menu_step.hpp"
 #include "engine/play/demo_playback.hpp"
@@ -10,7 +11,7 @@
 #include "game/screen_drawing.hpp"
 #include "engine/screens/shell_media.hpp"
 #include "graphics/gl_draw.hpp"
-#include "engine/screens/ship_select_pictures.hpp"
+#include "game/ship_select_pictures.hpp"
 
 #include <GL/gl.h>
 #include <algorithm>
@@ -18,13 +19,8 @@
 
 namespace {
 
-const char* const SplashPicture = "GFX/Splash.png";
-const char* const LogoPicture = "GFX/Skyreaver.tga";
 constexpr uint32_t DemoIdleTicks = 500;
 
-// Pictures of every screen the title can be reached from.
-const char* const PicturesLeftBehind[] = {"GFX/MoorhavenSoftware.png", "GFX/CheatUI.png", "GFX/Splash2.png",
-                                          "GFX/Splash3.png", "GFX/Splash4.png", "GFX/Banner.png"};
 
 float LogoSaturation(uint32_t ticks)
 {
@@ -41,13 +37,8 @@ float LogoSaturation(uint32_t ticks)
 
 void Engine::EnterTitle()
 {
-    for (const char* name : PicturesLeftBehind)
-        screenPictures.Release(name);
-    ReleaseShipSelectPictures(screenPictures);
     videoCache.Release("Videos/Intro.avi");
-    ReleaseEndingPictures(*this);
-    LoadScreenPicture(SplashPicture);
-    LoadScreenPicture(LogoPicture);
+    ShowPictures(PictureSet::Title);
     StartFade(FadeWhite, FadeClearWhite, 25);
     stateTicks = 0;
     menuSelection = 0;
@@ -122,7 +113,7 @@ void Engine::RenderTitle(float fraction)
 
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     shaders.Use(ShaderProgram::PassThroughTexture);
-    DrawPicture(screenPictures.Get(SplashPicture, GL_CLAMP_TO_EDGE), -191.5f, -0.5f, 832.5f, 511.5f, true);
+    DrawPicture(screenPictures.Get(pictures::TitleSplash), -191.5f, -0.5f, 832.5f, 511.5f, true);
 
     const float t = float(stateTicks) + fraction;
     const float a = std::clamp(t / 120.0f, 0.0f, 1.0f);
@@ -130,7 +121,7 @@ void Engine::RenderTitle(float fraction)
     shaders.SetFloat("saturation", LogoSaturation(stateTicks));
     SetBlend(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glColor4f(1.0f, 1.0f, a, a);
-    DrawPicture(screenPictures.Get(LogoPicture, GL_CLAMP_TO_EDGE), 0.5f, 5.0f, 640.5f, 108.0f, true);
+    DrawPicture(screenPictures.Get(pictures::TitleLogo), 0.5f, 5.0f, 640.5f, 108.0f, true);
     shaders.UseProgram(0);
     glDisable(GL_BLEND);
 

@@ -163,7 +163,7 @@ TEST(ContinueGame, TakesOneContinueUnlessTheCheatIsOnAndRestartsAtTheCheckpointW
         Engine& engine = stage.engine;
         stage.Start();
         stage.Tick(60);
-        engine.infiniteContinues = cheat;
+        engine.cheats.infiniteContinues = cheat;
         engine.continues = 1;
         engine.lives = 0;
         engine.score = 4321;

@@ -2,7 +2,7 @@
 // colour when read through the game's image library.
 #include "tools/art_image_reader.hpp"
 
-#include "engine/screens/ship_select_pictures.hpp"
+#include "game/ship_select_pictures.hpp"
 
 #include <IL/il.h>
 #include <gtest/gtest.h>

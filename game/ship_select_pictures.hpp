@@ -1,11 +1,9 @@
 #pragma once
 // The pictures of the ship selection screen, named once: loaded when the screen is entered,
-// released when the title or play takes over.
+// let go when the title or play takes over.
 #include <array>
 #include <cstdint>
 #include <string>
-
-class TextureCache;
 
 inline constexpr const char* SelectBackdropPicture = "GFX/Splash2.png";
 inline constexpr const char* SelectGridPicture = "GFX/Grid.png";
@@ -28,5 +26,3 @@ std::string PreviewPicture(int32_t shipType, int layer);
 
 // Every picture the screen needs, previews of all four ships included.
 std::array<std::string, 20> ShipSelectPictures();
-// Lets go of every one of them (those not loaded are skipped).
-void ReleaseShipSelectPictures(TextureCache& pictures);

@@ -1,6 +1,4 @@
-#include "engine/screens/ship_select_pictures.hpp"
-
-#include "graphics/texture_cache.hpp"
+#include "game/ship_select_pictures.hpp"
 
 std::string PreviewPicture(int32_t shipType, int layer)
 {
@@ -19,10 +17,4 @@ std::array<std::string, 20> ShipSelectPictures()
         for (int layer = 0; layer < PreviewLayers; ++layer)
             names[next++] = PreviewPicture(ship, layer);
     return names;
-}
-
-void ReleaseShipSelectPictures(TextureCache& pictures)
-{
-    for (const std::string& name : ShipSelectPictures())
-        pictures.Release(name);
 }
