@@ -144,6 +144,10 @@ void ShiftStageWorld(StageWorld& world, float dx, float dy)
             entity->y -= dy;
             entity->prevX -= dx;
             entity->prevY -= dy;
+            for (Circle& circle : entity->circles) {
+                circle.x -= dx;
+                circle.y -= dy;
+            }
         }
     }
     for (auto& list : world.explosions) {

@@ -1,5 +1,6 @@
 // The Engine's world operations: each delegates to the world code that holds it.
 #include "engine/engine.hpp"
+#include "player/world_shift.hpp"
 #include "world/entity_file.hpp"
 #include "world/generator_queue.hpp"
 #include "engine/play/stage_drawing.hpp"
@@ -31,5 +32,6 @@ void Engine::RunGenerators() { ::RunGenerators(world); }
 void Engine::ShiftWorld(float dx, float dy)
 {
     ShiftStageWorld(world, dx, dy);
+    ShiftPlayerSide(player, shots, dx, dy);
     ShiftTrails(effects, dx, dy);
 }

@@ -60,6 +60,7 @@ EffectScene SceneOf(const Engine& engine)
     scene.shipPrevX = player.prevX;
     scene.shipPrevY = player.prevY;
     scene.shipInWater = player.inWater != 0;
+    scene.orbWeapon = player.orb.weaponKind;
     return scene;
 }
 

@@ -349,3 +349,25 @@ TEST(PlayLoop, TheTitleCardShowsOnlyOnTheFirstBuildAfterALoad)
     stage.Start(100);
     EXPECT_TRUE(stage.Layer(4).empty());
 }
+
+// The gather ring of a collected orb weapon takes the weapon's colour: magma's is red.
+TEST(PlayLoop, TheGatherRingOfACollectedWeaponIsTheWeaponsColour)
+{
+    PlayStage stage;
+    stage.Start();
+    stage.UntilLaunched();
+    Player& ship = stage.engine.player;
+    auto magma = std::make_unique<PowerUp>(5);
+    magma->Spawn(ship.x, ship.y);
+    stage.engine.world.pickups.push_back(std::move(magma));
+    stage.Tick(3);
+    ASSERT_EQ(ship.orb.weaponKind, 5);
+    const EffectParticle* last = nullptr;
+    for (const EffectEmitter& emitter : stage.engine.effects.effectEmitters)
+        if (emitter.spawn == KindInfo(EmitterKind::GatherRing).spawn && !emitter.particles.empty())
+            last = &emitter.particles.back();
+    ASSERT_NE(last, nullptr) << "the pick-up raised a gather ring";
+    EXPECT_GT(last->red, 0.0f);
+    EXPECT_FLOAT_EQ(last->green, 0.0f);
+    EXPECT_FLOAT_EQ(last->blue, 0.0f);
+}

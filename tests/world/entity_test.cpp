@@ -237,10 +237,32 @@ TEST_F(EntityTest, NearestTargetSkipsTheDeadAndLooksOnlyUnder999)
     EXPECT_EQ(NearestTargetInCone(world, 0.0f, 0.0f, 90.0f, 45.0f), nullptr);
 }
 
-TEST_F(EntityTest, ShiftWorldMovesLayersAndExplosionsButNotPickupsWaterOrGenerators)
+// A time jump moves the world under the camera: everything on screen, the ship with its tail,
+// orb and pods and both shot lists included, keeps its screen position, hit circles with it.
+TEST_F(EntityTest, ShiftWorldMovesWhatIsOnScreenButNotPickupsWaterOrGenerators)
 {
     ProbeEntity* e = Add(500.0f, 200.0f, 4);
     e->prevX = 499.0f;
+    e->circles = {Circle{8.0f, 500.0f, 200.0f, 0.0f, 0.0f}};
+    Player& ship = engine.player;
+    ship.x = ship.prevX = 420.0f;
+    ship.y = ship.prevY = 240.0f;
+    ship.circles = {Circle{7.0f, 420.0f, 236.0f, 0.0f, -4.0f}};
+    ship.tail = {TailSegment{405.0f, 240.0f, 404.0f, 240.0f, 0.0f}};
+    ship.orb.present = true;
+    ship.orb.x = ship.orb.prevX = 440.0f;
+    ship.orb.y = 240.0f;
+    ship.pods.resize(1);
+    ship.pods[0].x = 410.0f;
+    ship.pods[0].y = 220.0f;
+    Shot mine;
+    mine.x = mine.prevX = 600.0f;
+    mine.circles = {Circle{4.0f, 600.0f, 0.0f, 0.0f, 0.0f}};
+    engine.shots.playerShots.push_back(mine);
+    Shot theirs;
+    theirs.x = 300.0f;
+    theirs.y = theirs.prevY = 50.0f;
+    engine.shots.enemyShots.push_back(theirs);
     auto pickup = std::make_unique<ProbeEntity>();
     pickup->Spawn(50.0f, 60.0f);
     world.pickups.push_back(std::move(pickup));
@@ -258,6 +280,22 @@ TEST_F(EntityTest, ShiftWorldMovesLayersAndExplosionsButNotPickupsWaterOrGenerat
     EXPECT_EQ(world.pickups[0]->x, 50.0f);
     EXPECT_EQ(world.water[0].centreX, 40.0f);
     EXPECT_EQ(world.generators[0][0].x, 77.0f);
+    EXPECT_EQ(e->circles[0].x, 400.0f);
+    EXPECT_EQ(ship.x, 320.0f);
+    EXPECT_EQ(ship.prevX, 320.0f);
+    EXPECT_EQ(ship.y, 250.0f);
+    EXPECT_EQ(ship.circles[0].y, 246.0f);
+    EXPECT_EQ(ship.tail[0].x, 305.0f);
+    EXPECT_EQ(ship.tail[0].prevX, 304.0f);
+    EXPECT_EQ(ship.orb.x, 340.0f);
+    EXPECT_EQ(ship.orb.prevX, 340.0f);
+    EXPECT_EQ(ship.pods[0].x, 310.0f);
+    EXPECT_EQ(ship.pods[0].y, 230.0f);
+    EXPECT_EQ(engine.shots.playerShots[0].x, 500.0f);
+    EXPECT_EQ(engine.shots.playerShots[0].prevX, 500.0f);
+    EXPECT_EQ(engine.shots.playerShots[0].circles[0].x, 500.0f);
+    EXPECT_EQ(engine.shots.enemyShots[0].x, 200.0f);
+    EXPECT_EQ(engine.shots.enemyShots[0].prevY, 60.0f);
 }
 
 } // namespace
