@@ -113,6 +113,7 @@ void Engine::NewGame()
     greyscale = false;
     menuSelection = 0;
     paused = false;
+    editLayer = 4;
     clock.ResetClock();
     demoTickCounter = 0;
     if (RecordingDemo())

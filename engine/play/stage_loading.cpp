@@ -74,6 +74,8 @@ void CleanupStage(Engine& engine)
     world.water.clear();
     world.visibleWater.clear();
     ClearEntities(world);
+    engine.shots.playerShots.clear();
+    engine.shots.enemyShots.clear();
     ClearEffects(engine.effects);
     ReleaseStageSheets(engine);
     engine.textureCache.Clear();

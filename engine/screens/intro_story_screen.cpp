@@ -48,8 +48,10 @@ float WindowAlpha(float t, float from, float to)
 
 void Engine::EnterIntroStory()
 {
+    // After a demo or a quit from the pause menu the stage is still loaded: it goes here,
+    // the continue clip with it.
+    CleanupStage();
     ShowPictures(PictureSet::None);
-    videoCache.Release("Videos/Continue.avi");
     // A missing clip leaves the story without video: the screen then waits for a key.
     if (VideoTexture* video = videoCache.Get(IntroVideo, false, 512, 512))
         video->Seek(0);
@@ -57,6 +59,7 @@ void Engine::EnterIntroStory()
     savedStateTicks = static_cast<int32_t>(stateTicks);
     stateTicks = 0;
     IdleSelectAndFire(input);
+    gameOverFade = false;
     StopAllAudio();
     TickLength = IntroTickLength;
     acceptInput = true;

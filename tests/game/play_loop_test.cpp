@@ -3,6 +3,7 @@
 #include "core/process_flags.hpp"
 #include "game/game_flow_globals.hpp"
 #include "core/random.hpp"
+#include "player/shot_kinds.hpp"
 #include "world/world_test_support.hpp"
 
 #include <gtest/gtest.h>
@@ -218,8 +219,10 @@ TEST(PlayLoop, ANewGameStartsFromNothingAndALifeStartsItsAgeAfresh)
     Engine& engine = stage.engine;
     engine.score = 2500;
     engine.player.missileKept = true;
+    engine.editLayer = 2;
     stage.Start();
     EXPECT_EQ(engine.score, 0) << "a demo's or an earlier game's points are not this game's";
+    EXPECT_EQ(engine.editLayer, 4);
     stage.Tick(37);
     EXPECT_GT(engine.player.age, 0);
     engine.player.Spawn(engine.world.camera.x + 320.0f, 240.0f);
@@ -370,4 +373,29 @@ TEST(PlayLoop, TheGatherRingOfACollectedWeaponIsTheWeaponsColour)
     EXPECT_GT(last->red, 0.0f);
     EXPECT_FLOAT_EQ(last->green, 0.0f);
     EXPECT_FLOAT_EQ(last->blue, 0.0f);
+}
+
+// Leaving a stage for the intro (after a demo, or a quit from the pause menu) lets go of the
+// whole stage: its map, entities and shots; a cleanup alone empties the shot lists too.
+TEST(PlayLoop, TheIntroAndACleanupLetGoOfTheStageAndItsShots)
+{
+    PlayStage stage;
+    Engine& engine = stage.engine;
+    stage.Start();
+    stage.UntilLaunched();
+    stage.Place(3, std::make_unique<Target>(), 600.0f, 200.0f);
+    FireShot(engine.shots.playerShots, shots::Cannon, 100.0f, 100.0f, 12.0f, 0.0f);
+    FireShot(engine.shots.enemyShots, shots::EnemyBullet, 300.0f, 100.0f, -2.0f, 0.0f);
+    engine.CleanupStage();
+    EXPECT_TRUE(engine.shots.playerShots.empty());
+    EXPECT_TRUE(engine.shots.enemyShots.empty());
+
+    PlayStage second;
+    second.Start();
+    second.UntilLaunched();
+    second.Place(3, std::make_unique<Target>(), 600.0f, 200.0f);
+    second.engine.EnterIntroStory();
+    EXPECT_EQ(second.engine.world.mapWidth, 0);
+    EXPECT_TRUE(second.Layer(3).empty());
+    EXPECT_FALSE(second.engine.gameOverFade);
 }
