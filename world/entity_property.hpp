@@ -23,6 +23,10 @@ struct EntityProperty {
     int32_t* intValue = nullptr;
     char name[32] = {};
     int32_t kind = 0;
+    // What the loader accepts of an integer: the editor keeps it inside, so that nothing an
+    // author saves is refused when the stage is read again.
+    int32_t minValue = INT32_MIN;
+    int32_t maxValue = INT32_MAX;
 };
 
 template <class T>
@@ -49,7 +53,11 @@ void DescribeDeclared(std::span<const PropertyDecl<T>> table, T& entity, std::ve
         std::snprintf(property.name, sizeof property.name, "%s", decl.name);
         property.kind = static_cast<int32_t>(decl.kind);
         switch (decl.kind) {
-        case PropertyKind::Integer: property.intValue = &(entity.*decl.intMember); break;
+        case PropertyKind::Integer:
+            property.intValue = &(entity.*decl.intMember);
+            property.minValue = decl.minValue;
+            property.maxValue = decl.maxValue;
+            break;
         case PropertyKind::Float: property.floatValue = &(entity.*decl.floatMember); break;
         case PropertyKind::Flag:
         case PropertyKind::Action: property.boolValue = &(entity.*decl.flagMember); break;

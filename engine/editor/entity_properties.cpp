@@ -4,6 +4,7 @@
 #include "engine/editor/editor_modes.hpp"
 #include "editor/editor_texts.hpp"
 #include "editor/placement_time.hpp"
+#include "editor/property_step.hpp"
 #include "engine/engine.hpp"
 #include "world/control_entity.hpp"
 #include "world/entity.hpp"
@@ -11,27 +12,6 @@
 #include <algorithm>
 
 namespace {
-
-// A property row's change by Right (+1) or Left (-1); FIRE held makes numbers move faster.
-void ChangeProperty(const EntityProperty& property, int direction, bool fast)
-{
-    switch (static_cast<PropertyKind>(property.kind)) {
-    case PropertyKind::Integer:
-        if (property.intValue)
-            *property.intValue += direction * (fast ? 10 : 1);
-        break;
-    case PropertyKind::Float:
-        if (property.floatValue)
-            *property.floatValue += static_cast<float>(direction) * (fast ? 1.0f : 0.01f);
-        break;
-    case PropertyKind::Flag:
-        if (property.boolValue)
-            *property.boolValue = direction > 0 ? 1 : 0;
-        break;
-    case PropertyKind::Action:
-        break;
-    }
-}
 
 void ChangeRow(EditorState& editor, int direction, bool fast)
 {
@@ -50,7 +30,7 @@ void ChangeRow(EditorState& editor, int direction, bool fast)
     } else if (row >= FirstPropertyRow) {
         const size_t index = static_cast<size_t>(row - FirstPropertyRow);
         if (index < editor.properties.size())
-            ChangeProperty(editor.properties[index], direction, fast);
+            StepProperty(editor.properties[index], direction, fast);
     }
 }
 

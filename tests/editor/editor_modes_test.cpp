@@ -4,10 +4,15 @@
 #include "engine/editor/editor_modes.hpp"
 #include "editor/editor_test_support.hpp"
 #include "editor/editor_texts.hpp"
+#include "editor/property_step.hpp"
 #include "world/entity.hpp"
+#include "world/entity_file.hpp"
 #include "game/entity_registry.hpp"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
 
 using editor_testing::EditorEngine;
 
@@ -56,6 +61,12 @@ void FinishPlacement(EditorEngine& e)
 }
 
 const std::vector<Generator>& PlayLayer(const Engine& engine) { return engine.world.generators[2]; }
+
+std::string ReadBytes(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 } // namespace
 
@@ -336,4 +347,56 @@ TEST(EditorSave, ASaveThatCannotBeWrittenKeepsThePreviousFileAndSaysSo)
               std::string::npos)
         << log;
     EXPECT_EQ(log.find("Maps/STAGE1.ENT saved."), std::string::npos);
+}
+
+// Every integer property of every type the editor lists, stepped at and past both ends of what
+// the loader accepts (one step and a fast step), is kept inside; a stage holding each such
+// template saves, loads, and saves again to the same bytes.
+TEST(EditorProperties, NoStepTakesAnIntegerOutsideWhatTheStageLoaderAccepts)
+{
+    Engine engine{Engine::Detached{}};
+    const std::filesystem::path file = std::filesystem::temp_directory_path() / "skyreaver_ranges.ENT";
+    int checked = 0;
+    for (int32_t type = 0; type < EditorEntityTypeCount; ++type) {
+        std::vector<EntityProperty> properties;
+        std::shared_ptr<Entity> probe = CreateEntity(type);
+        ASSERT_TRUE(probe) << type;
+        probe->DescribeProperties(properties);
+        for (size_t index = 0; index < properties.size(); ++index) {
+            if (properties[index].kind != static_cast<int32_t>(PropertyKind::Integer))
+                continue;
+            for (const int direction : {-1, +1}) {
+                for (const bool fast : {false, true}) {
+                    std::shared_ptr<Entity> entity = CreateEntity(type);
+                    std::vector<EntityProperty> own;
+                    entity->DescribeProperties(own);
+                    const EntityProperty& property = own[index];
+                    const int32_t end = direction < 0 ? property.minValue : property.maxValue;
+                    *property.intValue = direction < 0 ? end + (end < INT32_MAX - 20 ? 3 : 0)
+                                                       : end - (end > INT32_MIN + 20 ? 3 : 0);
+                    for (int step = 0; step < 5; ++step)
+                        StepProperty(property, direction, fast);
+                    EXPECT_EQ(*property.intValue, end) << EntityTypeName(type) << " " << property.name;
+
+                    StageWorld saved;
+                    Generator generator;
+                    generator.layer = 3;
+                    generator.count = 1;
+                    generator.type = type;
+                    generator.templateEntity = entity;
+                    saved.generators[2].push_back(generator);
+                    ASSERT_TRUE(SaveEntityFile(saved, file.string()));
+                    StageWorld loaded;
+                    ASSERT_TRUE(LoadEntityFile(loaded, file.string(), false))
+                        << EntityTypeName(type) << " " << property.name << " = " << end;
+                    const std::string first = ReadBytes(file);
+                    ASSERT_TRUE(SaveEntityFile(loaded, file.string()));
+                    EXPECT_EQ(ReadBytes(file), first) << EntityTypeName(type) << " " << property.name;
+                    ++checked;
+                }
+            }
+        }
+    }
+    std::filesystem::remove(file);
+    EXPECT_GE(checked, 40) << "the listed types have integer properties to step";
 }
