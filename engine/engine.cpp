@@ -136,7 +136,7 @@ bool Engine::StartUp()
         SetProjection(640.0f, 480.0f);
         mainFont.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
         mainFont.SetScale(0.75f, 0.75f);
-        mainFont.SetAlignment(1);
+        mainFont.SetAlignment(TextAlignment::Centre);
         mainFont.DrawText("Loading...", 570.0f, 450.0f);
         SDL_GL_SwapBuffers();
         MarkFirstFrame();

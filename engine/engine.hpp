@@ -225,7 +225,8 @@ public:
     void DrawTiles(int layer, float interpolation);
     void DrawLayer(int layer, float interpolation, int pass, bool earlyPass);
     void DrawExplosions(int layer, float interpolation);
-    void AddExplosion(int layer, float x, float y, float halfWidth, float halfHeight, int style, float angle);
+    void AddExplosion(int layer, float x, float y, float halfWidth, float halfHeight, ExplosionStyle style,
+                      float angle);
     // The scenery: tile test with breakable quadrants, growing walls, restoring at a start.
     bool HitTile(float x, float y);
     void GrowTile(float x, float y);

@@ -67,7 +67,7 @@ void Engine::RenderFrame(float fraction)
         mainFont.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
         mainFont.SetScale(0.5f, 0.5f);
         mainFont.SetBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        mainFont.SetAlignment(0);
+        mainFont.SetAlignment(TextAlignment::Left);
         mainFont.DrawText("FPS " + std::to_string(clock.FramesPerSecond()), 15.0f, 450.0f);
     }
     TakeDueScreenshots();

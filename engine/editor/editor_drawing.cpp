@@ -23,7 +23,7 @@ void SetTextStyle(BitmapFont& font, float scale, const float* colour)
 {
     font.SetColour(colour[0], colour[1], colour[2], colour[3]);
     font.SetScale(scale, scale);
-    font.SetAlignment(0);
+    font.SetAlignment(TextAlignment::Left);
 }
 
 void DrawStageChoice(Engine& engine)

@@ -10,7 +10,6 @@ namespace {
 constexpr float TailRadius = 5.0f;
 constexpr float OrbAndTailDamage = 0.2f;
 constexpr float ShipHitAmount = 5.0f;
-constexpr int32_t OrbBlockSound = 28;
 
 std::vector<Circle> SegmentCircle(const TailSegment& segment)
 {
@@ -72,7 +71,7 @@ void EnemyShotsAgainstShip(Engine& engine, bool shipCanBeHit)
         if (player.OrbOut() && player.orb.HitTest(shot.circles) && shot.hit) {
             shot.hit(shot, 1.0f);
             if (shot.dead)
-                PlayEffect(engine, OrbBlockSound);
+                PlayEffect(engine, SoundId::Deflection);
         }
         if (engine.ship.ShipType == 2 && shot.hit)
             for (const TailSegment& segment : player.tail)

@@ -18,7 +18,8 @@ void Engine::DrawLayer(int layer, float interpolation, int pass, bool earlyPass)
     ::DrawLayer(*this, layer, interpolation, pass, earlyPass);
 }
 void Engine::DrawExplosions(int layer, float interpolation) { ::DrawExplosions(*this, layer, interpolation); }
-void Engine::AddExplosion(int layer, float x, float y, float halfWidth, float halfHeight, int style, float angle)
+void Engine::AddExplosion(int layer, float x, float y, float halfWidth, float halfHeight, ExplosionStyle style,
+                          float angle)
 {
     ::AddExplosion(world, layer, x, y, halfWidth, halfHeight, style, angle);
 }

@@ -86,7 +86,7 @@ void DrawLabels(Engine& engine, float a)
     BitmapFont& font = engine.secondFont;
     font.SetColour(1.0f, 1.0f, 0.0f, a);
     font.SetScale(0.5f, 0.375f);
-    font.SetAlignment(1);
+    font.SetAlignment(TextAlignment::Centre);
     font.DrawText("FORCE", 320.0f, 441.0f);
     const Player& player = engine.player;
     if (player.OrbOut()) {
@@ -118,7 +118,7 @@ void DrawScoreBand(Engine& engine, float a)
     BitmapFont& small = engine.secondFont;
     small.SetColour(1.0f, 1.0f, 1.0f, a);
     small.SetScale(0.75f, 0.75f);
-    small.SetAlignment(0);
+    small.SetAlignment(TextAlignment::Left);
     small.DrawText("1UP", 200.0f, 10.0f);
     small.DrawText("HISCORE", 400.0f, 10.0f);
 
@@ -126,13 +126,13 @@ void DrawScoreBand(Engine& engine, float a)
     if (demoMode) {
         large.SetColour(0.0f, engine.menuPulse.value, 1.0f, a);
         large.SetScale(1.0f, 1.0f);
-        large.SetAlignment(1);
+        large.SetAlignment(TextAlignment::Centre);
         large.DrawText("DEMO MODE", 320.0f, 400.0f);
     }
     char text[32];
     large.SetColour(1.0f, 1.0f, 1.0f, a);
     large.SetScale(0.75f, 0.75f);
-    large.SetAlignment(2);
+    large.SetAlignment(TextAlignment::Right);
     std::snprintf(text, sizeof text, "%.8i", engine.score);
     large.DrawText(text, 380.0f, 10.0f);
     std::snprintf(text, sizeof text, "%.8i", engine.scores.scores[0]);
@@ -143,7 +143,7 @@ void DrawPauseMenu(Engine& engine)
 {
     BitmapFont& font = engine.mainFont;
     font.SetScale(1.0f, 1.0f);
-    font.SetAlignment(1);
+    font.SetAlignment(TextAlignment::Centre);
     const char* const items[] = {"RESUME", "QUIT"};
     for (int i = 0; i < 2; ++i) {
         if (i == engine.menuSelection)
@@ -186,7 +186,7 @@ void DrawDebugOverlay(Engine& engine)
     BitmapFont& font = engine.mainFont;
     font.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
     font.SetScale(0.5f, 0.5f);
-    font.SetAlignment(0);
+    font.SetAlignment(TextAlignment::Left);
     char text[96];
     std::snprintf(text, sizeof text, "TIME INDEX: %i", static_cast<int>(engine.stateTicks));
     font.DrawText(text, 10.0f, 50.0f);

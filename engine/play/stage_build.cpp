@@ -1,6 +1,7 @@
 // Starting a game, building a stage for a time index, and the ways a game moves on from a
 // stage: the game over, the next stage, a continue.
 #include "audio/audio_system.hpp"
+#include "audio/sound_id.hpp"
 #include "world/entity_type.hpp"
 #include "core/automation.hpp"
 #include "engine/engine.hpp"
@@ -23,7 +24,7 @@ namespace {
 
 constexpr int32_t BuildSeed = 1000;
 // The looping effects that would go on sounding over a frozen world.
-constexpr std::array<int32_t, 3> LoopingEffects = {5, 20, 27};
+constexpr std::array<SoundId, 3> LoopingEffects = {SoundId::ForceCharge, SoundId::PlasmaShot, SoundId::BeamHum};
 
 float PlayTickLength(int32_t difficulty)
 {
@@ -177,8 +178,8 @@ void Engine::StartGameOver()
     FreezeShots(shots.playerShots);
     FreezeShots(shots.enemyShots);
     FreezeTrails(effects);
-    for (int32_t index : LoopingEffects)
-        if (SoundSample* effect = samples.Effect(index))
+    for (SoundId id : LoopingEffects)
+        if (SoundSample* effect = samples.Effect(SoundIndex(id)))
             effect->Stop();
 }
 

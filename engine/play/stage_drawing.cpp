@@ -79,7 +79,7 @@ void DrawProgressFrame(Engine& engine, const char* text)
     SetProjection(640.0f, 480.0f);
     engine.mainFont.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
     engine.mainFont.SetScale(0.75f, 0.75f);
-    engine.mainFont.SetAlignment(1);
+    engine.mainFont.SetAlignment(TextAlignment::Centre);
     engine.mainFont.DrawText(text, 570.0f, 450.0f);
     SDL_GL_SwapBuffers();
 }
@@ -143,8 +143,9 @@ void DrawExplosions(Engine& engine, int layer, float interpolation)
     glEnable(GL_BLEND);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     for (const Explosion& explosion : world.explosions[layer - 1]) {
-        const SpriteSheet& sheet = explosion.style == 1 ? engine.sheets.explosionRingSheet : engine.sheets.explosionSheet;
-        if (explosion.style == 1)
+        const bool glow = explosion.style == ExplosionStyle::Glow;
+        const SpriteSheet& sheet = glow ? engine.sheets.explosionRingSheet : engine.sheets.explosionSheet;
+        if (glow)
             SetBlend(GL_ONE, GL_ONE);
         else
             SetBlend(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);

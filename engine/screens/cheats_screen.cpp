@@ -48,11 +48,11 @@ void Engine::UpdateCheats()
     }
     if (MenuDownPressed(input)) {
         menuSelection = StepMenu(menuSelection, +1, ReadyItem);
-        PlayEffect(*this, MenuMoveSound);
+        PlayEffect(*this, SoundId::MenuMove);
     }
     if (MenuUpPressed(input)) {
         menuSelection = StepMenu(menuSelection, -1, ReadyItem);
-        PlayEffect(*this, MenuMoveSound);
+        PlayEffect(*this, SoundId::MenuMove);
     }
     for (int step : {+1, -1}) {
         const bool pressed = step > 0 ? MenuRightPressed(input) : MenuLeftPressed(input);
@@ -88,7 +88,7 @@ void Engine::RenderCheats(float)
 
     BitmapFont& font = ShellFont(*this);
     font.SetScale(1.0f, 1.0f);
-    font.SetAlignment(1);
+    font.SetAlignment(TextAlignment::Centre);
     font.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
     font.DrawText("CHEATS", 320.0f, 30.0f);
 
@@ -104,12 +104,12 @@ void Engine::RenderCheats(float)
         else
             font.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
         if (i == ReadyItem) {
-            font.SetAlignment(1);
+            font.SetAlignment(TextAlignment::Centre);
             font.DrawText("READY", 320.0f, 430.0f);
             continue;
         }
         const float y = 145.0f + 50.0f * float(i);
-        font.SetAlignment(0);
+        font.SetAlignment(TextAlignment::Left);
         font.DrawText(labels[i], 100.0f, y);
         font.DrawText(values[i], 500.0f, y);
     }

@@ -75,13 +75,13 @@ void Engine::RenderContinue(float)
 
     BitmapFont& small = secondFont;
     small.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
-    small.SetAlignment(1);
+    small.SetAlignment(TextAlignment::Centre);
     small.SetScale(1.0f, 1.0f);
     small.DrawText("CONTINUE?", 320.0f, 140.0f);
 
     BitmapFont& large = mainFont;
     large.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
-    large.SetAlignment(1);
+    large.SetAlignment(TextAlignment::Centre);
     large.SetScale(2.0f, 2.0f);
     large.DrawText(ContinueCountdownText(stateTicks), 320.0f, 240.0f);
 

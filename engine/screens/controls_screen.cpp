@@ -43,14 +43,14 @@ void Engine::UpdateControls()
     const ControlsMenuStep step = StepControlsMenu(input, menuSelection);
     if (step.leave) {
         StopAllAudio();
-        PlayEffect(*this, MenuSelectSound);
+        PlayEffect(*this, SoundId::MenuSelect);
         StartFade(FadeClearBlack, FadeWhite, 25, &Engine::EnterTitle);
         // Every key is written afresh; the old file stays if the write fails.
         SaveControls(input);
         acceptInput = false;
     }
     if (step.moved)
-        PlayEffect(*this, MenuMoveSound);
+        PlayEffect(*this, SoundId::MenuMove);
 }
 
 void Engine::RenderControls(float)
@@ -71,11 +71,11 @@ void Engine::RenderControls(float)
 
     font.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
     font.SetScale(1.0f, 1.0f);
-    font.SetAlignment(1);
+    font.SetAlignment(TextAlignment::Centre);
     font.DrawText("CONTROLS", 320.0f, 10.0f);
 
     font.SetScale(0.5f, 0.5f);
-    font.SetAlignment(0);
+    font.SetAlignment(TextAlignment::Left);
     font.DrawText("ACTION", 100.0f, 50.0f);
     font.DrawText("PRIMARY", 325.0f, 50.0f);
     font.DrawText("SECONDARY", 450.0f, 50.0f);
@@ -91,7 +91,7 @@ void Engine::RenderControls(float)
     }
 
     char text[48];
-    font.SetAlignment(1);
+    font.SetAlignment(TextAlignment::Centre);
     colourFor(SensitivityRow);
     std::snprintf(text, sizeof text, "PAD SENSITIVITY: %.3i", input.sensitivity * 2 - 100);
     font.DrawText(text, 320.0f, 400.0f);

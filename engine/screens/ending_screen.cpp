@@ -111,7 +111,7 @@ void DrawCredits(Engine& engine, float fraction)
     BitmapFont& small = engine.secondFont;
     small.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
     small.SetScale(0.75f, 0.75f);
-    small.SetAlignment(1);
+    small.SetAlignment(TextAlignment::Centre);
     const float roll = Lerp(endingScene.roll, endingScene.prevRoll, fraction);
     for (const CreditLine& line : EndingCredits()) {
         const float y = roll + line.offset;

@@ -25,7 +25,7 @@ void Engine::DrawFades()
             BitmapFont& font = ShellFont(*this);
             font.SetColour(1.0f, 1.0f, 1.0f, 0.05f);
             font.SetScale(2.0f, 2.0f);
-            font.SetAlignment(1);
+            font.SetAlignment(TextAlignment::Centre);
             font.DrawText("ENJOY YOURSELF", 320.0f, 200.0f);
         }
     }

@@ -36,7 +36,7 @@ void Engine::RenderGameOver(float)
     BeginScreen(0.0f, 0.0f, 0.0f);
     BitmapFont& font = mainFont;
     font.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
-    font.SetAlignment(1);
+    font.SetAlignment(TextAlignment::Centre);
     font.SetScale(2.0f, 2.0f);
     font.DrawText("GAME OVER", 320.0f, 180.0f);
     DrawFades();

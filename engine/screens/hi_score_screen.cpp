@@ -90,7 +90,7 @@ void Engine::RenderHiScore(float fraction)
     const auto fadeIn = [t](float start, float duration) { return TimedLerp(0.0f, 1.0f, start, duration, t); };
     BitmapFont& font = ShellFont(*this);
     BitmapFont& large = mainFont;
-    font.SetAlignment(1);
+    font.SetAlignment(TextAlignment::Centre);
     font.SetScale(2.0f, 2.0f);
     font.SetColour(1.0f, 1.0f, 1.0f, fadeIn(0.0f, 5.0f));
     font.DrawText("TOP 10 PILOTS", 320.0f, 20.0f);
@@ -102,24 +102,24 @@ void Engine::RenderHiScore(float fraction)
         const float alpha = fadeIn(5.0f * static_cast<float>(place), 10.0f + 5.0f * static_cast<float>(place));
         const auto& name = scores.names[static_cast<size_t>(place)];
         font.SetScale(1.0f, 1.0f);
-        font.SetAlignment(2);
+        font.SetAlignment(TextAlignment::Right);
         font.SetColour(1.0f, 1.0f, 0.0f, alpha);
         font.DrawText(Labels[place], 100.0f, y);
 
         const bool entering = input.textEntryActive && input.textEntryBuffer == name.data();
-        font.SetAlignment(0);
+        font.SetAlignment(TextAlignment::Left);
         font.SetColour(0.0f, entering ? menuPulse.value : 1.0f, 1.0f, alpha);
         font.DrawText(name.data(), 220.0f, y);
 
         char text[16];
         std::snprintf(text, sizeof text, "%i", scores.scores[static_cast<size_t>(place)]);
         large.SetScale(1.0f, 1.0f);
-        large.SetAlignment(2);
+        large.SetAlignment(TextAlignment::Right);
         large.SetColour(1.0f, 1.0f, 1.0f, alpha);
         large.DrawText(text, 590.0f, y);
     }
     if (!demoMode) {
-        font.SetAlignment(1);
+        font.SetAlignment(TextAlignment::Centre);
         font.SetScale(1.0f, 1.0f);
         font.SetColour(1.0f, 1.0f, 1.0f, fadeIn(50.0f, 60.0f));
         font.DrawText("ENTER YOUR NAME", 320.0f, 410.0f);

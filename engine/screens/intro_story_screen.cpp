@@ -93,7 +93,7 @@ void Engine::RenderIntroStory(float fraction)
     const float t = float(stateTicks) + fraction;
     BitmapFont& font = ShellFont(*this);
     font.SetScale(0.75f, 0.75f);
-    font.SetAlignment(1);
+    font.SetAlignment(TextAlignment::Centre);
 
     if (stateTicks < 200) {
         for (int i = 0; i < 4; ++i) {

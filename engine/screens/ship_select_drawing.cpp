@@ -225,13 +225,13 @@ void DrawFitted(BitmapFont& font, const char* text, float x, float y, float righ
 void DrawShipTexts(Engine& engine, BitmapFont& font)
 {
     const ChoiceText& text = ShipTextOf(engine.ship.ShipType);
-    font.SetAlignment(0);
+    font.SetAlignment(TextAlignment::Left);
     font.SetScale(0.75f, 0.75f);
     SetHighlight(font, engine, engine.menuSelection == ShipRow);
     font.DrawText(text.name, 455.0f, 60.0f);
     // The descriptions in the narrower small face.
     BitmapFont& small = engine.secondFont;
-    small.SetAlignment(0);
+    small.SetAlignment(TextAlignment::Left);
     small.SetColour(0.8f, 0.9f, 1.0f, 1.0f);
     float y = 92.0f;
     for (const char* line : text.lines) {
@@ -243,7 +243,7 @@ void DrawShipTexts(Engine& engine, BitmapFont& font)
 void DrawColourTexts(Engine& engine, BitmapFont& font)
 {
     const int32_t set = engine.shipSelect.colourSet;
-    font.SetAlignment(1);
+    font.SetAlignment(TextAlignment::Centre);
     font.SetScale(0.75f, 0.75f);
     SetHighlight(font, engine, engine.menuSelection == ColourSetRow);
     char name[32];
@@ -259,9 +259,9 @@ void DrawColourTexts(Engine& engine, BitmapFont& font)
         std::snprintf(number, sizeof number, "%.1f", double(value));
         font.SetScale(0.5f, 0.5f);
         SetHighlight(font, engine, selected);
-        font.SetAlignment(0);
+        font.SetAlignment(TextAlignment::Left);
         font.DrawText(Labels[row], ColourLeft, y);
-        font.SetAlignment(2);
+        font.SetAlignment(TextAlignment::Right);
         font.DrawText(number, ColourRight, y);
         // The saturation slider shows half its value, so its whole range fits the track.
         const float share = row == SaturationRow ? value * 0.5f : value / ChannelLimit(row);
@@ -274,11 +274,11 @@ void DrawWeapons(Engine& engine, BitmapFont& font)
     const int32_t shipType = engine.ship.ShipType;
     const int missileCell = shipType == 1 ? 1 : shipType == 2 ? 2 : 0;
     DrawWeaponIcon(engine, 0, missileCell, 538.0f, 232.0f, 80.0f);
-    font.SetAlignment(0);
+    font.SetAlignment(TextAlignment::Left);
     font.SetScale(0.5f, 0.5f);
     font.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
     font.DrawText("MISSILE TYPE", 470.0f, 175.0f);
-    font.SetAlignment(1);
+    font.SetAlignment(TextAlignment::Centre);
     font.SetColour(0.8f, 0.9f, 1.0f, 1.0f);
     font.DrawText(MissileNameOf(shipType), 530.0f, 280.0f);
 
@@ -289,7 +289,7 @@ void DrawWeapons(Engine& engine, BitmapFont& font)
 
     const ChoiceText& gun = GunPodTextOf(gunPod);
     const ChoiceText& orb = OrbPodTextOf(orbPod);
-    font.SetAlignment(0);
+    font.SetAlignment(TextAlignment::Left);
     font.SetScale(0.75f, 0.75f);
     SetHighlight(font, engine, engine.menuSelection == GunPodRow);
     font.DrawText("GUNPOD TYPE", 415.0f, 350.0f);
@@ -349,7 +349,7 @@ void Engine::RenderShipSelect(float fraction)
     DrawWeapons(*this, font);
 
     const bool locked = !ShipUnlocked(ship.ShipType, bonusShips);
-    font.SetAlignment(1);
+    font.SetAlignment(TextAlignment::Centre);
     if (locked) {
         // Says why FIRE does nothing here.
         font.SetScale(0.75f, 0.75f);

@@ -77,7 +77,7 @@ void Engine::UpdateTitle()
         demoMode = false;
         acceptInput = false;
         StopAllAudio();
-        PlayEffect(*this, MenuSelectSound);
+        PlayEffect(*this, SoundId::MenuSelect);
         static const ScreenFade::Operation choices[] = {&Engine::EnterShipSelect, &Engine::EnterControls,
                                                         &Engine::EnterOptions, &Engine::RequestQuit};
         StartFade(FadeClearBlack, FadeBlack, 25, choices[std::clamp(menuSelection, 0, 3)]);
@@ -90,12 +90,12 @@ void Engine::UpdateTitle()
     if (MenuDownPressed(input)) {
         idleTicks = 0;
         menuSelection = StepMenu(menuSelection, +1, 3);
-        PlayEffect(*this, MenuMoveSound);
+        PlayEffect(*this, SoundId::MenuMove);
     }
     if (MenuUpPressed(input)) {
         idleTicks = 0;
         menuSelection = StepMenu(menuSelection, -1, 3);
-        PlayEffect(*this, MenuMoveSound);
+        PlayEffect(*this, SoundId::MenuMove);
     }
     if (menuSelection == 0) {
         if (MenuRightPressed(input)) {
@@ -138,7 +138,7 @@ void Engine::RenderTitle(float fraction)
     const char* const items[] = {startItems[std::clamp(difficulty, 0, 2)], "CONTROLS", "OPTIONS", "QUIT"};
     BitmapFont& font = ShellFont(*this);
     font.SetScale(1.0f, 1.0f);
-    font.SetAlignment(1);
+    font.SetAlignment(TextAlignment::Centre);
     for (int i = 0; i < 4; ++i) {
         if (i == menuSelection)
             font.SetColour(1.0f, menuPulse.value, 0.0f, 1.0f);
@@ -153,7 +153,7 @@ void Engine::RenderTitle(float fraction)
         std::snprintf(text, sizeof text, "DEMO IN %i", countdown);
         font.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
         font.SetScale(0.5f, 0.5f);
-        font.SetAlignment(2);
+        font.SetAlignment(TextAlignment::Right);
         font.DrawText(text, 620.0f, 450.0f);
     }
     DrawFades();
