@@ -22,14 +22,14 @@ enum class SoundId : int {
     SpeedChange = 17,
     WeakPoint = 18,      // a boss's weak point hit
     Spawn = 19,          // the ship flies in
-    PlasmaShot = 20,     // nothing plays it; stopped with the looping effects
+    OrbField = 20,       // the orb field's; nothing plays it (a stage build still stops it)
     ExplosionChain = 21,
     FullForce = 22,      // a force burst at full charge
     Claw = 23,
     PowerUp = 24,
     OrbDock = 25,
     OrbLaunch = 26,
-    BeamHum = 27,        // nothing plays it; loops until stopped
+    EmpBolt = 27,        // the EMP bolt's, looping; nothing plays it (a stage build still stops it)
     Deflection = 28,     // a shot deflected by the orb
     ArcCrackle = 29,     // nothing plays it
     Trawler = 30,

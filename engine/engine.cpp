@@ -1,4 +1,5 @@
 #include "engine/engine.hpp"
+#include "core/screen_size.hpp"
 
 #include "audio/sample_table.hpp"
 
@@ -133,7 +134,7 @@ bool Engine::StartUp()
         glShadeModel(GL_SMOOTH);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         // step: "Loading..." text
-        SetProjection(640.0f, 480.0f);
+        SetProjection(ScreenWidth, ScreenHeight);
         mainFont.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
         mainFont.SetScale(0.75f, 0.75f);
         mainFont.SetAlignment(TextAlignment::Centre);
@@ -154,7 +155,7 @@ bool Engine::StartUp()
 
     // step: first screen (installed directly, then its entry runs)
     stageIndex = 1;
-    difficulty = 0;
+    difficulty = DifficultyId(Difficulty::Rookie);
     acceptInput = true;
     stateTicks = 0;
     fromEditor = false;

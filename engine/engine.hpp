@@ -26,6 +26,7 @@
 #include "player/ship_select_menu.hpp"
 #include "player/ship_settings.hpp"
 #include "player/shot.hpp"
+#include "world/difficulty.hpp"
 #include "world/stage_world.hpp"
 
 #include <array>
@@ -90,7 +91,7 @@ public:
     // Highlighted item of the current menu (the pause selection in play).
     int32_t menuSelection = 0;
     MenuPulse menuPulse;
-    int32_t difficulty = 0; // 0 Rookie, 1 Novice, 2 Expert
+    int32_t difficulty = DifficultyId(Difficulty::Rookie); // stored by number: demos and traces keep it
     int32_t stageIndex = 1;
     int32_t lives = 3;
     int32_t continues = 0;

@@ -1,4 +1,5 @@
 #include "player/orb.hpp"
+#include "core/screen_size.hpp"
 #include "input/input_state.hpp"
 #include "player/player.hpp"
 #include "player/ship_settings.hpp"
@@ -220,14 +221,14 @@ void Orb::Think()
             x = camera.x;
         vx += 1.1f;
     }
-    x = std::min(x, camera.x + 640.0f);
+    x = std::min(x, camera.x + ScreenWidth);
     if (y < camera.y) {
         if (vy <= 0.0f)
             y = camera.y;
         vy += 1.1f;
     }
-    if (y > camera.y + 480.0f) {
-        y = camera.y + 480.0f;
+    if (y > camera.y + ScreenHeight) {
+        y = camera.y + ScreenHeight;
         vy -= 1.1f;
     }
     if (play.HitTile(x, y)) {

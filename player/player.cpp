@@ -1,4 +1,5 @@
 #include "player/player.hpp"
+#include "core/screen_size.hpp"
 #include "audio/music_track.hpp"
 #include "audio/sample_table.hpp"
 #include "audio/sound_sample.hpp"
@@ -65,7 +66,7 @@ void Player::ResetForNewGame()
 {
     orbWeaponKept = false;
     missileKept = false;
-    keptOrbWeapon = 0;
+    keptOrbWeapon = Id(OrbWeapon::Laser);
     keptPodCount = 0;
     missileEnabled = false;
     missileAlternate = false;
@@ -151,7 +152,7 @@ void Player::FlyOut()
         vy += 0.15f;
     else if (y > camera.y + 245.0f)
         vy -= 0.15f;
-    if (x > camera.x + 320.0f)
+    if (x > camera.x + ScreenCentreX)
         vx += 0.7f;
     if (++stageClearCounter == FlyOutTicksToFade)
         CurrentPlay().host.FadeToNextStage();
@@ -162,7 +163,7 @@ void Player::FlyIn()
     PlayContext& play = CurrentPlay();
     const CameraPoint& camera = play.world.camera;
     vx = 5.3f;
-    x = std::min(x, camera.x + 320.0f);
+    x = std::min(x, camera.x + ScreenCentreX);
     --LaunchCountdown;
     if (LaunchCountdown < 50) {
         frame = std::min(frame + 0.35f, 15.0f);
@@ -462,8 +463,8 @@ void Player::Think()
         }
         UseOrb();
     }
-    x = std::clamp(x, camera.x, camera.x + 640.0f);
-    y = std::clamp(y, camera.y, camera.y + 480.0f);
+    x = std::clamp(x, camera.x, camera.x + ScreenWidth);
+    y = std::clamp(y, camera.y, camera.y + ScreenHeight);
     x += vx;
     y += vy;
     if (!stageClear) {

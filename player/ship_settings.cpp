@@ -13,7 +13,7 @@ constexpr SpeedRow SpeedRows[ShipTypeCount] = {{4, 0.5f, 0.2f}, {5, 0.35f, 0.175
 
 const SpeedRow& RowOf(int32_t shipType)
 {
-    return SpeedRows[shipType >= 0 && shipType < ShipTypeCount ? shipType : 0];
+    return SpeedRows[shipType >= 0 && shipType < ShipTypeCount ? shipType : Id(ShipType::MkI)];
 }
 
 } // namespace

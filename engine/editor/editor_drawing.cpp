@@ -1,4 +1,5 @@
 #include "engine/editor/editor_drawing.hpp"
+#include "core/screen_size.hpp"
 
 #include "editor/editor_camera.hpp"
 #include "engine/editor/editor_cursor.hpp"
@@ -150,7 +151,7 @@ void DrawStageView(Engine& engine, float f)
     DrawWaterOutlines(engine, f);
     DrawPending(engine, f);
     DrawManipulatorMarks(engine, f);
-    SetProjection(640.0f, 480.0f);
+    SetProjection(ScreenWidth, ScreenHeight);
     DrawHeader(engine);
     DrawEditorMenu(engine);
 }

@@ -1,7 +1,10 @@
 // Cheats, reached by the secret entry on the studio logo: start stage, start weapon, gun
 // pods, bonus ships and infinite continues, kept until the program ends.
 #include "engine/engine.hpp"
+#include "core/screen_size.hpp"
 #include "input/menu_step.hpp"
+#include "player/ship_type.hpp"
+#include "world/stage_count.hpp"
 #include "game/screen_drawing.hpp"
 #include "engine/screens/shell_media.hpp"
 
@@ -14,7 +17,8 @@ namespace {
 const char* const CheatsPicture = "GFX/Splash4.png";
 constexpr int32_t ReadyItem = 5;
 
-const char* const WeaponNames[] = {"NONE", "LASER", "ARC", "BIO", "TRAWLER", "PLASMA", "MAGMA", "BOOMER"};
+// The start weapon: none, then the orb weapons in order.
+const char* const WeaponNames[OrbWeaponCount + 1] = {"NONE", "LASER", "ARC", "BIO", "TRAWLER", "PLASMA", "MAGMA", "BOOMER"};
 
 const char* YesNo(bool on)
 {
@@ -60,10 +64,10 @@ void Engine::UpdateCheats()
             continue;
         switch (menuSelection) {
         case 0:
-            startStage = std::clamp(startStage + step, 1, 3);
+            startStage = std::clamp(startStage + step, 1, StageCount);
             break;
         case 1:
-            startWeapon = std::clamp(startWeapon + step, 0, 7);
+            startWeapon = std::clamp(startWeapon + step, 0, OrbWeaponCount);
             break;
         case 2:
             allGunPods = !allGunPods;
@@ -90,13 +94,13 @@ void Engine::RenderCheats(float)
     font.SetScale(1.0f, 1.0f);
     font.SetAlignment(TextAlignment::Centre);
     font.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
-    font.DrawText("CHEATS", 320.0f, 30.0f);
+    font.DrawText("CHEATS", ScreenCentreX, 30.0f);
 
     char stage[16];
     std::snprintf(stage, sizeof stage, "%i", startStage);
     const char* const labels[] = {"START FROM STAGE", "START WITH ORBPOD", "START WITH GUNPODS?",
                                   "UNLOCK BONUS SHIPS?", "INFINITE CONTINUES?"};
-    const char* const values[] = {stage, WeaponNames[std::clamp(startWeapon, 0, 7)], YesNo(allGunPods),
+    const char* const values[] = {stage, WeaponNames[std::clamp(startWeapon, 0, OrbWeaponCount)], YesNo(allGunPods),
                                   YesNo(bonusShips), YesNo(infiniteContinues)};
     for (int i = 0; i <= ReadyItem; ++i) {
         if (i == menuSelection)
@@ -105,7 +109,7 @@ void Engine::RenderCheats(float)
             font.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
         if (i == ReadyItem) {
             font.SetAlignment(TextAlignment::Centre);
-            font.DrawText("READY", 320.0f, 430.0f);
+            font.DrawText("READY", ScreenCentreX, 430.0f);
             continue;
         }
         const float y = 145.0f + 50.0f * float(i);

@@ -1,6 +1,7 @@
 // The controls screen: the bindings of the ten actions in two columns, pad sensitivity and
 // autofire; leaving through BACK saves Controls.dat.
 #include "audio/audio_system.hpp"
+#include "core/screen_size.hpp"
 #include "engine/engine.hpp"
 #include "game/screen_drawing.hpp"
 #include "engine/screens/shell_media.hpp"
@@ -72,7 +73,7 @@ void Engine::RenderControls(float)
     font.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
     font.SetScale(1.0f, 1.0f);
     font.SetAlignment(TextAlignment::Centre);
-    font.DrawText("CONTROLS", 320.0f, 10.0f);
+    font.DrawText("CONTROLS", ScreenCentreX, 10.0f);
 
     font.SetScale(0.5f, 0.5f);
     font.SetAlignment(TextAlignment::Left);
@@ -94,10 +95,10 @@ void Engine::RenderControls(float)
     font.SetAlignment(TextAlignment::Centre);
     colourFor(SensitivityRow);
     std::snprintf(text, sizeof text, "PAD SENSITIVITY: %.3i", input.sensitivity * 2 - 100);
-    font.DrawText(text, 320.0f, 400.0f);
+    font.DrawText(text, ScreenCentreX, 400.0f);
     colourFor(AutofireRow);
-    font.DrawText(input.autofire ? "AUTOFIRE: YES" : "AUTOFIRE: NO", 320.0f, 430.0f);
+    font.DrawText(input.autofire ? "AUTOFIRE: YES" : "AUTOFIRE: NO", ScreenCentreX, 430.0f);
     colourFor(BackRow);
-    font.DrawText("BACK", 320.0f, 460.0f);
+    font.DrawText("BACK", ScreenCentreX, 460.0f);
     DrawFades();
 }

@@ -1,5 +1,6 @@
 // The Ending screen's entry, tick and frame around the scene of game/ending_scene.
 #include "engine/screens/ending_screen.hpp"
+#include "core/screen_size.hpp"
 
 #include "engine/engine.hpp"
 #include "core/process_flags.hpp"
@@ -115,9 +116,9 @@ void DrawCredits(Engine& engine, float fraction)
     const float roll = Lerp(endingScene.roll, endingScene.prevRoll, fraction);
     for (const CreditLine& line : EndingCredits()) {
         const float y = roll + line.offset;
-        if (y < -40.0f || y > 480.0f)
+        if (y < -40.0f || y > ScreenHeight)
             continue;
-        small.DrawText(line.text, 320.0f, y);
+        small.DrawText(line.text, ScreenCentreX, y);
     }
 }
 

@@ -1,6 +1,7 @@
 // "GAME OVER" for three seconds, then a fade to white into the intro story; the next game
 // starts from the first stage again.
 #include "engine/engine.hpp"
+#include "core/screen_size.hpp"
 #include "engine/screens/ending_screen.hpp"
 #include "game/screen_drawing.hpp"
 
@@ -38,6 +39,6 @@ void Engine::RenderGameOver(float)
     font.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
     font.SetAlignment(TextAlignment::Centre);
     font.SetScale(2.0f, 2.0f);
-    font.DrawText("GAME OVER", 320.0f, 180.0f);
+    font.DrawText("GAME OVER", ScreenCentreX, 180.0f);
     DrawFades();
 }

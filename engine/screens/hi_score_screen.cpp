@@ -1,8 +1,10 @@
 // The top-ten table over the frozen last frame of play (or of the ending), with the name
 // entry of a new place; after a demo it is only shown.
 #include "audio/audio_system.hpp"
+#include "core/screen_size.hpp"
 #include "engine/engine.hpp"
 #include "core/log.hpp"
+#include "world/stage_count.hpp"
 #include "engine/screens/ending_screen.hpp"
 #include "game/game_flow_globals.hpp"
 #include "engine/play/hud_drawing.hpp"
@@ -37,7 +39,7 @@ void Engine::EnterHiScore()
 {
     // After the last stage the ending stays behind the table: its pictures go with the next
     // screen instead.
-    if (stageIndex != 4)
+    if (stageIndex != EndingStageIndex)
         ReleaseEndingPictures(*this);
     if (!demoMode) {
         music.Free();
@@ -73,7 +75,7 @@ void Engine::UpdateHiScore()
         if (!SaveScores(scores))
             GameLog().Writef("Could not save %s; the table is kept until the game ends.\n", ScoresFileName);
         acceptInput = false;
-        LeaveTable(*this, continues > 0 && stageIndex < 4 ? &Engine::EnterContinue : &Engine::EnterGameOver);
+        LeaveTable(*this, continues > 0 && stageIndex <= StageCount ? &Engine::EnterContinue : &Engine::EnterGameOver);
     }
     if (demoMode && fades.empty() && (LeaveTablePressed(input) || stateTicks == DemoTableTicks))
         LeaveTable(*this, &Engine::EnterIntroStory);
@@ -81,7 +83,7 @@ void Engine::UpdateHiScore()
 
 void Engine::RenderHiScore(float fraction)
 {
-    if (stageIndex == 4)
+    if (stageIndex == EndingStageIndex)
         DrawEndingScene(*this, fraction);
     else
         DrawPlayScene(*this, 1.0f, true);
@@ -93,7 +95,7 @@ void Engine::RenderHiScore(float fraction)
     font.SetAlignment(TextAlignment::Centre);
     font.SetScale(2.0f, 2.0f);
     font.SetColour(1.0f, 1.0f, 1.0f, fadeIn(0.0f, 5.0f));
-    font.DrawText("TOP 10 PILOTS", 320.0f, 20.0f);
+    font.DrawText("TOP 10 PILOTS", ScreenCentreX, 20.0f);
 
     static const char* const Labels[HighScoreTable::Places] = {"1ST", "2ND", "3RD", "4TH", "5TH",
                                                                 "6TH", "7TH", "8TH", "9TH", "10TH"};
@@ -122,7 +124,7 @@ void Engine::RenderHiScore(float fraction)
         font.SetAlignment(TextAlignment::Centre);
         font.SetScale(1.0f, 1.0f);
         font.SetColour(1.0f, 1.0f, 1.0f, fadeIn(50.0f, 60.0f));
-        font.DrawText("ENTER YOUR NAME", 320.0f, 410.0f);
+        font.DrawText("ENTER YOUR NAME", ScreenCentreX, 410.0f);
     }
     DrawFades();
 }

@@ -1,5 +1,6 @@
 // Options: music and effect volumes, a sound test and a music test.
 #include "audio/audio_system.hpp"
+#include "core/screen_size.hpp"
 #include "audio/sample_table.hpp"
 #include "engine/engine.hpp"
 #include "input/menu_step.hpp"
@@ -128,7 +129,7 @@ void Engine::RenderOptions(float)
     font.SetScale(1.0f, 1.0f);
     font.SetAlignment(TextAlignment::Centre);
     font.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
-    font.DrawText("OPTIONS", 320.0f, 30.0f);
+    font.DrawText("OPTIONS", ScreenCentreX, 30.0f);
 
     const char* const labels[] = {"MUSIC VOLUME", "SFX VOLUME", "SOUND TEST", "MUSIC TEST"};
     font.SetAlignment(TextAlignment::Left);
@@ -146,6 +147,6 @@ void Engine::RenderOptions(float)
 
     colourFor(BackItem);
     font.SetAlignment(TextAlignment::Centre);
-    font.DrawText("BACK", 320.0f, 430.0f);
+    font.DrawText("BACK", ScreenCentreX, 430.0f);
     DrawFades();
 }

@@ -2,6 +2,7 @@
 // and a grid, the tinted ship preview on the left with its colour sliders beside it, the
 // ship's description on the right, the missile, gun pod and orb pod panels below.
 #include "engine/engine.hpp"
+#include "core/screen_size.hpp"
 #include "game/screen_drawing.hpp"
 #include "engine/screens/shell_media.hpp"
 #include "graphics/gl_draw.hpp"
@@ -10,6 +11,7 @@
 #include "player/ship_select_menu.hpp"
 #include "engine/screens/ship_select_pictures.hpp"
 #include "player/ship_texts.hpp"
+#include "player/ship_type.hpp"
 #include "engine/play/stage_drawing.hpp"
 
 #include <GL/gl.h>
@@ -107,7 +109,7 @@ void DrawStars(Engine& engine, float cameraX)
         glColor4f(1.0f, 1.0f, 1.0f, depth.alpha);
         for (int i = 0; i < depth.count; ++i, ++seed) {
             const float baseX = Fraction(float(seed) * 0.6180339f) * Wrap;
-            const float y = Fraction(float(seed) * 0.7548777f + 0.31f) * 480.0f;
+            const float y = Fraction(float(seed) * 0.7548777f + 0.31f) * ScreenHeight;
             const float x = Fraction((baseX - cameraX * depth.speed) / Wrap) * Wrap - 20.0f;
             const int cell = depth.firstCell + seed % depth.cells;
             const float half = depth.size * (0.75f + 0.25f * Fraction(float(seed) * 0.5698403f)) * 0.5f;
@@ -129,7 +131,7 @@ void DrawGrid(Engine& engine, float cameraX)
     SetTextureFilter(GL_LINEAR, GL_LINEAR);
     SetTextureWrap(GL_REPEAT, GL_REPEAT);
     const float u = cameraX * 0.5f / Tile;
-    DrawTexturedQuad(0.0f, 0.0f, 640.0f, 480.0f, u, 0.0f, u + 640.0f / Tile, 480.0f / Tile);
+    DrawTexturedQuad(0.0f, 0.0f, ScreenWidth, ScreenHeight, u, 0.0f, u + ScreenWidth / Tile, ScreenHeight / Tile);
     SetTextureWrap(GL_CLAMP_TO_EDGE, GL_CLAMP_TO_EDGE);
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_BLEND);
@@ -272,7 +274,7 @@ void DrawColourTexts(Engine& engine, BitmapFont& font)
 void DrawWeapons(Engine& engine, BitmapFont& font)
 {
     const int32_t shipType = engine.ship.ShipType;
-    const int missileCell = shipType == 1 ? 1 : shipType == 2 ? 2 : 0;
+    const int missileCell = shipType == Id(ShipType::MkII) ? 1 : shipType == Id(ShipType::MkIII) ? 2 : 0;
     DrawWeaponIcon(engine, 0, missileCell, 538.0f, 232.0f, 80.0f);
     font.SetAlignment(TextAlignment::Left);
     font.SetScale(0.5f, 0.5f);
@@ -361,6 +363,6 @@ void Engine::RenderShipSelect(float fraction)
         font.SetColour(0.45f, 0.45f, 0.5f, 1.0f);
     else
         font.SetColour(1.0f, 1.0f, 1.0f, 0.65f + 0.35f * menuPulse.value);
-    font.DrawText("PRESS FIRE TO LAUNCH", 320.0f, 445.0f);
+    font.DrawText("PRESS FIRE TO LAUNCH", ScreenCentreX, 445.0f);
     DrawFades();
 }

@@ -1,6 +1,7 @@
 // The title menu: START GAME with its difficulty, CONTROLS, OPTIONS, QUIT, and the demo
 // countdown that starts a demo playback after 500 idle ticks.
 #include "audio/audio_system.hpp"
+#include "core/screen_size.hpp"
 #include "engine/engine.hpp"
 #include "core/process_flags.hpp"
 #include "input/menu_step.hpp"
@@ -11,6 +12,7 @@
 #include "engine/screens/shell_media.hpp"
 #include "graphics/gl_draw.hpp"
 #include "engine/screens/ship_select_pictures.hpp"
+#include "world/difficulty.hpp"
 
 #include <GL/gl.h>
 #include <algorithm>
@@ -99,11 +101,11 @@ void Engine::UpdateTitle()
     }
     if (menuSelection == 0) {
         if (MenuRightPressed(input)) {
-            difficulty = difficulty >= 2 ? 0 : difficulty + 1;
+            difficulty = IsAtLeast(difficulty, Difficulty::Expert) ? DifficultyId(Difficulty::Rookie) : difficulty + 1;
             idleTicks = 0;
         }
         if (MenuLeftPressed(input)) {
-            difficulty = difficulty <= 0 ? 2 : difficulty - 1;
+            difficulty = IsAtMost(difficulty, Difficulty::Rookie) ? DifficultyId(Difficulty::Expert) : difficulty - 1;
             idleTicks = 0;
             return;
         }
@@ -134,8 +136,8 @@ void Engine::RenderTitle(float fraction)
     shaders.UseProgram(0);
     glDisable(GL_BLEND);
 
-    static const char* const startItems[] = {"START GAME [ROOKIE]", "START GAME [NOVICE]", "START GAME [EXPERT]"};
-    const char* const items[] = {startItems[std::clamp(difficulty, 0, 2)], "CONTROLS", "OPTIONS", "QUIT"};
+    static const char* const startItems[DifficultyCount] = {"START GAME [ROOKIE]", "START GAME [NOVICE]", "START GAME [EXPERT]"};
+    const char* const items[] = {startItems[std::clamp(difficulty, DifficultyId(Difficulty::Rookie), DifficultyId(Difficulty::Expert))], "CONTROLS", "OPTIONS", "QUIT"};
     BitmapFont& font = ShellFont(*this);
     font.SetScale(1.0f, 1.0f);
     font.SetAlignment(TextAlignment::Centre);
@@ -144,7 +146,7 @@ void Engine::RenderTitle(float fraction)
             font.SetColour(1.0f, menuPulse.value, 0.0f, 1.0f);
         else
             font.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
-        font.DrawText(items[i], 320.0f, 200.0f + 30.0f * float(i));
+        font.DrawText(items[i], ScreenCentreX, 200.0f + 30.0f * float(i));
     }
 
     const int countdown = 10 - int(idleTicks / 50);
