@@ -194,10 +194,9 @@ bool ParseAutomationOptions(int argc, const char* const* argv, AutomationOptions
                 return false;
             PlayRequest& play = options.play;
             const bool ship = arg == "--ship";
-            const bool difficulty = arg == "--difficulty";
-            int& setting = difficulty ? play.difficulty : ship ? play.ship : arg == "--orbpod" ? play.orbPod
+            int& setting = arg == "--difficulty" ? play.difficulty : ship ? play.ship : arg == "--orbpod" ? play.orbPod
                                                                                                           : play.gunPod;
-            const long last = ship ? ShipTypeCount - 1 : difficulty ? DifficultyCount - 1 : LastPodType;
+            const long last = ship ? ShipTypeCount - 1 : arg == "--difficulty" ? DifficultyCount - 1 : LastPodType;
             if (!ParseInRange(text, 0, last, setting)) {
                 error = arg + " needs a number of 0.." + std::to_string(last) + ", got '" + text + "'";
                 return false;

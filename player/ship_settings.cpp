@@ -9,7 +9,8 @@ struct SpeedRow {
     float perLevel;
 };
 
-constexpr SpeedRow SpeedRows[ShipTypeCount] = {{4, 0.5f, 0.2f}, {5, 0.35f, 0.175f}, {3, 0.35f, 0.15f}, {6, 0.35f, 0.175f}};
+constexpr SpeedRow SpeedRows[ShipTypeCount] = {
+    {4, 0.5f, 0.2f}, {5, 0.35f, 0.175f}, {3, 0.35f, 0.15f}, {6, 0.35f, 0.175f}};
 
 const SpeedRow& RowOf(int32_t shipType)
 {

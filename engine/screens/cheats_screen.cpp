@@ -18,7 +18,8 @@ const char* const CheatsPicture = "GFX/Splash4.png";
 constexpr int32_t ReadyItem = 5;
 
 // The start weapon: none, then the orb weapons in order.
-const char* const WeaponNames[OrbWeaponCount + 1] = {"NONE", "LASER", "ARC", "BIO", "TRAWLER", "PLASMA", "MAGMA", "BOOMER"};
+const char* const WeaponNames[OrbWeaponCount + 1] = {"NONE",    "LASER", "ARC",   "BIO",
+                                                     "TRAWLER", "PLASMA", "MAGMA", "BOOMER"};
 
 const char* YesNo(bool on)
 {

@@ -136,8 +136,10 @@ void Engine::RenderTitle(float fraction)
     shaders.UseProgram(0);
     glDisable(GL_BLEND);
 
-    static const char* const startItems[DifficultyCount] = {"START GAME [ROOKIE]", "START GAME [NOVICE]", "START GAME [EXPERT]"};
-    const char* const items[] = {startItems[std::clamp(difficulty, DifficultyId(Difficulty::Rookie), DifficultyId(Difficulty::Expert))], "CONTROLS", "OPTIONS", "QUIT"};
+    static const char* const startItems[DifficultyCount] = {"START GAME [ROOKIE]", "START GAME [NOVICE]",
+                                                            "START GAME [EXPERT]"};
+    const int32_t shown = std::clamp(difficulty, DifficultyId(Difficulty::Rookie), DifficultyId(Difficulty::Expert));
+    const char* const items[] = {startItems[shown], "CONTROLS", "OPTIONS", "QUIT"};
     BitmapFont& font = ShellFont(*this);
     font.SetScale(1.0f, 1.0f);
     font.SetAlignment(TextAlignment::Centre);
