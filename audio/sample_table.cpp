@@ -18,7 +18,7 @@ constexpr const char* Files[SampleTable::EffectCount] = {
 };
 
 // The one effect that repeats until stopped (a sustained shot).
-constexpr int LoopingEntry = 27;
+constexpr int LoopingEntry = SoundIndex(SoundId::EmpBolt);
 
 bool InRange(int index)
 {

@@ -1,12 +1,13 @@
 #pragma once
 // The game's sound effects, loaded once per process. Callers address an effect by its
 // index: 0..31 are the table entries, 32 is menu move and 33 menu select.
+#include "audio/sound_id.hpp"
 #include "audio/sound_sample.hpp"
 
 struct SampleTable {
     static constexpr int EntryCount = 32;
-    static constexpr int MenuMoveIndex = 32;
-    static constexpr int MenuSelectIndex = 33;
+    static constexpr int MenuMoveIndex = SoundIndex(SoundId::MenuMove);
+    static constexpr int MenuSelectIndex = SoundIndex(SoundId::MenuSelect);
     static constexpr int EffectCount = 34;
 
     SoundSample entries[EntryCount];

@@ -1,6 +1,9 @@
 #include "engine/automation_options.hpp"
 
 #include "input/key_names.hpp"
+#include "player/ship_type.hpp"
+#include "world/difficulty.hpp"
+#include "world/stage_count.hpp"
 
 #include <algorithm>
 #include <cerrno>
@@ -43,8 +46,8 @@ bool ParseInRange(const std::string& text, long first, long last, int& out)
     return true;
 }
 
-constexpr int GameStageCount = 3;
 constexpr int EditorStageCount = 8;
+constexpr long LastPodType = 2;
 
 // STAGE or STAGE@TICK.
 bool ParsePlay(const std::string& text, PlayRequest& play)
@@ -193,7 +196,7 @@ bool ParseAutomationOptions(int argc, const char* const* argv, AutomationOptions
             const bool ship = arg == "--ship";
             int& setting = arg == "--difficulty" ? play.difficulty : ship ? play.ship : arg == "--orbpod" ? play.orbPod
                                                                                                           : play.gunPod;
-            const long last = ship ? 3 : 2;
+            const long last = ship ? ShipTypeCount - 1 : arg == "--difficulty" ? DifficultyCount - 1 : LastPodType;
             if (!ParseInRange(text, 0, last, setting)) {
                 error = arg + " needs a number of 0.." + std::to_string(last) + ", got '" + text + "'";
                 return false;
@@ -214,7 +217,7 @@ bool ParseAutomationOptions(int argc, const char* const* argv, AutomationOptions
             return false;
         }
     }
-    if (!options.editor && options.play.stage > GameStageCount) {
+    if (!options.editor && options.play.stage > StageCount) {
         error = "--play needs a stage of 1..3 (1..8 with --editor), got " + std::to_string(options.play.stage);
         return false;
     }

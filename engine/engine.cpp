@@ -1,4 +1,5 @@
 #include "engine/engine.hpp"
+#include "core/screen_size.hpp"
 
 #include "audio/sample_table.hpp"
 
@@ -133,10 +134,10 @@ bool Engine::StartUp()
         glShadeModel(GL_SMOOTH);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         // step: "Loading..." text
-        SetProjection(640.0f, 480.0f);
+        SetProjection(ScreenWidth, ScreenHeight);
         mainFont.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
         mainFont.SetScale(0.75f, 0.75f);
-        mainFont.SetAlignment(1);
+        mainFont.SetAlignment(TextAlignment::Centre);
         mainFont.DrawText("Loading...", 570.0f, 450.0f);
         SDL_GL_SwapBuffers();
         MarkFirstFrame();
@@ -154,7 +155,7 @@ bool Engine::StartUp()
 
     // step: first screen (installed directly, then its entry runs)
     stageIndex = 1;
-    difficulty = 0;
+    difficulty = DifficultyId(Difficulty::Rookie);
     acceptInput = true;
     stateTicks = 0;
     fromEditor = false;

@@ -26,6 +26,7 @@
 #include "player/ship_select_menu.hpp"
 #include "player/ship_settings.hpp"
 #include "player/shot.hpp"
+#include "world/difficulty.hpp"
 #include "world/stage_world.hpp"
 
 #include <cstdint>
@@ -84,7 +85,7 @@ public:
     // Highlighted item of the current menu (the pause selection in play).
     int32_t menuSelection = 0;
     MenuPulse menuPulse;
-    int32_t difficulty = 0; // 0 Rookie, 1 Novice, 2 Expert
+    int32_t difficulty = DifficultyId(Difficulty::Rookie); // stored by number: demos and traces keep it
     int32_t stageIndex = 1;
     int32_t lives = 3;
     int32_t continues = 0;
@@ -184,7 +185,6 @@ public:
     void DrawTiles(int layer, float interpolation);
     void DrawLayer(int layer, float interpolation, int pass, bool earlyPass);
     void DrawExplosions(int layer, float interpolation);
-    void AddExplosion(int layer, float x, float y, float halfWidth, float halfHeight, int style, float angle);
     // The tile test with breakable quadrants; the generators of a stage started at a time
     // index, and each tick's release.
     bool HitTile(float x, float y);

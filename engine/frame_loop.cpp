@@ -1,4 +1,5 @@
 #include "core/automation.hpp"
+#include "core/screen_size.hpp"
 #include "engine/engine.hpp"
 #include "core/process_flags.hpp"
 #include "engine/screenshot.hpp"
@@ -62,12 +63,12 @@ void Engine::RenderFrame(float fraction)
         std::fprintf(stderr, "OpenGL Error: %s\n", reinterpret_cast<const char*>(gluErrorString(error)));
     // step: FPS overlay
     if (showFps) {
-        SetProjection(640.0f, 480.0f);
+        SetProjection(ScreenWidth, ScreenHeight);
         glDisable(GL_DEPTH_TEST);
         mainFont.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
         mainFont.SetScale(0.5f, 0.5f);
         mainFont.SetBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        mainFont.SetAlignment(0);
+        mainFont.SetAlignment(TextAlignment::Left);
         mainFont.DrawText("FPS " + std::to_string(clock.FramesPerSecond()), 15.0f, 450.0f);
     }
     TakeDueScreenshots();

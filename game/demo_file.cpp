@@ -1,6 +1,8 @@
 #include "game/demo_file.hpp"
 
 #include "core/log.hpp"
+#include "player/ship_type.hpp"
+#include "world/difficulty.hpp"
 #include "world/control_entity.hpp"
 #include "core/data_file.hpp"
 
@@ -46,7 +48,7 @@ bool ReadHeader(DataFile& file, DemoHeader& header)
 
 const char* OutOfRange(const DemoHeader& header)
 {
-    if (!InRange(header.difficulty, 0, 2))
+    if (!IsDifficultyId(header.difficulty))
         return "difficulty";
     if (!InRange(header.gunPodType, 0, 2))
         return "gun pod type";
@@ -54,7 +56,7 @@ const char* OutOfRange(const DemoHeader& header)
         return "stage number";
     if (!InRange(header.orbPodType, 0, 2))
         return "orb pod type";
-    if (!InRange(header.shipType, 0, 3))
+    if (!InRange(header.shipType, 0, ShipTypeCount - 1))
         return "ship type";
     for (const ShipColour& colour : header.colours)
         if (!Finite(colour))

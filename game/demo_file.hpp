@@ -5,13 +5,15 @@
 // reading: a file with any of them out of range fails like a short one.
 #include "player/ship_settings.hpp"
 #include "world/control_record.hpp"
+#include "world/difficulty.hpp"
+#include "world/stage_count.hpp"
 
 #include <cstdint>
 #include <deque>
 #include <string>
 
 struct DemoHeader {
-    int32_t difficulty = 0;
+    int32_t difficulty = DifficultyId(Difficulty::Rookie);
     int32_t gunPodType = 0;
     int32_t stage = 1;
     int32_t orbPodType = 0;
@@ -31,7 +33,7 @@ struct DemoFlight {
 };
 
 // The stages a demo may play and the latest time index it may start from (two hours in).
-inline constexpr int32_t DemoStageCount = 3;
+inline constexpr int32_t DemoStageCount = StageCount;
 inline constexpr int32_t LatestDemoStart = 360000;
 
 // False, with a log line naming the file, for a missing, short or out-of-range file.

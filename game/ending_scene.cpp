@@ -1,11 +1,14 @@
 #include "game/ending_scene.hpp"
 
 #include "core/random.hpp"
+#include "core/screen_size.hpp"
 
 namespace {
 
 constexpr int32_t RandomSeed = 1000;
-constexpr float ScreenWidth = 640.0f;
+// The screen in whole pixels, for the random places.
+constexpr int32_t WholeWidth = static_cast<int32_t>(ScreenWidth);
+constexpr int32_t WholeHeight = static_cast<int32_t>(ScreenHeight);
 constexpr float ShipSpeeds[] = {0.5f, 0.4f, 0.3f, 0.2f};
 
 float ColourChannel()
@@ -21,7 +24,7 @@ void BuildEndingScene(EndingScene& scene)
     // One statement per draw: the order of the draws is the scene.
     for (EndingShip& ship : scene.fleet) {
         ship.y = static_cast<float>(Random() % 400 + 40);
-        ship.x = -static_cast<float>(Random() % 640); // all start left of the screen
+        ship.x = -static_cast<float>(Random() % WholeWidth); // all start left of the screen
         for (ShipColour& colour : ship.colours) {
             colour.red = ColourChannel();
             colour.green = ColourChannel();
@@ -34,8 +37,8 @@ void BuildEndingScene(EndingScene& scene)
         ship.prevY = ship.y;
     }
     for (EndingStar& star : scene.stars) {
-        star.y = static_cast<float>(Random() % 480);
-        star.x = static_cast<float>(Random() % 640);
+        star.y = static_cast<float>(Random() % WholeHeight);
+        star.x = static_cast<float>(Random() % WholeWidth);
         star.cell = Random() % 8;
         star.prevX = star.x;
         star.prevY = star.y;

@@ -1,4 +1,5 @@
 #include "game/screen_drawing.hpp"
+#include "core/screen_size.hpp"
 
 #include "graphics/gl_draw.hpp"
 #include "graphics/shader_set.hpp"
@@ -12,7 +13,7 @@ void BeginScreen(float r, float g, float b)
 {
     glClearColor(r, g, b, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    SetProjection(640.0f, 480.0f);
+    SetProjection(ScreenWidth, ScreenHeight);
     glDisable(GL_DEPTH_TEST);
 }
 
@@ -65,9 +66,9 @@ void DrawPictureWithStrips(uint32_t texture, int textureWidth)
     glTexCoord2f(1.0f - edge, 0.0f);
     glVertex2f(right, top);
     glTexCoord2f(1.0f - edge, 0.0f);
-    glVertex2f(640.0f, top);
+    glVertex2f(ScreenWidth, top);
     glTexCoord2f(1.0f - edge, 1.0f);
-    glVertex2f(640.0f, bottom);
+    glVertex2f(ScreenWidth, bottom);
     glTexCoord2f(1.0f - edge, 1.0f);
     glVertex2f(right, bottom);
     glEnd();

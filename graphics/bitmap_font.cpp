@@ -121,8 +121,6 @@ void BitmapFont::SetBlendFunc(unsigned source, unsigned destination)
     blendDestination_ = destination;
 }
 
-void BitmapFont::SetAlignment(int alignment) { alignment_ = alignment; }
-
 float BitmapFont::Advance(unsigned char code, bool drawing) const
 {
     if (code <= 32)
@@ -144,9 +142,9 @@ float BitmapFont::TextWidth(const std::string& text) const
 
 float BitmapFont::LineStart(const std::string& text, float x) const
 {
-    if (alignment_ == 1)
+    if (alignment_ == TextAlignment::Centre)
         return x - TextWidth(text) / 2.0f;
-    if (alignment_ == 2)
+    if (alignment_ == TextAlignment::Right)
         return x - TextWidth(text);
     return x;
 }

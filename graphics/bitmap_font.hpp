@@ -30,7 +30,9 @@ public:
     void SetColour(float r, float g, float b, float a);
     void SetScale(float sx, float sy);
     void SetBlendFunc(unsigned source, unsigned destination);
-    void SetAlignment(int alignment); // 0 left, 1 centred, 2 right
+    void SetAlignment(TextAlignment alignment) { alignment_ = alignment; }
+    // By number, for the callers that still pass one.
+    void SetAlignment(int alignment) { SetAlignment(static_cast<TextAlignment>(alignment)); }
     void ShadowOn() { shadow_ = true; }
     void ShadowOff() { shadow_ = false; }
     void FixedWidthOn() { fixedWidth_ = true; }
@@ -45,7 +47,7 @@ public:
     const Glyph& GlyphFor(unsigned char code) const { return glyphs_[code]; }
     uint32_t GlyphTexture() const { return glyphTexture_; }
     uint32_t ShadowTexture() const { return shadowTexture_; }
-    int Alignment() const { return alignment_; }
+    TextAlignment Alignment() const { return alignment_; }
     bool Shadow() const { return shadow_; }
     bool FixedWidth() const { return fixedWidth_; }
 
@@ -62,6 +64,6 @@ private:
     float scaleY_ = 1.0f;
     bool shadow_ = true;
     float red_ = 1.0f, green_ = 1.0f, blue_ = 1.0f, alpha_ = 1.0f;
-    int alignment_ = 1;
+    TextAlignment alignment_ = TextAlignment::Centre;
     bool fixedWidth_ = false;
 };

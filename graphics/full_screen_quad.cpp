@@ -1,4 +1,5 @@
 #include "graphics/full_screen_quad.hpp"
+#include "core/screen_size.hpp"
 
 #include <GL/glew.h>
 
@@ -10,10 +11,10 @@ void DrawFullScreenQuad(int targetWidth, int targetHeight, float inset)
     glMultiTexCoord2f(GL_TEXTURE0, inset, h - inset);
     glVertex2f(0.0f, 0.0f);
     glMultiTexCoord2f(GL_TEXTURE0, w - inset, h - inset);
-    glVertex2f(640.0f, 0.0f);
+    glVertex2f(ScreenWidth, 0.0f);
     glMultiTexCoord2f(GL_TEXTURE0, w - inset, inset);
-    glVertex2f(640.0f, 480.0f);
+    glVertex2f(ScreenWidth, ScreenHeight);
     glMultiTexCoord2f(GL_TEXTURE0, inset, inset);
-    glVertex2f(0.0f, 480.0f);
+    glVertex2f(0.0f, ScreenHeight);
     glEnd();
 }

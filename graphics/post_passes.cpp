@@ -1,4 +1,5 @@
 #include "graphics/post_passes.hpp"
+#include "core/screen_size.hpp"
 
 #include "core/process_flags.hpp"
 #include "graphics/full_screen_quad.hpp"
@@ -13,7 +14,7 @@ namespace {
 // The render-target pixel under a logical point.
 void TargetCoord(const RenderTargets& targets, float x, float y)
 {
-    glMultiTexCoord2f(GL_TEXTURE0, x * targets.width / 640.0f, targets.height - y * targets.height / 480.0f);
+    glMultiTexCoord2f(GL_TEXTURE0, x * targets.width / ScreenWidth, targets.height - y * targets.height / ScreenHeight);
 }
 
 void BeginRectangleUnit0()
@@ -45,7 +46,7 @@ void ShockwavePass(ShaderSet& shaders, RenderTargets& targets, const std::vector
         glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
         glDisable(GL_DEPTH_TEST);
         glDisable(GL_BLEND);
-        SetProjection(640.0f, 480.0f);
+        SetProjection(ScreenWidth, ScreenHeight);
         shaders.Use(ShaderProgram::Shockwave);
         BeginRectangleUnit0();
         targets.BindTexture(shaders, 0, true);
@@ -83,7 +84,7 @@ void WaterPass(ShaderSet& shaders, RenderTargets& targets, const std::vector<Wat
         targets.Swap(shaders, true);
         glDisable(GL_DEPTH_TEST);
         glDisable(GL_BLEND);
-        SetProjection(640.0f, 480.0f);
+        SetProjection(ScreenWidth, ScreenHeight);
         shaders.Use(ShaderProgram::WaterRipple);
         BeginRectangleUnit0();
         targets.BindTexture(shaders, 0, true);
@@ -113,7 +114,7 @@ void WaterPass(ShaderSet& shaders, RenderTargets& targets, const std::vector<Wat
     }
 
     glDisable(GL_DEPTH_TEST);
-    SetProjection(640.0f, 480.0f);
+    SetProjection(ScreenWidth, ScreenHeight);
     SetBlend(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glActiveTexture(GL_TEXTURE0);
     glDisable(GL_TEXTURE_2D);
@@ -164,7 +165,7 @@ void PostPass(ShaderSet& shaders, RenderTargets& targets, bool greyscale, float 
         glDisable(GL_DEPTH_TEST);
         glDisable(GL_BLEND);
         targets.Swap(shaders, true);
-        SetProjection(640.0f, 480.0f);
+        SetProjection(ScreenWidth, ScreenHeight);
         shaders.Use(ShaderProgram::ToGreyscale);
         BeginRectangleUnit0();
         targets.BindTexture(shaders, 0, true);
@@ -177,7 +178,7 @@ void PostPass(ShaderSet& shaders, RenderTargets& targets, bool greyscale, float 
     }
     if (bloom) {
         targets.Swap(shaders, true);
-        SetProjection(640.0f, 480.0f);
+        SetProjection(ScreenWidth, ScreenHeight);
         shaders.UseProgram(0);
         glDisable(GL_DEPTH_TEST);
         BeginRectangleUnit0();
@@ -200,7 +201,7 @@ void Present(ShaderSet& shaders, RenderTargets& targets, bool scanLines, bool fu
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_BLEND);
-    SetProjection(640.0f, 480.0f);
+    SetProjection(ScreenWidth, ScreenHeight);
     shaders.Use(scanLines ? ShaderProgram::ScanlineRectangle : ShaderProgram::PassThroughRectangle);
     shaders.SetFloat("scan", fullscreen ? 2.0f : 3.0f);
     BeginRectangleUnit0();

@@ -1,4 +1,5 @@
 #include "graphics/render_targets.hpp"
+#include "core/screen_size.hpp"
 
 #include "core/log.hpp"
 #include "core/process_flags.hpp"
@@ -116,7 +117,7 @@ void RenderTargets::Swap(ShaderSet& shaders, bool copyPrevious)
     glDisable(GL_BLEND);
     glDisable(GL_DEPTH_TEST);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-    SetProjection(640.0f, 480.0f);
+    SetProjection(ScreenWidth, ScreenHeight);
     shaders.Use(ShaderProgram::PassThroughRectangle);
     glActiveTexture(GL_TEXTURE0);
     glDisable(GL_TEXTURE_2D);

@@ -7,14 +7,13 @@
 #include "player/shot_kinds.hpp"
 #include "player/control_states.hpp"
 #include "player/player_sheets.hpp"
+#include "player/ship_type.hpp"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-constexpr int32_t NewPodSound = 8;
-constexpr int32_t PodFireSound = 9;
 constexpr float ArcSwing = 1.75f;
 constexpr float ArcReach = 17.5f;
 
@@ -52,7 +51,7 @@ void GunPod::Spawn(float sx, float sy)
     fireCounter = 7;
     const int32_t type = CurrentPlay().ship.gunPodType;
     aim = type == 1 ? ArcBase(index) : type == 2 ? 120.0f * static_cast<float>(index) : 0.0f;
-    CurrentPlay().PlaySound(NewPodSound);
+    CurrentPlay().PlaySound(SoundId::NewPod);
 }
 
 void GunPod::Think()
@@ -96,7 +95,7 @@ void GunPod::Think()
     ++fireCounter;
     const bool firing = FireTriggered(controls, play.input.autofire);
     const Orb& orb = ship.orb;
-    if (orb.present && orb.attached && orb.weaponKind == 5) {
+    if (orb.present && orb.attached && orb.weaponKind == Id(OrbWeapon::Magma)) {
         if (firing && orb.tickCounter == 1)
             FireShot(play.shots.playerShots, shots::Magma, x, y, 0.0f, 0.0f, orb.inFront ? 0.0f : 180.0f);
         return;
@@ -106,6 +105,6 @@ void GunPod::Think()
         const float heading = play.ship.gunPodType == 1 ? aim + 90.0f : 0.0f;
         FireShot(play.shots.playerShots, shots::PodShot, x, y, 12.0f * std::cos(Radians(heading)),
                  12.0f * std::sin(Radians(heading)));
-        play.PlaySound(PodFireSound);
+        play.PlaySound(SoundId::PodFire);
     }
 }

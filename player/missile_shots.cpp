@@ -41,8 +41,8 @@ void StartMissile(Shot& shot, float x, float y, float vx, float vy)
 void Explode(const Shot& shot, float big, float small)
 {
     const int32_t angle = Random() % 360;
-    AddExplosion(CurrentPlay().world, 3, shot.x, shot.y, big, big, 0, static_cast<float>(angle));
-    AddExplosion(CurrentPlay().world, 3, shot.x, shot.y, small, small, 1, static_cast<float>(angle));
+    AddExplosion(CurrentPlay().world, 3, shot.x, shot.y, big, big, ExplosionStyle::Blast, static_cast<float>(angle));
+    AddExplosion(CurrentPlay().world, 3, shot.x, shot.y, small, small, ExplosionStyle::Glow, static_cast<float>(angle));
 }
 
 void AddDebris(float x, float y, int32_t style)

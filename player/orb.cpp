@@ -1,4 +1,5 @@
 #include "player/orb.hpp"
+#include "core/screen_size.hpp"
 #include "input/input_state.hpp"
 #include "player/player.hpp"
 #include "player/ship_settings.hpp"
@@ -8,6 +9,7 @@
 #include "core/random.hpp"
 #include "player/control_states.hpp"
 #include "player/player_sheets.hpp"
+#include "player/ship_type.hpp"
 #include "player/shot_kinds.hpp"
 #include "world/entity_factory.hpp"
 #include "world/entity_type.hpp"
@@ -17,17 +19,7 @@
 
 namespace {
 
-constexpr int32_t LaunchSound = 26;
-constexpr int32_t DockSound = 25;
-constexpr int32_t CannonSound = 4;
-constexpr int32_t LaserSound = 12;
-constexpr int32_t ArcSound = 13;
-constexpr int32_t BioSound = 14;
-constexpr int32_t TrawlerSound = 30;
-constexpr int32_t PlasmaSound = 10;
-constexpr int32_t BoomerSound = 16;
-constexpr int32_t DetonationSound = 31;
-constexpr int32_t ChargeRates[7] = {7, 2, 4, 6, 3, 0, 5};
+constexpr int32_t ChargeRates[OrbWeaponCount] = {7, 2, 4, 6, 3, 0, 5};
 
 // Gun pods join the orb's volleys with one shot each.
 template <class Fire>
@@ -84,18 +76,18 @@ void Orb::Launch()
     plasmaActive = false;
     plasmaVolleys = 0;
     charge = 0;
-    play.PlaySound(LaunchSound);
+    play.PlaySound(SoundId::OrbLaunch);
 }
 
 void Orb::ChargeTick()
 {
-    if (weaponKind == 5) {
+    if (weaponKind == Id(OrbWeapon::Magma)) {
         charge = std::max(charge - 1, 0);
         return;
     }
     if (plasmaActive)
         return;
-    charge = std::min(charge + ChargeRates[std::clamp(weaponKind, 0, 6)], 100);
+    charge = std::min(charge + ChargeRates[std::clamp(weaponKind, 0, OrbWeaponCount - 1)], 100);
 }
 
 void Orb::Release()
@@ -103,20 +95,20 @@ void Orb::Release()
     PlayContext& play = CurrentPlay();
     ShotList& list = play.shots.playerShots;
     const float side = inFront ? 1.0f : -1.0f;
-    switch (weaponKind) {
-    case 0:
-        play.PlaySound(LaserSound);
+    switch (static_cast<OrbWeapon>(weaponKind)) {
+    case OrbWeapon::Laser:
+        play.PlaySound(SoundId::Laser);
         for (int i = 0; i < 3; ++i)
             FireShot(list, shots::Laser, x + side * 8.0f * static_cast<float>(i), y, side * 6.0f, 0.0f);
         FromEveryPod([&](float px, float py) { FireShot(list, shots::Laser, px, py, side * 6.0f, 0.0f); });
         break;
-    case 1:
-        play.PlaySound(ArcSound);
+    case OrbWeapon::Arc:
+        play.PlaySound(SoundId::Arc);
         FireShot(list, shots::Arc, x + side * 16.0f, y - 8.0f, side, 0.0f);
         FireShot(list, shots::Arc, x + side * 16.0f, y + 8.0f, side, 0.0f);
         break;
-    case 2: {
-        play.PlaySound(BioSound);
+    case OrbWeapon::Bio: {
+        play.PlaySound(SoundId::Bio);
         // Five seeds fanned out, the outer ones curling back toward the middle.
         static constexpr float headings[5] = {-40.0f, -20.0f, 0.0f, 20.0f, 40.0f};
         static constexpr float spins[5] = {6.0f, 3.0f, 0.0f, -3.0f, -6.0f};
@@ -127,18 +119,18 @@ void Orb::Release()
         }
         break;
     }
-    case 3:
-        play.PlaySound(TrawlerSound);
+    case OrbWeapon::Trawler:
+        play.PlaySound(SoundId::Trawler);
         FireShot(list, shots::Trawler, x, y - 6.0f, side * 8.0f, -1.0f);
         FireShot(list, shots::Trawler, x, y + 6.0f, side * 8.0f, 1.0f);
         FromEveryPod([&](float px, float py) { FireShot(list, shots::Trawler, px, py, side * 8.0f, 0.0f); });
         break;
-    case 4:
+    case OrbWeapon::Plasma:
         plasmaActive = true;
         plasmaVolleys = 0;
         break;
-    case 6:
-        play.PlaySound(BoomerSound);
+    case OrbWeapon::Boomer:
+        play.PlaySound(SoundId::Boomer);
         FireShot(list, shots::Boomer, x + side * 16.0f, y - 6.0f, side * 10.0f, -1.5f);
         FireShot(list, shots::Boomer, x + side * 16.0f, y + 6.0f, side * 10.0f, 1.5f);
         FromEveryPod([&](float px, float py) { FireShot(list, shots::Boomer, px, py, side * 10.0f, 0.0f); });
@@ -154,7 +146,7 @@ void Orb::FirePlasma()
     PlayContext& play = CurrentPlay();
     ShotList& list = play.shots.playerShots;
     const float speed = inFront ? 15.0f : -15.0f;
-    play.PlaySound(PlasmaSound);
+    play.PlaySound(SoundId::Plasma);
     for (int i = -1; i <= 1; ++i)
         FireShot(list, shots::OrbShot, x, y + 10.0f * static_cast<float>(i), speed, 0.0f);
     FromEveryPod([&](float px, float py) { FireShot(list, shots::OrbShot, px, py, speed, 0.0f); });
@@ -177,9 +169,9 @@ void Orb::Detonate()
         AddEntity(play.world, std::move(flash), 4);
     }
     const float angle = static_cast<float>(Random() % 360);
-    AddExplosion(play.world, 3, x, y, 128.0f, 128.0f, 0, angle);
-    AddExplosion(play.world, 3, x, y, 96.0f, 96.0f, 1, angle);
-    play.PlaySound(DetonationSound);
+    AddExplosion(play.world, 3, x, y, 128.0f, 128.0f, ExplosionStyle::Blast, angle);
+    AddExplosion(play.world, 3, x, y, 96.0f, 96.0f, ExplosionStyle::Glow, angle);
+    play.PlaySound(SoundId::Detonation);
 }
 
 void Orb::Think()
@@ -200,7 +192,7 @@ void Orb::Think()
         y = ship.y;
         if (ship.launched && IsHeld(ship.control.controls.FIRE))
             ChargeTick();
-        else if (weaponKind == 5)
+        else if (weaponKind == Id(OrbWeapon::Magma))
             ChargeTick();
         FirePlasma();
         return;
@@ -217,7 +209,7 @@ void Orb::Think()
             vy = 2.0f * dy / length;
         }
         if (length < 20.0f) {
-            play.PlaySound(DockSound);
+            play.PlaySound(SoundId::OrbDock);
             attached = true;
             returning = false;
             inFront = x > ship.x;
@@ -229,14 +221,14 @@ void Orb::Think()
             x = camera.x;
         vx += 1.1f;
     }
-    x = std::min(x, camera.x + 640.0f);
+    x = std::min(x, camera.x + ScreenWidth);
     if (y < camera.y) {
         if (vy <= 0.0f)
             y = camera.y;
         vy += 1.1f;
     }
-    if (y > camera.y + 480.0f) {
-        y = camera.y + 480.0f;
+    if (y > camera.y + ScreenHeight) {
+        y = camera.y + ScreenHeight;
         vy -= 1.1f;
     }
     if (play.HitTile(x, y)) {
@@ -254,7 +246,7 @@ void Orb::Think()
             list.back().orientation = 1.0f;
             FireShot(list, shots::Cannon, x, y + 10.0f, 0.0f, 12.0f);
             list.back().orientation = 2.0f;
-            play.PlaySound(CannonSound);
+            play.PlaySound(SoundId::Cannon);
         } else if (play.ship.orbPodType == 1 && fireDelay <= 0) {
             fireDelay = 35;
             FireShot(list, shots::OrbField, x, y, 0.0f, 0.0f);

@@ -4,6 +4,7 @@
 // Embedded in the Player; `present` says whether the ship has one.
 #include "world/effect_entity.hpp"
 #include "graphics/sprite_sheet.hpp"
+#include "player/ship_type.hpp"
 
 class Orb : public EffectEntity<Orb> {
 public:
@@ -36,7 +37,7 @@ public:
     bool present = false;
     int32_t tickCounter = 0;
     int32_t charge = 0;
-    int32_t weaponKind = 0;
+    int32_t weaponKind = Id(OrbWeapon::Laser);
     bool plasmaActive = false;
     int32_t plasmaVolleys = 0;
     float spin = 0.0f;

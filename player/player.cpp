@@ -1,4 +1,5 @@
 #include "player/player.hpp"
+#include "core/screen_size.hpp"
 #include "audio/music_track.hpp"
 #include "audio/sample_table.hpp"
 #include "audio/sound_sample.hpp"
@@ -10,7 +11,9 @@
 #include "core/random.hpp"
 #include "player/control_states.hpp"
 #include "player/player_sheets.hpp"
+#include "player/ship_type.hpp"
 #include "player/shot_kinds.hpp"
+#include "world/difficulty.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -20,29 +23,21 @@ namespace {
 constexpr int32_t DeathCountToLoseLife = 50;
 constexpr int32_t DeathCountToRebuild = 150;
 constexpr int32_t FlyOutTicksToFade = 150;
-constexpr int32_t DeathSound = 1;
-constexpr int32_t CannonSound = 4;
-constexpr int32_t ChargeSound = 5;
-constexpr int32_t MagmaSound = 11;
-constexpr int32_t MissileSound = 15;
-constexpr int32_t SpeedChangeSound = 17;
-constexpr int32_t SpawnSound = 19;
-constexpr int32_t PowerUpSound = 24;
-constexpr int32_t ChargeGain[4] = {2, 1, 2, 2};
+constexpr int32_t ChargeGain[ShipTypeCount] = {2, 1, 2, 2};
 
 uint8_t State(ButtonState state)
 {
     return static_cast<uint8_t>(state);
 }
 
-int32_t ShipTypeOf(const PlayContext& play)
+ShipType ShipTypeOf(const PlayContext& play)
 {
-    return std::clamp(play.ship.ShipType, 0, 3);
+    return static_cast<ShipType>(std::clamp(play.ship.ShipType, 0, ShipTypeCount - 1));
 }
 
 void StopChargeSound(PlayContext& play)
 {
-    if (SoundSample* charge = play.samples.Effect(ChargeSound))
+    if (SoundSample* charge = play.samples.Effect(SoundIndex(SoundId::ForceCharge)))
         charge->Stop();
 }
 
@@ -56,12 +51,12 @@ Player::Player()
 // A missing picture leaves its layer undrawn; the ship still flies.
 bool Player::LoadResources()
 {
-    const int32_t type = ShipTypeOf(CurrentPlay());
+    const ShipType type = ShipTypeOf(CurrentPlay());
     for (size_t layer = 0; layer < layers.size(); ++layer)
-        if (!LoadSheet(PlayerSheets::ShipLayers[static_cast<size_t>(type)][layer], layers[layer]))
+        if (!LoadSheet(PlayerSheets::ShipLayers[static_cast<size_t>(Id(type))][layer], layers[layer]))
             layers[layer] = SpriteSheet{};
     tailSheet = SpriteSheet{};
-    if (type == 2)
+    if (type == ShipType::MkIII)
         LoadSheet(PlayerSheets::Tail, tailSheet);
     orb.LoadResources();
     return true;
@@ -71,7 +66,7 @@ void Player::ResetForNewGame()
 {
     orbWeaponKept = false;
     missileKept = false;
-    keptOrbWeapon = 0;
+    keptOrbWeapon = Id(OrbWeapon::Laser);
     keptPodCount = 0;
     missileEnabled = false;
     missileAlternate = false;
@@ -117,11 +112,11 @@ void Player::Spawn(float, float sy)
     orb.present = false;
     pods.clear();
     tail.clear();
-    if (ShipTypeOf(play) == 2)
+    if (ShipTypeOf(play) == ShipType::MkIII)
         tail.assign(10, TailSegment{x - 15.0f, y, x - 15.0f, y, 0.0f});
     exhaust = TrailHandle{};
     (this->*placeCircles)(circles);
-    play.PlaySound(SpawnSound);
+    play.PlaySound(SoundId::Spawn);
 }
 
 void Player::StepGlowPulse()
@@ -157,7 +152,7 @@ void Player::FlyOut()
         vy += 0.15f;
     else if (y > camera.y + 245.0f)
         vy -= 0.15f;
-    if (x > camera.x + 320.0f)
+    if (x > camera.x + ScreenCentreX)
         vx += 0.7f;
     if (++stageClearCounter == FlyOutTicksToFade)
         CurrentPlay().host.FadeToNextStage();
@@ -168,7 +163,7 @@ void Player::FlyIn()
     PlayContext& play = CurrentPlay();
     const CameraPoint& camera = play.world.camera;
     vx = 5.3f;
-    x = std::min(x, camera.x + 320.0f);
+    x = std::min(x, camera.x + ScreenCentreX);
     --LaunchCountdown;
     if (LaunchCountdown < 50) {
         frame = std::min(frame + 0.35f, 15.0f);
@@ -197,7 +192,7 @@ void Player::Launch()
         if (play.startWeapon > 0)
             CollectPowerUp(play.startWeapon - 1);
     }
-    if (play.difficulty <= 1 || clearedStage) {
+    if (IsAtMost(play.difficulty, Difficulty::Novice) || clearedStage) {
         if (missileKept)
             missileEnabled = true;
         if (orbWeaponKept)
@@ -253,14 +248,14 @@ void Player::FireCannon()
 {
     PlayContext& play = CurrentPlay();
     ShotList& list = play.shots.playerShots;
-    const int32_t type = ShipTypeOf(play);
-    if (type == 3) {
+    const ShipType type = ShipTypeOf(play);
+    if (type == ShipType::Butterfly) {
         FireShot(list, shots::Cannon, x + 10.0f, y - 10.0f, 12.0f, 0.0f);
         FireShot(list, shots::Cannon, x + 10.0f, y + 10.0f, 12.0f, 0.0f);
     } else {
         FireShot(list, shots::Cannon, x + 10.0f, y, 12.0f, 0.0f);
     }
-    if (type == 2) {
+    if (type == ShipType::MkIII) {
         float tx = 0.0f, ty = 0.0f;
         TailEnd(tx, ty);
         const float away = x - tx >= 20.0f ? -12.0f : 12.0f;
@@ -268,20 +263,20 @@ void Player::FireCannon()
         if (away < 0.0f)
             list.back().orientation = 1.0f;
     }
-    play.PlaySound(CannonSound);
+    play.PlaySound(SoundId::Cannon);
 }
 
 void Player::FireMissiles()
 {
     PlayContext& play = CurrentPlay();
     ShotList& list = play.shots.playerShots;
-    play.PlaySound(MissileSound);
+    play.PlaySound(SoundId::Missile);
     switch (ShipTypeOf(play)) {
-    case 1:
+    case ShipType::MkII:
         missileReload = 50;
         FireShot(list, shots::AirToGroundMissile, x, y, 5.0f, 0.0f);
         break;
-    case 2:
+    case ShipType::MkIII:
         missileReload = 70;
         FireShot(list, shots::ClusterMissile, x, y, 0.1f, missileAlternate ? 2.0f : -2.0f);
         missileAlternate = !missileAlternate;
@@ -298,8 +293,8 @@ void Player::ReleaseForce()
 {
     PlayContext& play = CurrentPlay();
     ShotList& list = play.shots.playerShots;
-    const int32_t type = ShipTypeOf(play);
-    if (type == 1) {
+    const ShipType type = ShipTypeOf(play);
+    if (type == ShipType::MkII) {
         if (ForceCharge < 100)
             return;
         static constexpr float claws[4][2] = {{14.0f, -8.0f}, {14.0f, -11.0f}, {14.0f, 8.0f}, {14.0f, 11.0f}};
@@ -310,12 +305,12 @@ void Player::ReleaseForce()
     if (ForceCharge < 15)
         return;
     const float power = ForceCharge >= 100 ? 48.0f : ForceCharge >= 60 ? 3.0f : ForceCharge >= 30 ? 2.0f : 1.0f;
-    if (type == 3) {
+    if (type == ShipType::Butterfly) {
         FireShot(list, shots::ForceBurst, x + 10.0f, y + 10.0f, 12.0f, 0.0f, 0.0f, power);
         FireShot(list, shots::ForceBurst, x + 10.0f, y - 10.0f, 12.0f, 0.0f, 0.0f, power);
         return;
     }
-    if (type == 2) {
+    if (type == ShipType::MkIII) {
         float tx = 0.0f, ty = 0.0f;
         TailEnd(tx, ty);
         FireShot(list, shots::ForceBurst, tx, ty, x - tx >= 20.0f ? -12.0f : 12.0f, 0.0f, 0.0f, power);
@@ -435,22 +430,22 @@ void Player::Think()
                 fireReload = play.input.autofire ? 10 : 5;
                 FireCannon();
             }
-            if (orb.present && orb.attached && orb.weaponKind == 5 && orb.tickCounter > 5) {
+            if (orb.present && orb.attached && orb.weaponKind == Id(OrbWeapon::Magma) && orb.tickCounter > 5) {
                 orb.tickCounter = 0;
                 orb.charge += 12;
                 FireShot(play.shots.playerShots, shots::Magma, orb.x, orb.y, 0.0f, 0.0f,
                          orb.inFront ? 0.0f : 180.0f);
-                play.PlaySound(MagmaSound);
+                play.PlaySound(SoundId::Magma);
             }
             if (missileEnabled && missileReload < 1)
                 FireMissiles();
         }
         if (IsHeld(c.FIRE)) {
             if (ForceCharge == 5)
-                play.PlaySound(ChargeSound);
+                play.PlaySound(SoundId::ForceCharge);
             ++chargeHoldTicks;
             if (ForceCharge > 0)
-                ForceCharge = std::min(ForceCharge + ChargeGain[ShipTypeOf(play)], 100);
+                ForceCharge = std::min(ForceCharge + ChargeGain[Id(ShipTypeOf(play))], 100);
             chargePhase += 0.5f;
             if (chargePhase >= 32.0f)
                 chargePhase -= 32.0f;
@@ -463,13 +458,13 @@ void Player::Think()
             if (released && orb.present && orb.attached && orb.charge >= 100)
                 orb.Release();
             ForceCharge = 0;
-            if (orb.weaponKind != 5)
+            if (orb.weaponKind != Id(OrbWeapon::Magma))
                 orb.charge = 0;
         }
         UseOrb();
     }
-    x = std::clamp(x, camera.x, camera.x + 640.0f);
-    y = std::clamp(y, camera.y, camera.y + 480.0f);
+    x = std::clamp(x, camera.x, camera.x + ScreenWidth);
+    y = std::clamp(y, camera.y, camera.y + ScreenHeight);
     x += vx;
     y += vy;
     if (!stageClear) {
@@ -499,17 +494,17 @@ void Player::Destroyed()
     StopChargeSound(play);
     ForceCharge = 0;
     health = -1.0f;
-    AddExplosion(play.world, 3, x, y, 128.0f, 128.0f, 0, static_cast<float>(Random() % 360));
-    AddExplosion(play.world, 3, x, y, 96.0f, 96.0f, 1, static_cast<float>(Random() % 360));
+    AddExplosion(play.world, 3, x, y, 128.0f, 128.0f, ExplosionStyle::Blast, static_cast<float>(Random() % 360));
+    AddExplosion(play.world, 3, x, y, 96.0f, 96.0f, ExplosionStyle::Glow, static_cast<float>(Random() % 360));
     orb.present = false;
     pods.clear();
     EndTrail(play.effects, exhaust);
-    if (play.difficulty >= 2) {
+    if (IsAtLeast(play.difficulty, Difficulty::Expert)) {
         orbWeaponKept = false;
         missileKept = false;
         keptPodCount = 0;
     }
-    play.PlaySound(DeathSound);
+    play.PlaySound(SoundId::BossExplosion);
 }
 
 bool Player::HitTest(std::vector<Circle> others)
@@ -524,14 +519,14 @@ void Player::SetSpeedLevel(bool up)
     if (SpeedLevel == 0)
         return;
     PlayContext& play = CurrentPlay();
-    const int32_t shipType = ShipTypeOf(play);
+    const ShipType shipType = ShipTypeOf(play);
     const int32_t before = SpeedLevel;
-    SpeedLevel = std::clamp(SpeedLevel + (up ? 1 : -1), 1, MaxSpeedLevel(shipType));
-    speed = ShipSpeed(shipType, SpeedLevel);
+    SpeedLevel = std::clamp(SpeedLevel + (up ? 1 : -1), 1, MaxSpeedLevel(Id(shipType)));
+    speed = ShipSpeed(Id(shipType), SpeedLevel);
     if (SpeedLevel == before)
         return;
-    play.PlaySound(SpeedChangeSound);
-    if (shipType == 1 || shipType == 3)
+    play.PlaySound(SoundId::SpeedChange);
+    if (shipType == ShipType::MkII || shipType == ShipType::Butterfly)
         FireShot(play.shots.playerShots, shots::ExhaustBlast, x, y, -3.0f, 0.0f);
     else
         FireShot(play.shots.playerShots, shots::SpeedChangeFlash, x - 20.0f, y, 0.0f, 0.0f);
@@ -539,11 +534,11 @@ void Player::SetSpeedLevel(bool up)
 
 void Player::CollectPowerUp(int32_t kind)
 {
-    if (kind < 0 || kind > 8)
+    if (kind < 0 || kind >= PowerUpKindCount)
         return;
     PlayContext& play = CurrentPlay();
-    play.PlaySound(PowerUpSound);
-    if (kind <= 6) {
+    play.PlaySound(SoundId::PowerUp);
+    if (kind < OrbWeaponCount) {
         if (!orb.present) {
             orb.LoadResources();
             orb.Place(x, y);
@@ -552,7 +547,7 @@ void Player::CollectPowerUp(int32_t kind)
         AddEmitter(play.effects, EmitterKind::GatherRing, x, y);
         orbWeaponKept = true;
         keptOrbWeapon = kind;
-    } else if (kind == 7) {
+    } else if (kind == Id(PowerUpKind::GunPod)) {
         AddPod();
         keptPodCount = static_cast<int32_t>(pods.size());
     } else {

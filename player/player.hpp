@@ -68,7 +68,7 @@ public:
     // Power-ups kept for the next life.
     bool orbWeaponKept = false;
     bool missileKept = false;
-    int32_t keptOrbWeapon = 0;
+    int32_t keptOrbWeapon = Id(OrbWeapon::Laser);
     int32_t keptPodCount = 0;
     std::vector<GunPod> pods;
     std::vector<TailSegment> tail;

@@ -3,6 +3,7 @@
 // (primary, secondary, cockpit; the game multiplies each grey texel by the colour set of
 // that name), the Mk III's tail, the selection previews, the orb pods, the gun pod and the
 // power-ups with their glows. Named once here for the loaders and the content tests.
+#include "player/ship_type.hpp"
 #include "world/sheet_spec.hpp"
 
 #include <array>
@@ -10,7 +11,7 @@
 namespace PlayerSheets {
 
 // Per `ShipType`: 16 bank frames of 128, 0 fully down, 8 and 9 level, 15 fully up.
-inline constexpr std::array<std::array<SheetSpec, 3>, 4> ShipLayers{{
+inline constexpr std::array<std::array<SheetSpec, 3>, ShipTypeCount> ShipLayers{{
     {{{"GFX/PlrShip1Color1.tga", 4, 4, 512, 512}, {"GFX/PlrShip1Color2.tga", 4, 4, 512, 512},
       {"GFX/PlrShip1Color3.tga", 4, 4, 512, 512}}},
     {{{"GFX/PlrShip2Color1.tga", 4, 4, 512, 512}, {"GFX/PlrShip2Color2.tga", 4, 4, 512, 512},
@@ -22,7 +23,7 @@ inline constexpr std::array<std::array<SheetSpec, 3>, 4> ShipLayers{{
 }};
 
 // Per `ShipType`: one three-quarter view of 256.
-inline constexpr std::array<std::array<SheetSpec, 3>, 4> SelectLayers{{
+inline constexpr std::array<std::array<SheetSpec, 3>, ShipTypeCount> SelectLayers{{
     {{{"GFX/Ship1SelectColor1.tga", 1, 1, 256, 256}, {"GFX/Ship1SelectColor2.tga", 1, 1, 256, 256},
       {"GFX/Ship1SelectColor3.tga", 1, 1, 256, 256}}},
     {{{"GFX/Ship2SelectColor1.tga", 1, 1, 256, 256}, {"GFX/Ship2SelectColor2.tga", 1, 1, 256, 256},
@@ -48,7 +49,7 @@ inline constexpr std::array<SheetSpec, 3> Orbs{{
 inline constexpr SheetSpec GunPod{"GFX/BitType1.tga", 4, 4, 256, 256};
 
 // Per power-up kind 0..8: 32 frames of 64, and the glow added over each.
-inline constexpr std::array<SheetSpec, 9> PowerUps{{
+inline constexpr std::array<SheetSpec, PowerUpKindCount> PowerUps{{
     {"GFX/PowerUp_Blue.png", 8, 4, 512, 256},
     {"GFX/PowerUp_Cyan.png", 8, 4, 512, 256},
     {"GFX/PowerUp_Green.png", 8, 4, 512, 256},
@@ -60,7 +61,7 @@ inline constexpr std::array<SheetSpec, 9> PowerUps{{
     {"GFX/PowerUp_Missile.png", 8, 4, 512, 256},
 }};
 inline constexpr SheetSpec WeaponGlow{"GFX/PowerUp_Glow.png", 8, 4, 512, 256};
-inline constexpr std::array<SheetSpec, 9> PowerUpGlows{{
+inline constexpr std::array<SheetSpec, PowerUpKindCount> PowerUpGlows{{
     WeaponGlow, WeaponGlow, WeaponGlow, WeaponGlow, WeaponGlow, WeaponGlow, WeaponGlow,
     {"GFX/PowerUp_GunPodGlow.png", 8, 4, 512, 256},
     {"GFX/PowerUp_MissileGlow.png", 8, 4, 512, 256},

@@ -49,7 +49,11 @@ bool PowerUp::GetTargetPoint(float&, float&)
 std::span<const PropertyDecl<PowerUp>> PowerUp::Properties()
 {
     static const PropertyDecl<PowerUp> table[] = {
-        {.name = "Kind", .kind = PropertyKind::Integer, .intMember = &PowerUp::kind, .minValue = 0, .maxValue = 8},
+        {.name = "Kind",
+         .kind = PropertyKind::Integer,
+         .intMember = &PowerUp::kind,
+         .minValue = 0,
+         .maxValue = Kinds - 1},
     };
     return table;
 }

@@ -2,6 +2,7 @@
 // A power-up floating in the pick-up list: the ship collects its kind on contact and the
 // player scores 50. Its kind (0..6 an orb weapon, 7 a gun pod, 8 missiles) sets its look.
 #include "graphics/sprite_sheet.hpp"
+#include "player/ship_type.hpp"
 #include "world/effect_entity.hpp"
 #include "world/entity_property.hpp"
 #include "world/pickup_kind.hpp"
@@ -12,7 +13,7 @@
 
 class PowerUp : public ClonableEntity<PowerUp>, public PickupKind {
 public:
-    static constexpr int32_t Kinds = 9;
+    static constexpr int32_t Kinds = PowerUpKindCount;
     explicit PowerUp(int32_t kind = 0);
 
     bool LoadResources() override;

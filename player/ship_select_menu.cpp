@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr int32_t LastShip = 3;
+constexpr int32_t LastShip = ShipTypeCount - 1;
 constexpr int32_t LastColourSet = 2;
 constexpr int32_t LastPodType = 2;
 
@@ -45,7 +45,7 @@ void StepSetting(int32_t row, ShipSelectState& screen, ShipSettings& ship, int32
 
 bool ShipUnlocked(int32_t shipType, bool bonusShips)
 {
-    return shipType != ButterflyShip || bonusShips;
+    return shipType != Id(ShipType::Butterfly) || bonusShips;
 }
 
 float ChannelLimit(int32_t row)

@@ -4,6 +4,7 @@
 // types. Rows run from ShipRow (-2) to OrbPodRow (5) and wrap at both ends. Tests drive it
 // without a window; the Engine's screen only plays the sounds and starts the fades.
 #include "player/ship_settings.hpp"
+#include "player/ship_type.hpp"
 
 #include <cstdint>
 
@@ -18,7 +19,6 @@ inline constexpr int32_t SaturationRow = 3;
 inline constexpr int32_t GunPodRow = 4;
 inline constexpr int32_t OrbPodRow = 5;
 
-inline constexpr int32_t ButterflyShip = 3;
 // Red and green saturate at full strength; blue and saturation may be pushed to twice that.
 inline constexpr float ChannelStep = 0.1f;
 

@@ -1,4 +1,5 @@
 #include "player/ship_settings.hpp"
+#include "player/ship_type.hpp"
 
 namespace {
 
@@ -8,11 +9,12 @@ struct SpeedRow {
     float perLevel;
 };
 
-constexpr SpeedRow SpeedRows[4] = {{4, 0.5f, 0.2f}, {5, 0.35f, 0.175f}, {3, 0.35f, 0.15f}, {6, 0.35f, 0.175f}};
+constexpr SpeedRow SpeedRows[ShipTypeCount] = {
+    {4, 0.5f, 0.2f}, {5, 0.35f, 0.175f}, {3, 0.35f, 0.15f}, {6, 0.35f, 0.175f}};
 
 const SpeedRow& RowOf(int32_t shipType)
 {
-    return SpeedRows[shipType >= 0 && shipType < 4 ? shipType : 0];
+    return SpeedRows[shipType >= 0 && shipType < ShipTypeCount ? shipType : Id(ShipType::MkI)];
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #pragma once
 // The ship the player flies and how it is dressed: chosen on the ship selection screen (or
 // by --play), recorded in demos. Held by value as Engine::ship.
+#include "player/ship_type.hpp"
+
 #include <array>
 #include <cstdint>
 
@@ -12,7 +14,7 @@ struct ShipColour {
 };
 
 struct ShipSettings {
-    int32_t ShipType = 0; // 0 Mk I, 1 Mk II, 2 Mk III, 3 Butterfly
+    int32_t ShipType = Id(::ShipType::MkI); // a ShipType, stored by number
     int32_t orbPodType = 0; // 0..2
     int32_t gunPodType = 0; // 0..2
     // Primary, secondary, cockpit: a red hull with white trim and a cyan canopy.

@@ -1,4 +1,5 @@
 #include "player/ship_texts.hpp"
+#include "player/ship_type.hpp"
 
 #include <array>
 #include <cstddef>
@@ -11,7 +12,7 @@ const T& Entry(const std::array<T, N>& table, int32_t index)
     return table[index >= 0 && static_cast<std::size_t>(index) < N ? static_cast<std::size_t>(index) : 0];
 }
 
-const std::array<ChoiceText, 4> Ships = {{
+const std::array<ChoiceText, ShipTypeCount> Ships = {{
     {"PTYPE: Mk I", {"RADID FORCE RECHARGE", "SLEEK, ALLROUND FIGHTER.", "STANDARD FRONT MOUNTED CANNON.",
                      "FORCE STYLE: SHOCK BURST."}},
     {"PTYPE: Mk II", {"EXHAUST PORT DAMAGES ENEMIES", "ON SPEED SHIFT.", "STANDARD FRONT MOUNTED CANNON.",
@@ -21,7 +22,7 @@ const std::array<ChoiceText, 4> Ships = {{
     {"BUTTERFLY", {"STOLEN ENEMY CRAFT", "UPGRADED TO USE POD WEAPONRY", "DUAL MOUNTED CANNONS."}},
 }};
 
-const std::array<const char*, 4> Missiles = {"HOMING MISSILE", "AIR-TO-GROUND MISSILE", "CLUSTER MISSILE",
+const std::array<const char*, ShipTypeCount> Missiles = {"HOMING MISSILE", "AIR-TO-GROUND MISSILE", "CLUSTER MISSILE",
                                              "HOMING MISSILE"};
 
 const std::array<ChoiceText, 3> GunPods = {{

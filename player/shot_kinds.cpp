@@ -5,6 +5,7 @@
 #include "world/play_context.hpp"
 #include "player/shot_drawing.hpp"
 #include "player/shot_motion.hpp"
+#include "world/difficulty.hpp"
 
 #include <cmath>
 
@@ -43,10 +44,6 @@ constexpr ShotValues BigFlameValues{32.0f, 2.0f, &IgnoreHit, 64.0f, 32.0f, Flame
 constexpr ShotValues HeavyFlameValues{8.0f, 10.0f, &IgnoreHit, 16.0f, 16.0f, FlameCell};
 constexpr ShotValues WeakValues{5.0f, 0.25f, &IgnoreHit, 16.0f, 16.0f, SmallCell};
 
-constexpr int32_t ForceSound = 6;
-constexpr int32_t FullForceSound = 22;
-constexpr int32_t ClawSound = 23;
-
 // Kinds that count their own ticks keep them in the spare field.
 bool Aged(Shot& shot, float lifetime)
 {
@@ -81,7 +78,7 @@ void InitForceBurst(Shot& shot, float x, float y, float vx, float vy)
     InitShot(shot, x, y, vx, vy,
              ShotValues{chosen->radius, chosen->strength, &PierceHit, chosen->halfWidth, chosen->halfHeight,
                         ForceCells + chosen->cell});
-    CurrentPlay().PlaySound(chosen->power == 48.0f ? FullForceSound : ForceSound);
+    CurrentPlay().PlaySound(chosen->power == 48.0f ? SoundId::FullForce : SoundId::Force);
     AddEmitter(CurrentPlay().effects, EmitterKind::BlueFlare, x, y);
 }
 
@@ -90,7 +87,7 @@ void InitClaw(Shot& shot, float x, float y, float vx, float vy)
     const float number = shot.frame;
     InitShot(shot, x, y, vx, vy, ClawValues);
     shot.frame = ClawCell + number;
-    CurrentPlay().PlaySound(ClawSound);
+    CurrentPlay().PlaySound(SoundId::Claw);
 }
 
 // The four claws fan out and close in again as their sideways speed dies away.
@@ -116,9 +113,9 @@ void FlyExhaust(Shot& shot)
 
 void InitEnemyBullet(Shot& shot, float x, float y, float vx, float vy)
 {
-    static constexpr float scales[] = {0.5f, 1.0f, 1.5f};
+    static constexpr float scales[DifficultyCount] = {0.5f, 1.0f, 1.5f};
     const int32_t difficulty = CurrentPlay().difficulty;
-    const float scale = scales[difficulty >= 0 && difficulty < 3 ? difficulty : 1];
+    const float scale = scales[IsDifficultyId(difficulty) ? difficulty : DifficultyId(Difficulty::Novice)];
     InitShot(shot, x, y, vx * scale, vy * scale, EnemyBulletValues);
 }
 

@@ -1,4 +1,5 @@
 #include "player/shot_motion.hpp"
+#include "core/screen_size.hpp"
 
 #include "world/play_context.hpp"
 
@@ -22,7 +23,7 @@ bool OffScreen(const Shot& shot)
 {
     const CameraPoint& camera = CurrentPlay().world.camera;
     return shot.x + shot.halfWidth < camera.x || shot.x - shot.halfWidth > camera.x + 650.0f ||
-           shot.y + shot.halfHeight < camera.y || shot.y - shot.halfHeight > camera.y + 480.0f;
+           shot.y + shot.halfHeight < camera.y || shot.y - shot.halfHeight > camera.y + ScreenHeight;
 }
 
 void MoveCircles(Shot& shot)

@@ -1,11 +1,12 @@
 #include "world/activation_window.hpp"
+#include "core/screen_size.hpp"
 
 #include "world/entity.hpp"
 
 void ApplyActivationWindow(Entity& e, float cx, float cy, float marginX, float marginY)
 {
-    const float left = cx - marginX, right = cx + 640.0f + marginX;
-    const float top = cy - marginY, bottom = cy + 480.0f + marginY;
+    const float left = cx - marginX, right = cx + ScreenWidth + marginX;
+    const float top = cy - marginY, bottom = cy + ScreenHeight + marginY;
     if (!e.active) {
         if (left < e.x && e.x < right && top < e.y && e.y < bottom)
             e.active = 1;
@@ -13,8 +14,8 @@ void ApplyActivationWindow(Entity& e, float cx, float cy, float marginX, float m
         e.active = 0;
         e.health = -1.0f;
     }
-    if (e.x < cx - 2.0f * marginX || e.x > cx + 640.0f + 2.0f * marginX || e.y < cy - 2.0f * marginY ||
-        e.y > cy + 480.0f + 2.0f * marginY) {
+    if (e.x < cx - 2.0f * marginX || e.x > cx + ScreenWidth + 2.0f * marginX || e.y < cy - 2.0f * marginY ||
+        e.y > cy + ScreenHeight + 2.0f * marginY) {
         e.active = 0;
         e.health = -1.0f;
     }

@@ -10,7 +10,7 @@ struct Explosion {
     float y = 0.0f;
     float halfWidth = 0.0f;
     float halfHeight = 0.0f;
-    int32_t style = 0; // 0 explosion sheet, alpha blended; 1 glow, additive
+    ExplosionStyle style = ExplosionStyle::Blast;
     float frame = 0.0f;
     float angle = 0.0f;
     uint8_t finished = 0;

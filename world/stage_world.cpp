@@ -52,8 +52,8 @@ void ClearEntities(StageWorld& world)
         list.clear();
 }
 
-void AddExplosion(StageWorld& world, int layer, float x, float y, float halfWidth, float halfHeight, int style,
-                  float angle)
+void AddExplosion(StageWorld& world, int layer, float x, float y, float halfWidth, float halfHeight,
+                  ExplosionStyle style, float angle)
 {
     if (layer < 1 || layer > 4)
         return;
@@ -65,6 +65,12 @@ void AddExplosion(StageWorld& world, int layer, float x, float y, float halfWidt
     explosion.style = style;
     explosion.angle = angle;
     world.explosions[layer - 1].push_back(explosion);
+}
+
+void AddExplosion(StageWorld& world, int layer, float x, float y, float halfWidth, float halfHeight, int style,
+                  float angle)
+{
+    AddExplosion(world, layer, x, y, halfWidth, halfHeight, static_cast<ExplosionStyle>(style), angle);
 }
 
 void AdvanceExplosions(StageWorld& world)

@@ -1,4 +1,5 @@
 #include "world/water_rectangles.hpp"
+#include "core/screen_size.hpp"
 
 #include "world/stage_world.hpp"
 
@@ -7,7 +8,7 @@ void UpdateWater(StageWorld& world)
     world.previousWaterScroll = world.waterScroll;
     world.waterScroll += 0.01f;
     world.visibleWater.clear();
-    const Rect screen = RectFromSize(640.0f, 480.0f, 320.0f, 240.0f);
+    const Rect screen = RectFromSize(ScreenWidth, ScreenHeight, ScreenCentreX, ScreenCentreY);
     for (const Rect& water : world.water) {
         const Rect onScreen = RectFromHalfSize(water.halfWidth, water.halfHeight, water.centreX - world.camera.x,
                                                water.centreY - world.camera.y);

@@ -1,4 +1,5 @@
 #include "engine/editor/editor_drawing.hpp"
+#include "core/screen_size.hpp"
 
 #include "editor/editor_camera.hpp"
 #include "engine/editor/editor_cursor.hpp"
@@ -23,7 +24,7 @@ void SetTextStyle(BitmapFont& font, float scale, const float* colour)
 {
     font.SetColour(colour[0], colour[1], colour[2], colour[3]);
     font.SetScale(scale, scale);
-    font.SetAlignment(0);
+    font.SetAlignment(TextAlignment::Left);
 }
 
 void DrawStageChoice(Engine& engine)
@@ -150,7 +151,7 @@ void DrawStageView(Engine& engine, float f)
     DrawWaterOutlines(engine, f);
     DrawPending(engine, f);
     DrawManipulatorMarks(engine, f);
-    SetProjection(640.0f, 480.0f);
+    SetProjection(ScreenWidth, ScreenHeight);
     DrawHeader(engine);
     DrawEditorMenu(engine);
 }

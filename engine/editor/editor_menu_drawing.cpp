@@ -20,7 +20,7 @@ public:
     {
         DrawEditorPanel(50.0f, 20.0f, 590.0f, 460.0f);
         font_.SetScale(0.5f, 0.5f);
-        font_.SetAlignment(0);
+        font_.SetAlignment(TextAlignment::Left);
         font_.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
         font_.DrawText(title, 150.0f, 35.0f);
     }

@@ -2,6 +2,7 @@
 
 #include "engine/engine.hpp"
 #include "engine/screens/shell_media.hpp"
+#include "player/ship_type.hpp"
 #include "world/entity.hpp"
 #include "world/pickup_kind.hpp"
 
@@ -10,7 +11,6 @@ namespace {
 constexpr float TailRadius = 5.0f;
 constexpr float OrbAndTailDamage = 0.2f;
 constexpr float ShipHitAmount = 5.0f;
-constexpr int32_t OrbBlockSound = 28;
 
 std::vector<Circle> SegmentCircle(const TailSegment& segment)
 {
@@ -53,7 +53,7 @@ void LayerAgainstShip(Engine& engine, bool shipCanBeHit)
         }
         if (player.OrbOut() && entity.HitTest(player.orb.circles))
             entity.TakeDamage(OrbAndTailDamage);
-        if (engine.ship.ShipType == 2)
+        if (engine.ship.ShipType == Id(ShipType::MkIII))
             for (const TailSegment& segment : player.tail)
                 if (entity.HitTest(SegmentCircle(segment)))
                     entity.TakeDamage(OrbAndTailDamage);
@@ -72,9 +72,9 @@ void EnemyShotsAgainstShip(Engine& engine, bool shipCanBeHit)
         if (player.OrbOut() && player.orb.HitTest(shot.circles) && shot.hit) {
             shot.hit(shot, 1.0f);
             if (shot.dead)
-                PlayEffect(engine, OrbBlockSound);
+                PlayEffect(engine, SoundId::Deflection);
         }
-        if (engine.ship.ShipType == 2 && shot.hit)
+        if (engine.ship.ShipType == Id(ShipType::MkIII) && shot.hit)
             for (const TailSegment& segment : player.tail)
                 if (TouchesSegment(shot.circles, segment.x, segment.y))
                     shot.hit(shot, 1.0f);

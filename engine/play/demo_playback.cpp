@@ -15,7 +15,7 @@ int32_t demoIndex = 1;
 
 // What a demo replaces of the player's choices.
 struct PlayerSettings {
-    int32_t difficulty = 0;
+    int32_t difficulty = DifficultyId(Difficulty::Rookie);
     ShipSettings ship;
     bool autofire = false;
 };

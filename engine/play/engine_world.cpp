@@ -19,10 +19,6 @@ void Engine::DrawLayer(int layer, float interpolation, int pass, bool earlyPass)
     ::DrawLayer(*this, layer, interpolation, pass, earlyPass);
 }
 void Engine::DrawExplosions(int layer, float interpolation) { ::DrawExplosions(*this, layer, interpolation); }
-void Engine::AddExplosion(int layer, float x, float y, float halfWidth, float halfHeight, int style, float angle)
-{
-    ::AddExplosion(world, layer, x, y, halfWidth, halfHeight, style, angle);
-}
 
 bool Engine::HitTile(float x, float y) { return ::HitTile(world, x, y); }
 

@@ -1,9 +1,11 @@
 #include "engine/play/hud_drawing.hpp"
+#include "core/screen_size.hpp"
 
 #include "engine/engine.hpp"
 #include "game/game_flow_globals.hpp"
 #include "game/screen_drawing.hpp"
 #include "graphics/gl_draw.hpp"
+#include "player/ship_type.hpp"
 
 #include <GL/glew.h>
 #include <algorithm>
@@ -19,7 +21,7 @@ constexpr int GaugeRightCap = 2;
 // The speedometer's lit steps come first, the same steps unlit eight cells later.
 constexpr int UnlitSpeedCells = 8;
 
-const char* const OrbWeaponNames[] = {"LASER", "ARC", "BIO", "TRAWLER", "PULSE", "MAGMA", "BOOMER"};
+const char* const OrbWeaponNames[OrbWeaponCount] = {"LASER", "ARC", "BIO", "TRAWLER", "PULSE", "MAGMA", "BOOMER"};
 
 void DrawCell(const SpriteSheet& sheet, int index, float x0, float y0, float x1, float y1)
 {
@@ -86,12 +88,12 @@ void DrawLabels(Engine& engine, float a)
     BitmapFont& font = engine.secondFont;
     font.SetColour(1.0f, 1.0f, 0.0f, a);
     font.SetScale(0.5f, 0.375f);
-    font.SetAlignment(1);
-    font.DrawText("FORCE", 320.0f, 441.0f);
+    font.SetAlignment(TextAlignment::Centre);
+    font.DrawText("FORCE", ScreenCentreX, 441.0f);
     const Player& player = engine.player;
     if (player.OrbOut()) {
-        const int32_t kind = std::clamp(player.orb.weaponKind, 0, 6);
-        font.DrawText(OrbWeaponNames[kind], 320.0f, 461.0f);
+        const int32_t kind = std::clamp(player.orb.weaponKind, 0, OrbWeaponCount - 1);
+        font.DrawText(OrbWeaponNames[kind], ScreenCentreX, 461.0f);
     }
 }
 
@@ -114,11 +116,11 @@ void DrawSpeedCells(Engine& engine, float a)
 
 void DrawScoreBand(Engine& engine, float a)
 {
-    FillRect(0.0f, 0.0f, 640.0f, 40.0f, 0.0f, 0.0f, 0.0f, 0.5f * a);
+    FillRect(0.0f, 0.0f, ScreenWidth, 40.0f, 0.0f, 0.0f, 0.0f, 0.5f * a);
     BitmapFont& small = engine.secondFont;
     small.SetColour(1.0f, 1.0f, 1.0f, a);
     small.SetScale(0.75f, 0.75f);
-    small.SetAlignment(0);
+    small.SetAlignment(TextAlignment::Left);
     small.DrawText("1UP", 200.0f, 10.0f);
     small.DrawText("HISCORE", 400.0f, 10.0f);
 
@@ -126,13 +128,13 @@ void DrawScoreBand(Engine& engine, float a)
     if (demoMode) {
         large.SetColour(0.0f, engine.menuPulse.value, 1.0f, a);
         large.SetScale(1.0f, 1.0f);
-        large.SetAlignment(1);
-        large.DrawText("DEMO MODE", 320.0f, 400.0f);
+        large.SetAlignment(TextAlignment::Centre);
+        large.DrawText("DEMO MODE", ScreenCentreX, 400.0f);
     }
     char text[32];
     large.SetColour(1.0f, 1.0f, 1.0f, a);
     large.SetScale(0.75f, 0.75f);
-    large.SetAlignment(2);
+    large.SetAlignment(TextAlignment::Right);
     std::snprintf(text, sizeof text, "%.8i", engine.score);
     large.DrawText(text, 380.0f, 10.0f);
     std::snprintf(text, sizeof text, "%.8i", engine.scores.scores[0]);
@@ -143,14 +145,14 @@ void DrawPauseMenu(Engine& engine)
 {
     BitmapFont& font = engine.mainFont;
     font.SetScale(1.0f, 1.0f);
-    font.SetAlignment(1);
+    font.SetAlignment(TextAlignment::Centre);
     const char* const items[] = {"RESUME", "QUIT"};
     for (int i = 0; i < 2; ++i) {
         if (i == engine.menuSelection)
             font.SetColour(0.0f, engine.menuPulse.value, 1.0f, 1.0f);
         else
             font.SetColour(0.0f, 1.0f, 1.0f, 1.0f);
-        font.DrawText(items[i], 320.0f, 220.0f + 40.0f * static_cast<float>(i));
+        font.DrawText(items[i], ScreenCentreX, 220.0f + 40.0f * static_cast<float>(i));
     }
 }
 
@@ -166,7 +168,7 @@ float GaugeFlash(int32_t charge, int32_t flashCycle)
 void DrawHud(Engine& engine)
 {
     const float a = engine.gameOverFade ? 1.0f - engine.gameOverLevel : 1.0f;
-    SetProjection(640.0f, 480.0f);
+    SetProjection(ScreenWidth, ScreenHeight);
     glDisable(GL_DEPTH_TEST);
     engine.shaders.UseProgram(0);
     FillRect(239.0f, 439.0f, 401.0f, 457.0f, 0.0f, 0.0f, 0.0f, 0.75f * a);
@@ -186,7 +188,7 @@ void DrawDebugOverlay(Engine& engine)
     BitmapFont& font = engine.mainFont;
     font.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
     font.SetScale(0.5f, 0.5f);
-    font.SetAlignment(0);
+    font.SetAlignment(TextAlignment::Left);
     char text[96];
     std::snprintf(text, sizeof text, "TIME INDEX: %i", static_cast<int>(engine.stateTicks));
     font.DrawText(text, 10.0f, 50.0f);

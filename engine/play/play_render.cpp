@@ -2,6 +2,7 @@
 // trails, entities, the ship and its effects, the post passes, the front layer, the
 // composition, then the editor's read-out, the fades and the heads-up display on top.
 #include "engine/engine.hpp"
+#include "core/screen_size.hpp"
 #include "core/process_flags.hpp"
 #include "engine/play/hud_drawing.hpp"
 #include "engine/play/play_render.hpp"
@@ -82,7 +83,7 @@ void DrawPlayScene(Engine& engine, float f, bool withHud)
     if (LowSpecMode)
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glDisable(GL_DEPTH_TEST);
-    SetProjection(640.0f, 480.0f);
+    SetProjection(ScreenWidth, ScreenHeight);
     engine.SwapTarget(false);
     glClear(GL_COLOR_BUFFER_BIT);
 

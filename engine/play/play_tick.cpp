@@ -2,6 +2,7 @@
 
 #include "audio/audio_system.hpp"
 #include "core/automation.hpp"
+#include "world/stage_count.hpp"
 #include "engine/engine.hpp"
 #include "engine/play/collision_pass.hpp"
 #include "engine/play/demo_playback.hpp"
@@ -184,7 +185,7 @@ void RunPlayTick(Engine& engine)
     }
     if (engine.FadesChangedScreen())
         return;
-    if (engine.stageIndex == 4)
+    if (engine.stageIndex == EndingStageIndex)
         return;
     if (StepGameOverFade(engine))
         return;

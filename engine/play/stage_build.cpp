@@ -1,7 +1,11 @@
 // Starting a game, building a stage for a time index, and the ways a game moves on from a
 // stage: the game over, the next stage, a continue.
 #include "audio/audio_system.hpp"
+#include "core/screen_size.hpp"
+#include "audio/sound_id.hpp"
 #include "world/entity_type.hpp"
+#include "world/difficulty.hpp"
+#include "world/stage_count.hpp"
 #include "core/automation.hpp"
 #include "engine/engine.hpp"
 #include "game/screen_pictures.hpp"
@@ -24,13 +28,13 @@ namespace {
 
 constexpr int32_t BuildSeed = 1000;
 // The looping effects that would go on sounding over a frozen world.
-constexpr std::array<int32_t, 3> LoopingEffects = {5, 20, 27};
+constexpr std::array<SoundId, 3> LoopingEffects = {SoundId::ForceCharge, SoundId::OrbField, SoundId::EmpBolt};
 
 float PlayTickLength(int32_t difficulty)
 {
     switch (difficulty) {
-    case 0: return 0.021f;
-    case 2: return 0.0175f;
+    case DifficultyId(Difficulty::Rookie): return 0.021f;
+    case DifficultyId(Difficulty::Expert): return 0.0175f;
     default: return 0.02f;
     }
 }
@@ -102,8 +106,8 @@ bool BeginRequestedGame(Engine& engine, const PlayRequest& request)
 
 void Engine::NewGame()
 {
-    static constexpr int32_t ContinuesByDifficulty[3] = {5, 3, 1};
-    continues = ContinuesByDifficulty[difficulty >= 0 && difficulty < 3 ? difficulty : 0];
+    static constexpr int32_t ContinuesByDifficulty[DifficultyCount] = {5, 3, 1};
+    continues = ContinuesByDifficulty[IsDifficultyId(difficulty) ? difficulty : DifficultyId(Difficulty::Rookie)];
     lives = 3;
     // Points of an earlier game or of a demo are not this game's.
     score = 0;
@@ -141,7 +145,7 @@ void Engine::BuildStageAt(uint32_t timeIndex)
     ::RestoreTiles(world);
 
     player.LoadResources();
-    player.Spawn(world.camera.x + 320.0f, world.camera.y + 240.0f);
+    player.Spawn(world.camera.x + ScreenCentreX, world.camera.y + ScreenCentreY);
 
     if (!demoMode) {
         music.Play();
@@ -177,8 +181,8 @@ void Engine::StartGameOver()
     FreezeShots(shots.playerShots);
     FreezeShots(shots.enemyShots);
     FreezeTrails(effects);
-    for (int32_t index : LoopingEffects)
-        if (SoundSample* effect = samples.Effect(index))
+    for (SoundId id : LoopingEffects)
+        if (SoundSample* effect = samples.Effect(SoundIndex(id)))
             effect->Stop();
 }
 
@@ -191,7 +195,7 @@ void Engine::NextStage()
         return;
     }
     ++stageIndex;
-    if (stageIndex >= 4) {
+    if (stageIndex > StageCount) {
         EnterEnding();
         return;
     }

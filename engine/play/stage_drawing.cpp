@@ -1,4 +1,5 @@
 #include "engine/play/stage_drawing.hpp"
+#include "core/screen_size.hpp"
 
 #include "engine/engine.hpp"
 #include "graphics/gl_draw.hpp"
@@ -66,7 +67,7 @@ void DrawTilePass(const StageWorld& world, const std::vector<int16_t>& plane, co
 CameraPoint PushLayerView(const StageWorld& world, int layer, float t)
 {
     const CameraPoint camera = InterpolatedLayerCamera(world, layer, t);
-    SetProjection(640.0f, 480.0f);
+    SetProjection(ScreenWidth, ScreenHeight);
     glPushMatrix();
     glTranslatef(-camera.x, -camera.y, 0.0f);
     return camera;
@@ -76,10 +77,10 @@ CameraPoint PushLayerView(const StageWorld& world, int layer, float t)
 void DrawProgressFrame(Engine& engine, const char* text)
 {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    SetProjection(640.0f, 480.0f);
+    SetProjection(ScreenWidth, ScreenHeight);
     engine.mainFont.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
     engine.mainFont.SetScale(0.75f, 0.75f);
-    engine.mainFont.SetAlignment(1);
+    engine.mainFont.SetAlignment(TextAlignment::Centre);
     engine.mainFont.DrawText(text, 570.0f, 450.0f);
     SDL_GL_SwapBuffers();
 }
@@ -143,8 +144,9 @@ void DrawExplosions(Engine& engine, int layer, float interpolation)
     glEnable(GL_BLEND);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     for (const Explosion& explosion : world.explosions[layer - 1]) {
-        const SpriteSheet& sheet = explosion.style == 1 ? engine.sheets.explosionRingSheet : engine.sheets.explosionSheet;
-        if (explosion.style == 1)
+        const bool glow = explosion.style == ExplosionStyle::Glow;
+        const SpriteSheet& sheet = glow ? engine.sheets.explosionRingSheet : engine.sheets.explosionSheet;
+        if (glow)
             SetBlend(GL_ONE, GL_ONE);
         else
             SetBlend(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);

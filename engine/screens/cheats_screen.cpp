@@ -2,7 +2,10 @@
 // pods, bonus ships and infinite continues, kept until the program ends.
 #include "engine/engine.hpp"
 #include "game/screen_pictures.hpp"
+#include "core/screen_size.hpp"
 #include "input/menu_step.hpp"
+#include "player/ship_type.hpp"
+#include "world/stage_count.hpp"
 #include "game/screen_drawing.hpp"
 #include "engine/screens/shell_media.hpp"
 
@@ -14,7 +17,9 @@ namespace {
 
 constexpr int32_t ReadyItem = 5;
 
-const char* const WeaponNames[] = {"NONE", "LASER", "ARC", "BIO", "TRAWLER", "PLASMA", "MAGMA", "BOOMER"};
+// The start weapon: none, then the orb weapons in order.
+const char* const WeaponNames[OrbWeaponCount + 1] = {"NONE",    "LASER", "ARC",   "BIO",
+                                                     "TRAWLER", "PLASMA", "MAGMA", "BOOMER"};
 
 const char* YesNo(bool on)
 {
@@ -46,11 +51,11 @@ void Engine::UpdateCheats()
     }
     if (MenuDownPressed(input)) {
         menuSelection = StepMenu(menuSelection, +1, ReadyItem);
-        PlayEffect(*this, MenuMoveSound);
+        PlayEffect(*this, SoundId::MenuMove);
     }
     if (MenuUpPressed(input)) {
         menuSelection = StepMenu(menuSelection, -1, ReadyItem);
-        PlayEffect(*this, MenuMoveSound);
+        PlayEffect(*this, SoundId::MenuMove);
     }
     for (int step : {+1, -1}) {
         const bool pressed = step > 0 ? MenuRightPressed(input) : MenuLeftPressed(input);
@@ -58,10 +63,10 @@ void Engine::UpdateCheats()
             continue;
         switch (menuSelection) {
         case 0:
-            startStage = std::clamp(startStage + step, 1, 3);
+            startStage = std::clamp(startStage + step, 1, StageCount);
             break;
         case 1:
-            cheats.startWeapon = std::clamp(cheats.startWeapon + step, 0, 7);
+            cheats.startWeapon = std::clamp(cheats.startWeapon + step, 0, OrbWeaponCount);
             break;
         case 2:
             cheats.allGunPods = !cheats.allGunPods;
@@ -86,15 +91,15 @@ void Engine::RenderCheats(float)
 
     BitmapFont& font = ShellFont(*this);
     font.SetScale(1.0f, 1.0f);
-    font.SetAlignment(1);
+    font.SetAlignment(TextAlignment::Centre);
     font.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
-    font.DrawText("CHEATS", 320.0f, 30.0f);
+    font.DrawText("CHEATS", ScreenCentreX, 30.0f);
 
     char stage[16];
     std::snprintf(stage, sizeof stage, "%i", startStage);
     const char* const labels[] = {"START FROM STAGE", "START WITH ORBPOD", "START WITH GUNPODS?",
                                   "UNLOCK BONUS SHIPS?", "INFINITE CONTINUES?"};
-    const char* const values[] = {stage, WeaponNames[std::clamp(cheats.startWeapon, 0, 7)], YesNo(cheats.allGunPods),
+    const char* const values[] = {stage, WeaponNames[std::clamp(cheats.startWeapon, 0, OrbWeaponCount)], YesNo(cheats.allGunPods),
                                   YesNo(cheats.bonusShips), YesNo(cheats.infiniteContinues)};
     for (int i = 0; i <= ReadyItem; ++i) {
         if (i == menuSelection)
@@ -102,12 +107,12 @@ void Engine::RenderCheats(float)
         else
             font.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
         if (i == ReadyItem) {
-            font.SetAlignment(1);
-            font.DrawText("READY", 320.0f, 430.0f);
+            font.SetAlignment(TextAlignment::Centre);
+            font.DrawText("READY", ScreenCentreX, 430.0f);
             continue;
         }
         const float y = 145.0f + 50.0f * float(i);
-        font.SetAlignment(0);
+        font.SetAlignment(TextAlignment::Left);
         font.DrawText(labels[i], 100.0f, y);
         font.DrawText(values[i], 500.0f, y);
     }

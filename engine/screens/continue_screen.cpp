@@ -1,6 +1,7 @@
 // The continue offer after the last life: the continue clip over the whole screen, a
 // countdown, and FIRE to go on from the last checkpoint. The clip's end is game over.
 #include "engine/engine.hpp"
+#include "core/screen_size.hpp"
 #include "input/menu_step.hpp"
 #include "core/process_flags.hpp"
 #include "game/continue_offer.hpp"
@@ -71,21 +72,21 @@ void Engine::UpdateContinue()
 void Engine::RenderContinue(float)
 {
     BeginScreen(0.0f, 0.0f, 0.0f);
-    DrawVideoFrame(videoCache.Find(ContinueVideo), ShellShaders(*this), 0.0f, 0.0f, 640.0f, 480.0f);
+    DrawVideoFrame(videoCache.Find(ContinueVideo), ShellShaders(*this), 0.0f, 0.0f, ScreenWidth, ScreenHeight);
 
     BitmapFont& small = secondFont;
     small.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
-    small.SetAlignment(1);
+    small.SetAlignment(TextAlignment::Centre);
     small.SetScale(1.0f, 1.0f);
-    small.DrawText("CONTINUE?", 320.0f, 140.0f);
+    small.DrawText("CONTINUE?", ScreenCentreX, 140.0f);
 
     BitmapFont& large = mainFont;
     large.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
-    large.SetAlignment(1);
+    large.SetAlignment(TextAlignment::Centre);
     large.SetScale(2.0f, 2.0f);
-    large.DrawText(ContinueCountdownText(stateTicks), 320.0f, 240.0f);
+    large.DrawText(ContinueCountdownText(stateTicks), ScreenCentreX, ScreenCentreY);
 
     small.SetScale(0.75f, 0.75f);
-    small.DrawText(ContinuesRemainingText(continues, cheats.infiniteContinues), 320.0f, 440.0f);
+    small.DrawText(ContinuesRemainingText(continues, cheats.infiniteContinues), ScreenCentreX, 440.0f);
     DrawFades();
 }

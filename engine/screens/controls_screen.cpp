@@ -1,6 +1,7 @@
 // The controls screen: the bindings of the ten actions in two columns, pad sensitivity and
 // autofire; leaving through BACK saves Controls.dat.
 #include "audio/audio_system.hpp"
+#include "core/screen_size.hpp"
 #include "engine/engine.hpp"
 #include "game/screen_pictures.hpp"
 #include "game/screen_drawing.hpp"
@@ -40,14 +41,14 @@ void Engine::UpdateControls()
     const ControlsMenuStep step = StepControlsMenu(input, menuSelection);
     if (step.leave) {
         StopAllAudio();
-        PlayEffect(*this, MenuSelectSound);
+        PlayEffect(*this, SoundId::MenuSelect);
         StartFade(FadeClearBlack, FadeWhite, 25, &Engine::EnterTitle);
         // Every key is written afresh; the old file stays if the write fails.
         SaveControls(input);
         acceptInput = false;
     }
     if (step.moved)
-        PlayEffect(*this, MenuMoveSound);
+        PlayEffect(*this, SoundId::MenuMove);
 }
 
 void Engine::RenderControls(float)
@@ -68,11 +69,11 @@ void Engine::RenderControls(float)
 
     font.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
     font.SetScale(1.0f, 1.0f);
-    font.SetAlignment(1);
-    font.DrawText("CONTROLS", 320.0f, 10.0f);
+    font.SetAlignment(TextAlignment::Centre);
+    font.DrawText("CONTROLS", ScreenCentreX, 10.0f);
 
     font.SetScale(0.5f, 0.5f);
-    font.SetAlignment(0);
+    font.SetAlignment(TextAlignment::Left);
     font.DrawText("ACTION", 100.0f, 50.0f);
     font.DrawText("PRIMARY", 325.0f, 50.0f);
     font.DrawText("SECONDARY", 450.0f, 50.0f);
@@ -88,13 +89,13 @@ void Engine::RenderControls(float)
     }
 
     char text[48];
-    font.SetAlignment(1);
+    font.SetAlignment(TextAlignment::Centre);
     colourFor(SensitivityRow);
     std::snprintf(text, sizeof text, "PAD SENSITIVITY: %.3i", input.sensitivity * 2 - 100);
-    font.DrawText(text, 320.0f, 400.0f);
+    font.DrawText(text, ScreenCentreX, 400.0f);
     colourFor(AutofireRow);
-    font.DrawText(input.autofire ? "AUTOFIRE: YES" : "AUTOFIRE: NO", 320.0f, 430.0f);
+    font.DrawText(input.autofire ? "AUTOFIRE: YES" : "AUTOFIRE: NO", ScreenCentreX, 430.0f);
     colourFor(BackRow);
-    font.DrawText("BACK", 320.0f, 460.0f);
+    font.DrawText("BACK", ScreenCentreX, 460.0f);
     DrawFades();
 }

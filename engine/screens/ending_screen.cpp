@@ -1,5 +1,6 @@
 // The Ending screen's entry, tick and frame around the scene of game/ending_scene.
 #include "engine/screens/ending_screen.hpp"
+#include "core/screen_size.hpp"
 
 #include "engine/engine.hpp"
 #include "game/screen_pictures.hpp"
@@ -112,13 +113,13 @@ void DrawCredits(Engine& engine, float fraction)
     BitmapFont& small = engine.secondFont;
     small.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
     small.SetScale(0.75f, 0.75f);
-    small.SetAlignment(1);
+    small.SetAlignment(TextAlignment::Centre);
     const float roll = Lerp(endingScene.roll, endingScene.prevRoll, fraction);
     for (const CreditLine& line : EndingCredits()) {
         const float y = roll + line.offset;
-        if (y < -40.0f || y > 480.0f)
+        if (y < -40.0f || y > ScreenHeight)
             continue;
-        small.DrawText(line.text, 320.0f, y);
+        small.DrawText(line.text, ScreenCentreX, y);
     }
 }
 

@@ -2,6 +2,7 @@
 // starts from the first stage again.
 #include "engine/engine.hpp"
 #include "game/screen_pictures.hpp"
+#include "core/screen_size.hpp"
 #include "engine/screens/ending_screen.hpp"
 #include "game/screen_drawing.hpp"
 
@@ -37,8 +38,8 @@ void Engine::RenderGameOver(float)
     BeginScreen(0.0f, 0.0f, 0.0f);
     BitmapFont& font = mainFont;
     font.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
-    font.SetAlignment(1);
+    font.SetAlignment(TextAlignment::Centre);
     font.SetScale(2.0f, 2.0f);
-    font.DrawText("GAME OVER", 320.0f, 180.0f);
+    font.DrawText("GAME OVER", ScreenCentreX, 180.0f);
     DrawFades();
 }

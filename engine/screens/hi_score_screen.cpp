@@ -1,9 +1,11 @@
 // The top-ten table over the frozen last frame of play (or of the ending), with the name
 // entry of a new place; after a demo it is only shown.
 #include "audio/audio_system.hpp"
+#include "core/screen_size.hpp"
 #include "engine/engine.hpp"
 #include "game/screen_pictures.hpp"
 #include "core/log.hpp"
+#include "world/stage_count.hpp"
 #include "engine/screens/ending_screen.hpp"
 #include "game/game_flow_globals.hpp"
 #include "engine/play/hud_drawing.hpp"
@@ -38,7 +40,7 @@ void Engine::EnterHiScore()
 {
     // After the last stage the ending stays behind the table: its pictures go with the next
     // screen instead.
-    if (stageIndex != 4)
+    if (stageIndex != EndingStageIndex)
         ShowPictures(PictureSet::None);
     if (!demoMode) {
         music.Free();
@@ -74,7 +76,7 @@ void Engine::UpdateHiScore()
         if (!SaveScores(scores))
             GameLog().Writef("Could not save %s; the table is kept until the game ends.\n", ScoresFileName);
         acceptInput = false;
-        LeaveTable(*this, continues > 0 && stageIndex < 4 ? &Engine::EnterContinue : &Engine::EnterGameOver);
+        LeaveTable(*this, continues > 0 && stageIndex <= StageCount ? &Engine::EnterContinue : &Engine::EnterGameOver);
     }
     if (demoMode && fades.empty() && (LeaveTablePressed(input) || stateTicks == DemoTableTicks))
         LeaveTable(*this, &Engine::EnterIntroStory);
@@ -82,7 +84,7 @@ void Engine::UpdateHiScore()
 
 void Engine::RenderHiScore(float fraction)
 {
-    if (stageIndex == 4)
+    if (stageIndex == EndingStageIndex)
         DrawEndingScene(*this, fraction);
     else
         DrawPlayScene(*this, 1.0f, true);
@@ -91,10 +93,10 @@ void Engine::RenderHiScore(float fraction)
     const auto fadeIn = [t](float start, float duration) { return TimedLerp(0.0f, 1.0f, start, duration, t); };
     BitmapFont& font = ShellFont(*this);
     BitmapFont& large = mainFont;
-    font.SetAlignment(1);
+    font.SetAlignment(TextAlignment::Centre);
     font.SetScale(2.0f, 2.0f);
     font.SetColour(1.0f, 1.0f, 1.0f, fadeIn(0.0f, 5.0f));
-    font.DrawText("TOP 10 PILOTS", 320.0f, 20.0f);
+    font.DrawText("TOP 10 PILOTS", ScreenCentreX, 20.0f);
 
     static const char* const Labels[HighScoreTable::Places] = {"1ST", "2ND", "3RD", "4TH", "5TH",
                                                                 "6TH", "7TH", "8TH", "9TH", "10TH"};
@@ -103,27 +105,27 @@ void Engine::RenderHiScore(float fraction)
         const float alpha = fadeIn(5.0f * static_cast<float>(place), 10.0f + 5.0f * static_cast<float>(place));
         const auto& name = scores.names[static_cast<size_t>(place)];
         font.SetScale(1.0f, 1.0f);
-        font.SetAlignment(2);
+        font.SetAlignment(TextAlignment::Right);
         font.SetColour(1.0f, 1.0f, 0.0f, alpha);
         font.DrawText(Labels[place], 100.0f, y);
 
         const bool entering = input.textEntryActive && input.textEntryBuffer == name.data();
-        font.SetAlignment(0);
+        font.SetAlignment(TextAlignment::Left);
         font.SetColour(0.0f, entering ? menuPulse.value : 1.0f, 1.0f, alpha);
         font.DrawText(name.data(), 220.0f, y);
 
         char text[16];
         std::snprintf(text, sizeof text, "%i", scores.scores[static_cast<size_t>(place)]);
         large.SetScale(1.0f, 1.0f);
-        large.SetAlignment(2);
+        large.SetAlignment(TextAlignment::Right);
         large.SetColour(1.0f, 1.0f, 1.0f, alpha);
         large.DrawText(text, 590.0f, y);
     }
     if (!demoMode) {
-        font.SetAlignment(1);
+        font.SetAlignment(TextAlignment::Centre);
         font.SetScale(1.0f, 1.0f);
         font.SetColour(1.0f, 1.0f, 1.0f, fadeIn(50.0f, 60.0f));
-        font.DrawText("ENTER YOUR NAME", 320.0f, 410.0f);
+        font.DrawText("ENTER YOUR NAME", ScreenCentreX, 410.0f);
     }
     DrawFades();
 }

@@ -1,6 +1,7 @@
 // The intro: the story text on black, then the intro video in a band across the screen with
 // the credits faded in and out over it. Runs at 25 ticks per second.
 #include "audio/audio_system.hpp"
+#include "core/screen_size.hpp"
 #include "engine/engine.hpp"
 #include "game/screen_pictures.hpp"
 #include "input/menu_step.hpp"
@@ -96,26 +97,26 @@ void Engine::RenderIntroStory(float fraction)
     const float t = float(stateTicks) + fraction;
     BitmapFont& font = ShellFont(*this);
     font.SetScale(0.75f, 0.75f);
-    font.SetAlignment(1);
+    font.SetAlignment(TextAlignment::Centre);
 
     if (stateTicks < 200) {
         for (int i = 0; i < 4; ++i) {
             // Each line comes in after the one before and stays until the change to video.
             const float alpha = std::clamp((t - 10.0f - 30.0f * float(i)) / 20.0f, 0.0f, 1.0f);
             font.SetColour(1.0f, 1.0f, 1.0f, alpha);
-            font.DrawText(StoryLines[i], 320.0f, 180.0f + 30.0f * float(i));
+            font.DrawText(StoryLines[i], ScreenCentreX, 180.0f + 30.0f * float(i));
         }
     } else {
-        DrawVideoFrame(videoCache.Find(IntroVideo), ShellShaders(*this), 0.0f, 80.0f, 640.0f, 404.0f);
+        DrawVideoFrame(videoCache.Find(IntroVideo), ShellShaders(*this), 0.0f, 80.0f, ScreenWidth, 404.0f);
         for (const TimedText& text : VideoTexts) {
             const float alpha = WindowAlpha(t, float(text.from), float(text.to));
             if (alpha <= 0.0f)
                 continue;
             font.SetColour(1.0f, 1.0f, 1.0f, alpha);
             // The heading in the black above the band, the names below it.
-            font.DrawText(text.lines[0], 320.0f, 30.0f);
+            font.DrawText(text.lines[0], ScreenCentreX, 30.0f);
             for (int line = 1; line < 3 && text.lines[line]; ++line)
-                font.DrawText(text.lines[line], 320.0f, 416.0f + 26.0f * float(line - 1));
+                font.DrawText(text.lines[line], ScreenCentreX, 416.0f + 26.0f * float(line - 1));
         }
     }
     DrawFades();

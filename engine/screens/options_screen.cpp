@@ -1,5 +1,7 @@
 // Options: music and effect volumes, a sound test and a music test.
 #include "audio/audio_system.hpp"
+#include "core/screen_size.hpp"
+#include "audio/sample_table.hpp"
 #include "engine/engine.hpp"
 #include "game/screen_pictures.hpp"
 #include "input/menu_step.hpp"
@@ -27,7 +29,8 @@ const TestTrack MusicTestTracks[] = {
     {"Sound/Track1.mp3", true},         {"Sound/Congratulations.mp3", true},
 };
 constexpr int32_t LastMusicTest = 10;
-constexpr int32_t LastSoundTest = 31;
+// The sound test walks the table entries, not the menu sounds.
+constexpr int32_t LastSoundTest = SampleTable::EntryCount - 1;
 
 } // namespace
 
@@ -60,7 +63,7 @@ void Engine::UpdateOptions()
             PlayMusic(*this, track.file, track.loop);
         } else if (menuSelection == BackItem) {
             StartFade(FadeClearBlack, FadeWhite, 25, &Engine::EnterTitle);
-            PlayEffect(*this, MenuSelectSound);
+            PlayEffect(*this, SoundId::MenuSelect);
             acceptInput = false;
         }
     }
@@ -72,7 +75,7 @@ void Engine::UpdateOptions()
         if (up)
             menuSelection = StepMenu(menuSelection, -1, OptionItemCount - 1);
         StopAllAudio(); // moving on silences a running test
-        PlayEffect(*this, MenuMoveSound);
+        PlayEffect(*this, SoundId::MenuMove);
     }
 
     for (int step : {+1, -1}) {
@@ -122,12 +125,12 @@ void Engine::RenderOptions(float)
             font.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
     };
     font.SetScale(1.0f, 1.0f);
-    font.SetAlignment(1);
+    font.SetAlignment(TextAlignment::Centre);
     font.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
-    font.DrawText("OPTIONS", 320.0f, 30.0f);
+    font.DrawText("OPTIONS", ScreenCentreX, 30.0f);
 
     const char* const labels[] = {"MUSIC VOLUME", "SFX VOLUME", "SOUND TEST", "MUSIC TEST"};
-    font.SetAlignment(0);
+    font.SetAlignment(TextAlignment::Left);
     for (int i = 0; i < 4; ++i) {
         colourFor(i);
         font.DrawText(labels[i], 150.0f, 195.0f + 50.0f * float(i));
@@ -141,7 +144,7 @@ void Engine::RenderOptions(float)
     font.DrawText(text, 400.0f, 345.0f);
 
     colourFor(BackItem);
-    font.SetAlignment(1);
-    font.DrawText("BACK", 320.0f, 430.0f);
+    font.SetAlignment(TextAlignment::Centre);
+    font.DrawText("BACK", ScreenCentreX, 430.0f);
     DrawFades();
 }

@@ -2,6 +2,7 @@
 // and a grid, the tinted ship preview on the left with its colour sliders beside it, the
 // ship's description on the right, the missile, gun pod and orb pod panels below.
 #include "engine/engine.hpp"
+#include "core/screen_size.hpp"
 #include "game/screen_drawing.hpp"
 #include "engine/screens/shell_media.hpp"
 #include "graphics/gl_draw.hpp"
@@ -10,6 +11,7 @@
 #include "player/ship_select_menu.hpp"
 #include "game/ship_select_pictures.hpp"
 #include "player/ship_texts.hpp"
+#include "player/ship_type.hpp"
 #include "engine/play/stage_drawing.hpp"
 
 #include <GL/gl.h>
@@ -107,7 +109,7 @@ void DrawStars(Engine& engine, float cameraX)
         glColor4f(1.0f, 1.0f, 1.0f, depth.alpha);
         for (int i = 0; i < depth.count; ++i, ++seed) {
             const float baseX = Fraction(float(seed) * 0.6180339f) * Wrap;
-            const float y = Fraction(float(seed) * 0.7548777f + 0.31f) * 480.0f;
+            const float y = Fraction(float(seed) * 0.7548777f + 0.31f) * ScreenHeight;
             const float x = Fraction((baseX - cameraX * depth.speed) / Wrap) * Wrap - 20.0f;
             const int cell = depth.firstCell + seed % depth.cells;
             const float half = depth.size * (0.75f + 0.25f * Fraction(float(seed) * 0.5698403f)) * 0.5f;
@@ -129,7 +131,7 @@ void DrawGrid(Engine& engine, float cameraX)
     SetTextureFilter(GL_LINEAR, GL_LINEAR);
     SetTextureWrap(GL_REPEAT, GL_REPEAT);
     const float u = cameraX * 0.5f / Tile;
-    DrawTexturedQuad(0.0f, 0.0f, 640.0f, 480.0f, u, 0.0f, u + 640.0f / Tile, 480.0f / Tile);
+    DrawTexturedQuad(0.0f, 0.0f, ScreenWidth, ScreenHeight, u, 0.0f, u + ScreenWidth / Tile, ScreenHeight / Tile);
     SetTextureWrap(GL_CLAMP_TO_EDGE, GL_CLAMP_TO_EDGE);
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_BLEND);
@@ -225,13 +227,13 @@ void DrawFitted(BitmapFont& font, const char* text, float x, float y, float righ
 void DrawShipTexts(Engine& engine, BitmapFont& font)
 {
     const ChoiceText& text = ShipTextOf(engine.ship.ShipType);
-    font.SetAlignment(0);
+    font.SetAlignment(TextAlignment::Left);
     font.SetScale(0.75f, 0.75f);
     SetHighlight(font, engine, engine.menuSelection == ShipRow);
     font.DrawText(text.name, 455.0f, 60.0f);
     // The descriptions in the narrower small face.
     BitmapFont& small = engine.secondFont;
-    small.SetAlignment(0);
+    small.SetAlignment(TextAlignment::Left);
     small.SetColour(0.8f, 0.9f, 1.0f, 1.0f);
     float y = 92.0f;
     for (const char* line : text.lines) {
@@ -243,7 +245,7 @@ void DrawShipTexts(Engine& engine, BitmapFont& font)
 void DrawColourTexts(Engine& engine, BitmapFont& font)
 {
     const int32_t set = engine.shipSelect.colourSet;
-    font.SetAlignment(1);
+    font.SetAlignment(TextAlignment::Centre);
     font.SetScale(0.75f, 0.75f);
     SetHighlight(font, engine, engine.menuSelection == ColourSetRow);
     char name[32];
@@ -259,9 +261,9 @@ void DrawColourTexts(Engine& engine, BitmapFont& font)
         std::snprintf(number, sizeof number, "%.1f", double(value));
         font.SetScale(0.5f, 0.5f);
         SetHighlight(font, engine, selected);
-        font.SetAlignment(0);
+        font.SetAlignment(TextAlignment::Left);
         font.DrawText(Labels[row], ColourLeft, y);
-        font.SetAlignment(2);
+        font.SetAlignment(TextAlignment::Right);
         font.DrawText(number, ColourRight, y);
         // The saturation slider shows half its value, so its whole range fits the track.
         const float share = row == SaturationRow ? value * 0.5f : value / ChannelLimit(row);
@@ -272,13 +274,13 @@ void DrawColourTexts(Engine& engine, BitmapFont& font)
 void DrawWeapons(Engine& engine, BitmapFont& font)
 {
     const int32_t shipType = engine.ship.ShipType;
-    const int missileCell = shipType == 1 ? 1 : shipType == 2 ? 2 : 0;
+    const int missileCell = shipType == Id(ShipType::MkII) ? 1 : shipType == Id(ShipType::MkIII) ? 2 : 0;
     DrawWeaponIcon(engine, 0, missileCell, 538.0f, 232.0f, 80.0f);
-    font.SetAlignment(0);
+    font.SetAlignment(TextAlignment::Left);
     font.SetScale(0.5f, 0.5f);
     font.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
     font.DrawText("MISSILE TYPE", 470.0f, 175.0f);
-    font.SetAlignment(1);
+    font.SetAlignment(TextAlignment::Centre);
     font.SetColour(0.8f, 0.9f, 1.0f, 1.0f);
     font.DrawText(MissileNameOf(shipType), 530.0f, 280.0f);
 
@@ -289,7 +291,7 @@ void DrawWeapons(Engine& engine, BitmapFont& font)
 
     const ChoiceText& gun = GunPodTextOf(gunPod);
     const ChoiceText& orb = OrbPodTextOf(orbPod);
-    font.SetAlignment(0);
+    font.SetAlignment(TextAlignment::Left);
     font.SetScale(0.75f, 0.75f);
     SetHighlight(font, engine, engine.menuSelection == GunPodRow);
     font.DrawText("GUNPOD TYPE", 415.0f, 350.0f);
@@ -349,7 +351,7 @@ void Engine::RenderShipSelect(float fraction)
     DrawWeapons(*this, font);
 
     const bool locked = !ShipUnlocked(ship.ShipType, cheats.bonusShips);
-    font.SetAlignment(1);
+    font.SetAlignment(TextAlignment::Centre);
     if (locked) {
         // Says why FIRE does nothing here.
         font.SetScale(0.75f, 0.75f);
@@ -361,6 +363,6 @@ void Engine::RenderShipSelect(float fraction)
         font.SetColour(0.45f, 0.45f, 0.5f, 1.0f);
     else
         font.SetColour(1.0f, 1.0f, 1.0f, 0.65f + 0.35f * menuPulse.value);
-    font.DrawText("PRESS FIRE TO LAUNCH", 320.0f, 445.0f);
+    font.DrawText("PRESS FIRE TO LAUNCH", ScreenCentreX, 445.0f);
     DrawFades();
 }

@@ -52,10 +52,10 @@ void Engine::UpdateShipSelect()
             music.Stop();
         } else {
             if (step.moved)
-                PlayEffect(*this, MenuMoveSound);
+                PlayEffect(*this, SoundId::MenuMove);
             if (step.launch) {
                 music.Stop();
-                PlayEffect(*this, MenuSelectSound);
+                PlayEffect(*this, SoundId::MenuSelect);
                 StartFade(FadeClearBlack, FadeBlack, SelectFadeTicks, &Engine::StartGame);
                 acceptInput = false;
             }

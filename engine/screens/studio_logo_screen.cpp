@@ -1,6 +1,7 @@
 // The studio logo with its music and four white flashes; it also watches for the secret
 // entry to the cheats screen, showing one icon per press in a black band at the top.
 #include "audio/audio_system.hpp"
+#include "core/screen_size.hpp"
 #include "engine/engine.hpp"
 #include "game/screen_pictures.hpp"
 #include "game/screen_drawing.hpp"
@@ -71,7 +72,7 @@ void Engine::RenderStudioLogo(float)
 {
     BeginScreen(1.0f, 1.0f, 1.0f);
     DrawPictureWithStrips(screenPictures.Get(pictures::StudioLogo), 512);
-    FillRect(0.0f, 0.0f, 640.0f, 40.0f, 0.0f, 0.0f, 0.0f, 1.0f);
+    FillRect(0.0f, 0.0f, ScreenWidth, 40.0f, 0.0f, 0.0f, 0.0f, 1.0f);
 
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     SetBlend(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);

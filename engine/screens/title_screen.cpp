@@ -1,6 +1,7 @@
 // The title menu: START GAME with its difficulty, CONTROLS, OPTIONS, QUIT, and the demo
 // countdown that starts a demo playback after 500 idle ticks.
 #include "audio/audio_system.hpp"
+#include "core/screen_size.hpp"
 #include "engine/engine.hpp"
 #include "game/screen_pictures.hpp"
 #include "core/process_flags.hpp"
@@ -12,6 +13,7 @@
 #include "engine/screens/shell_media.hpp"
 #include "graphics/gl_draw.hpp"
 #include "game/ship_select_pictures.hpp"
+#include "world/difficulty.hpp"
 
 #include <GL/gl.h>
 #include <algorithm>
@@ -68,7 +70,7 @@ void Engine::UpdateTitle()
         demoMode = false;
         acceptInput = false;
         StopAllAudio();
-        PlayEffect(*this, MenuSelectSound);
+        PlayEffect(*this, SoundId::MenuSelect);
         static const ScreenFade::Operation choices[] = {&Engine::EnterShipSelect, &Engine::EnterControls,
                                                         &Engine::EnterOptions, &Engine::RequestQuit};
         StartFade(FadeClearBlack, FadeBlack, 25, choices[std::clamp(menuSelection, 0, 3)]);
@@ -81,20 +83,20 @@ void Engine::UpdateTitle()
     if (MenuDownPressed(input)) {
         idleTicks = 0;
         menuSelection = StepMenu(menuSelection, +1, 3);
-        PlayEffect(*this, MenuMoveSound);
+        PlayEffect(*this, SoundId::MenuMove);
     }
     if (MenuUpPressed(input)) {
         idleTicks = 0;
         menuSelection = StepMenu(menuSelection, -1, 3);
-        PlayEffect(*this, MenuMoveSound);
+        PlayEffect(*this, SoundId::MenuMove);
     }
     if (menuSelection == 0) {
         if (MenuRightPressed(input)) {
-            difficulty = difficulty >= 2 ? 0 : difficulty + 1;
+            difficulty = IsAtLeast(difficulty, Difficulty::Expert) ? DifficultyId(Difficulty::Rookie) : difficulty + 1;
             idleTicks = 0;
         }
         if (MenuLeftPressed(input)) {
-            difficulty = difficulty <= 0 ? 2 : difficulty - 1;
+            difficulty = IsAtMost(difficulty, Difficulty::Rookie) ? DifficultyId(Difficulty::Expert) : difficulty - 1;
             idleTicks = 0;
             return;
         }
@@ -125,17 +127,19 @@ void Engine::RenderTitle(float fraction)
     shaders.UseProgram(0);
     glDisable(GL_BLEND);
 
-    static const char* const startItems[] = {"START GAME [ROOKIE]", "START GAME [NOVICE]", "START GAME [EXPERT]"};
-    const char* const items[] = {startItems[std::clamp(difficulty, 0, 2)], "CONTROLS", "OPTIONS", "QUIT"};
+    static const char* const startItems[DifficultyCount] = {"START GAME [ROOKIE]", "START GAME [NOVICE]",
+                                                            "START GAME [EXPERT]"};
+    const int32_t shown = std::clamp(difficulty, DifficultyId(Difficulty::Rookie), DifficultyId(Difficulty::Expert));
+    const char* const items[] = {startItems[shown], "CONTROLS", "OPTIONS", "QUIT"};
     BitmapFont& font = ShellFont(*this);
     font.SetScale(1.0f, 1.0f);
-    font.SetAlignment(1);
+    font.SetAlignment(TextAlignment::Centre);
     for (int i = 0; i < 4; ++i) {
         if (i == menuSelection)
             font.SetColour(1.0f, menuPulse.value, 0.0f, 1.0f);
         else
             font.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
-        font.DrawText(items[i], 320.0f, 200.0f + 30.0f * float(i));
+        font.DrawText(items[i], ScreenCentreX, 200.0f + 30.0f * float(i));
     }
 
     const int countdown = 10 - int(idleTicks / 50);
@@ -144,7 +148,7 @@ void Engine::RenderTitle(float fraction)
         std::snprintf(text, sizeof text, "DEMO IN %i", countdown);
         font.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
         font.SetScale(0.5f, 0.5f);
-        font.SetAlignment(2);
+        font.SetAlignment(TextAlignment::Right);
         font.DrawText(text, 620.0f, 450.0f);
     }
     DrawFades();

@@ -89,8 +89,8 @@ TEST(EnemyFamily, EachDiesToItsHealthOnEachDifficultyAndPaysItsScore)
             ASSERT_GE(s.Explosions(), 2u) << row.type;
             const auto& blasts = s.stage.engine.world.explosions[2];
             EXPECT_FLOAT_EQ(blasts[blasts.size() - 2].halfWidth, row.fireballHalf) << row.type;
-            EXPECT_EQ(blasts[blasts.size() - 2].style, 0);
-            EXPECT_EQ(blasts.back().style, 1);
+            EXPECT_EQ(blasts[blasts.size() - 2].style, ExplosionStyle::Blast);
+            EXPECT_EQ(blasts.back().style, ExplosionStyle::Glow);
             EXPECT_FLOAT_EQ(blasts.back().angle, 0.0f);
         }
     }

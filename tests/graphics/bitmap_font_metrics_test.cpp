@@ -43,12 +43,12 @@ TEST_F(FontMetrics, EmptyStringHasNoWidth)
 
 TEST_F(FontMetrics, SpacesAdvanceTenAndCentredTextStartsHalfItsWidthLeft)
 {
-    EXPECT_EQ(font.Alignment(), 1) << "centred by default";
+    EXPECT_EQ(font.Alignment(), TextAlignment::Centre) << "centred by default";
     EXPECT_FLOAT_EQ(font.TextWidth("A B"), 12.0f + 10.0f + 9.0f);
     EXPECT_FLOAT_EQ(font.LineStart("A B", 300.0f), 300.0f - 31.0f / 2.0f);
-    font.SetAlignment(2);
+    font.SetAlignment(TextAlignment::Right);
     EXPECT_FLOAT_EQ(font.LineStart("A B", 300.0f), 300.0f - 31.0f);
-    font.SetAlignment(0);
+    font.SetAlignment(TextAlignment::Left);
     EXPECT_FLOAT_EQ(font.LineStart("A B", 300.0f), 300.0f);
     EXPECT_FLOAT_EQ(font.TextWidth(std::string("\t\n\x01", 3)), 30.0f) << "every code up to 32";
 }
@@ -75,7 +75,7 @@ TEST(BitmapFont, DefaultStateIsWhiteCentredWithShadow)
     BitmapFont font;
     EXPECT_TRUE(font.Shadow());
     EXPECT_FALSE(font.FixedWidth());
-    EXPECT_EQ(font.Alignment(), 1);
+    EXPECT_EQ(font.Alignment(), TextAlignment::Centre);
     EXPECT_EQ(font.GlyphTexture(), 0u);
     EXPECT_FLOAT_EQ(font.GlyphFor('A').u, 1.0f / 16.0f);
     EXPECT_FLOAT_EQ(font.GlyphFor('A').v, 4.0f / 16.0f);

@@ -141,7 +141,7 @@ TEST_F(GraphicsGL, FontLoadsMeasuresAndDrawsWithItsShadow)
     EXPECT_EQ(log.rfind("Image Loaded:" + (dir / "font.tga").string() + ".\n", 0), 0u) << log;
     EXPECT_EQ(font.GlyphFor('A').width, 12);
 
-    font.SetAlignment(0);
+    font.SetAlignment(TextAlignment::Left);
     font.ShadowOff();
     font.SetColour(1, 1, 1, 1);
     font.DrawText("A", 100.0f, 100.0f);

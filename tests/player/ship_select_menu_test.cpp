@@ -154,7 +154,7 @@ TEST(ShipSelectMenu, ShipAndPodTypesWrapBothWays)
 TEST(ShipSelectMenu, TheButterflyIsLockedWithoutTheCheatButEscapeStillLeaves)
 {
     Menu menu;
-    menu.ship.ShipType = ButterflyShip;
+    menu.ship.ShipType = Id(ShipType::Butterfly);
     const ShipSelectStep locked = menu.Tick({Key::Return});
     EXPECT_FALSE(locked.launch);
     EXPECT_FALSE(locked.leave);
@@ -257,7 +257,7 @@ TEST_F(ShipSelectScreen, SelectFadesForTwentyFiveTicksIntoStartGame)
 
 TEST_F(ShipSelectScreen, EscapeFadesBackToTheTitleEvenOnALockedShip)
 {
-    engine.ship.ShipType = ButterflyShip;
+    engine.ship.ShipType = Id(ShipType::Butterfly);
     engine.EnterShipSelect();
     Tick(30);
     Press(engine.input.Select);

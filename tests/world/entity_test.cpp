@@ -208,9 +208,9 @@ TEST_F(EntityTest, CheckWaterRunsFromTimeIndex100OnEveryTenthAge)
 
 TEST_F(EntityTest, AnExplosionLives43Ticks)
 {
-    AddExplosion(world, 2, 10, 20, 64, 64, 0, 45);
-    AddExplosion(world, 0, 10, 20, 64, 64, 0, 45);
-    AddExplosion(world, 5, 10, 20, 64, 64, 0, 45);
+    AddExplosion(world, 2, 10, 20, 64, 64, ExplosionStyle::Blast, 45);
+    AddExplosion(world, 0, 10, 20, 64, 64, ExplosionStyle::Blast, 45);
+    AddExplosion(world, 5, 10, 20, 64, 64, ExplosionStyle::Blast, 45);
     for (int i = 0; i < 42; ++i)
         AdvanceExplosions(world);
     ASSERT_EQ(world.explosions[1].size(), 1u);
@@ -266,7 +266,7 @@ TEST_F(EntityTest, ShiftWorldMovesWhatIsOnScreenButNotPickupsWaterOrGenerators)
     auto pickup = std::make_unique<ProbeEntity>();
     pickup->Spawn(50.0f, 60.0f);
     world.pickups.push_back(std::move(pickup));
-    AddExplosion(world, 1, 300.0f, 100.0f, 10, 10, 1, 0);
+    AddExplosion(world, 1, 300.0f, 100.0f, 10, 10, ExplosionStyle::Glow, 0);
     world.water.push_back(RectFromSize(10, 10, 40, 40));
     world.generators[0].push_back(Generator{});
     world.generators[0][0].x = 77.0f;
