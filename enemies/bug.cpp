@@ -5,20 +5,25 @@
 #include "enemies/enemy_fire.hpp"
 #include "enemies/enemy_motion.hpp"
 #include "enemies/enemy_sheets.hpp"
+#include "core/screen_size.hpp"
 #include "world/play_context.hpp"
 
 namespace {
 
-const PropertyDecl<Bug> Declared[] = {
-    {.name = "Spawn Side", .kind = PropertyKind::Flag, .flagMember = &Bug::spawnSide},
-};
-
+// Tuning: health and size, the crossing and the bob.
+constexpr float Health = 3.0f;
+constexpr float HitRadius = 18.0f;
 // It crosses the screen at 1.2 px per tick measured against the scroll, from either edge
 // alike, and its vertical speed swings between -2 and 2: a bob of about 50 px every 53 ticks.
 constexpr float CrossingSpeed = 1.2f;
+constexpr float BobStep = 0.15f; // the change of the vertical speed per tick
 constexpr float BobLimit = 2.0f;
-constexpr float Spin = 12.0f;
-constexpr float RightEntry = 660.0f;
+constexpr float Spin = 12.0f; // degrees per tick
+constexpr float RightEntry = ScreenWidth + 20.0f; // beyond the screen, inside its window
+
+const PropertyDecl<Bug> Declared[] = {
+    {.name = "Spawn Side", .kind = PropertyKind::Flag, .flagMember = &Bug::spawnSide},
+};
 
 } // namespace
 
@@ -26,7 +31,7 @@ Bug::Bug()
 {
     keepOnRestart = 0;
     active = 0;
-    circles.push_back(Circle{18.0f, 0.0f, 0.0f, 0.0f, 0.0f});
+    circles.push_back(Circle{HitRadius, 0.0f, 0.0f, 0.0f, 0.0f});
 }
 
 std::span<const PropertyDecl<Bug>> Bug::Properties() { return Declared; }
@@ -36,8 +41,8 @@ bool Bug::LoadResources() { return LoadSheet(EnemySheets::Bug, sheet); }
 void Bug::Spawn(float, float sy)
 {
     const CameraPoint& camera = CurrentPlay().world.camera;
-    PlaceAtSpawn(*this, spawnSide ? camera.x : camera.x + RightEntry, sy, 3.0f);
-    bob = 0.15f;
+    PlaceAtSpawn(*this, spawnSide ? camera.x : camera.x + RightEntry, sy, Health);
+    bob = BobStep;
     fireTimer = RearmFireTimer(FireDelay::Short);
 }
 

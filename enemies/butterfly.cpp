@@ -4,20 +4,27 @@
 #include "enemies/enemy_drawing.hpp"
 #include "enemies/enemy_fire.hpp"
 #include "enemies/enemy_sheets.hpp"
+#include "core/screen_size.hpp"
 #include "world/play_context.hpp"
 
 #include <cmath>
 
 namespace {
 
+// Tuning: health and size, and its drift across the screen.
+constexpr float Health = 1.0f;
+constexpr float HitRadius = 16.0f;
+constexpr float RightwardStep = 1.5f; // per tick, from the left edge
+constexpr float LeftwardStep = -0.95f; // per tick, from the right edge
+constexpr float Damping = 0.9f; // of a push, per tick
+// Where a butterfly from the right edge appears: beyond the screen, inside its window.
+constexpr float RightEntry = ScreenWidth + 20.0f;
+
 const PropertyDecl<Butterfly> Declared[] = {
     {.name = "Spawn Side", .kind = PropertyKind::Flag, .flagMember = &Butterfly::spawnSide},
     {.name = "Move Up Or Down?", .kind = PropertyKind::Flag, .flagMember = &Butterfly::waveDirection},
     {.name = "SineWave", .kind = PropertyKind::Float, .floatMember = &Butterfly::waveStep},
 };
-
-// Where a butterfly from the right edge appears: beyond the screen, inside its window.
-constexpr float RightEntry = 660.0f;
 
 } // namespace
 
@@ -26,7 +33,7 @@ std::span<const PropertyDecl<Butterfly>> Butterfly::Properties() { return Declar
 Butterfly::Butterfly()
 {
     keepOnRestart = 0;
-    circles.push_back(Circle{16.0f, 0.0f, 0.0f, 0.0f, 0.0f});
+    circles.push_back(Circle{HitRadius, 0.0f, 0.0f, 0.0f, 0.0f});
     drawOrder = 0;
     active = 0;
 }
@@ -42,7 +49,7 @@ void Butterfly::Spawn(float, float sy)
     const CameraPoint& camera = CurrentPlay().world.camera;
     x = prevX = spawnSide ? camera.x : camera.x + RightEntry;
     y = prevY = sy;
-    health = 1.0f;
+    health = Health;
     frame = 4.0f;
     hitFlash = 0;
     active = 0;
@@ -53,14 +60,14 @@ void Butterfly::Spawn(float, float sy)
 
 void Butterfly::Think()
 {
-    x += spawnSide ? 1.5f : -0.95f;
+    x += spawnSide ? RightwardStep : LeftwardStep;
     wavePhase += waveDirection ? -waveStep : waveStep;
     const float wave = std::sin(wavePhase);
     y += wave;
     x += vx;
     y += vy;
-    vx *= 0.9f;
-    vy *= 0.9f;
+    vx *= Damping;
+    vy *= Damping;
     frame += wave;
     if (frame >= 16.0f)
         frame -= 16.0f;

@@ -8,6 +8,9 @@
 
 namespace {
 
+// Tuning shared by "DROID" and "VULCANDROID".
+constexpr float Health = 1.0f;
+
 // Laid over the light grey of the pictures: plain, red, green, blue, amber, violet.
 constexpr std::array<Tint, DroidWalker::Colours> Palette = {{
     {1.0f, 1.0f, 1.0f},
@@ -31,7 +34,7 @@ void DroidWalker::SpawnDroid(float sx, float sy)
 {
     PlaceFeet(sx, sy, startFalling != 0);
     facing = startFacingRight ? 1 : -1;
-    health = 1.0f;
+    health = Health;
     frame = 0.0f;
     hitFlash = 0;
     active = 0;

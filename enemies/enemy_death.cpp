@@ -3,12 +3,14 @@
 #include "world/play_context.hpp"
 #include "core/random.hpp"
 #include "world/entity.hpp"
+#include "world/explosion.hpp"
 
 void AddBlastAt(const Entity& entity, float x, float y, float fireballHalf, float glowHalf)
 {
     StageWorld& world = CurrentPlay().world;
-    AddExplosion(world, entity.layer, x, y, fireballHalf, fireballHalf, 0, static_cast<float>(Random() % 360));
-    AddExplosion(world, entity.layer, x, y, glowHalf, glowHalf, 1, 0.0f);
+    AddExplosion(world, entity.layer, x, y, fireballHalf, fireballHalf, StyleId(ExplosionStyle::Blast),
+                 static_cast<float>(Random() % 360));
+    AddExplosion(world, entity.layer, x, y, glowHalf, glowHalf, StyleId(ExplosionStyle::Glow), 0.0f);
 }
 
 void ExplodeEnemy(Entity& entity, const DeathBlast& blast)

@@ -1,6 +1,8 @@
 #pragma once
 // The family's death: the score, the mark, a fireball at a random angle with a glow over it,
-// and the explosion sound (0 for the large ones, 2 for the rest).
+// and the explosion sound (the large one for the large enemies).
+#include "audio/sound_id.hpp"
+
 #include <cstdint>
 
 class Entity;
@@ -9,7 +11,7 @@ struct DeathBlast {
     int32_t score = 0;
     float fireballHalf = 64.0f;
     float glowHalf = 48.0f;
-    int sound = 2;
+    SoundId sound = SoundId::Explosion;
     float offsetX = 0.0f; // from the entity's position to the blast's centre
     float offsetY = 0.0f;
 };

@@ -13,10 +13,13 @@
 
 namespace {
 
-constexpr float ProbeBelow = 30.0f;
-constexpr float DrawnHalf = 32.0f;
+// Tuning: its health and its blast (the fall and the crush are in the header).
+constexpr float Health = 5.0f;
 constexpr float FireballHalf = 128.0f;
 constexpr float GlowHalf = 96.0f;
+
+constexpr float ProbeBelow = 30.0f;
+constexpr float DrawnHalf = 32.0f;
 
 } // namespace
 
@@ -35,7 +38,7 @@ void FallingRock::Spawn(float sx, float sy)
     x = prevX = sx;
     y = prevY = sy;
     vx = vy = 0.0f;
-    health = 5.0f;
+    health = Health;
     frame = 0.0f;
     hitFlash = 0;
     active = 0;

@@ -6,13 +6,25 @@
 #include "enemies/enemy_fire.hpp"
 #include "enemies/enemy_motion.hpp"
 #include "enemies/enemy_sheets.hpp"
+#include "world/difficulty.hpp"
 #include "world/play_context.hpp"
 #include "core/random.hpp"
 #include "world/child_entities.hpp"
 
 namespace {
 
+// Tuning: health and size, its sinking, its bursts of globs and its blast.
+constexpr float Health = 15.0f;
+constexpr float HitRadius = 40.0f;
+constexpr float SinkAcceleration = 0.05f; // per tick
+// The first burst 40-79 ticks after release, while the sinking sack is still on screen;
+// then one every 100-199 ticks.
+constexpr int32_t FirstBurstDelay = 40;
+constexpr int32_t FirstBurstSpread = 40;
+constexpr ByDifficulty<int32_t> GlobsPerBurst{4, 8, 8};
 constexpr float ReleaseRadius = 5.0f;
+constexpr float FireballHalf = 96.0f;
+constexpr float GlowHalf = 80.0f;
 
 } // namespace
 
@@ -20,10 +32,10 @@ GlobSack::GlobSack()
 {
     keepOnRestart = 0;
     active = 0;
-    circles.push_back(Circle{40.0f, 0.0f, 0.0f, 0.0f, 0.0f});
+    circles.push_back(Circle{HitRadius, 0.0f, 0.0f, 0.0f, 0.0f});
 }
 
-int32_t GlobSack::BurstSize() { return CurrentPlay().difficulty == 0 ? 4 : 8; }
+int32_t GlobSack::BurstSize() { return GlobsPerBurst[CurrentPlay().difficulty]; }
 
 bool GlobSack::LoadResources()
 {
@@ -34,15 +46,13 @@ bool GlobSack::LoadResources()
 
 void GlobSack::Spawn(float sx, float sy)
 {
-    PlaceAtSpawn(*this, sx, sy, 15.0f);
-    // The first burst 40-79 ticks after release, while the sinking sack is still on screen;
-    // then one every 100-199 ticks.
-    burstTimer = Random() % 40 + 40;
+    PlaceAtSpawn(*this, sx, sy, Health);
+    burstTimer = Random() % FirstBurstSpread + FirstBurstDelay;
 }
 
 void GlobSack::Think()
 {
-    vy += 0.05f;
+    vy += SinkAcceleration;
     y += vy;
     AdvanceFrame(frame, 1.5f, 16);
     if (!FireTimerExpired(burstTimer, FireDelay::Short))
@@ -61,7 +71,8 @@ void GlobSack::Think()
 
 void GlobSack::Destroyed()
 {
-    ExplodeEnemy(*this, {.score = Score, .fireballHalf = 96.0f, .glowHalf = 80.0f, .sound = 0});
+    ExplodeEnemy(*this, {.score = Score, .fireballHalf = FireballHalf, .glowHalf = GlowHalf,
+                         .sound = SoundId::LargeExplosion});
 }
 
 void GlobSack::Draw(float interpolation, int pass)

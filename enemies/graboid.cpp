@@ -4,6 +4,7 @@
 #include "enemies/enemy_drawing.hpp"
 #include "enemies/enemy_fire.hpp"
 #include "enemies/enemy_sheets.hpp"
+#include "world/difficulty.hpp"
 #include "world/play_context.hpp"
 
 #include <algorithm>
@@ -11,21 +12,25 @@
 
 namespace {
 
+// Tuning: health and size, the strike and its pauses, the blasts along the body.
+constexpr float Health = 30.0f;
+constexpr float HeadRadius = 20.0f;
+constexpr float BodyRadius = 14.0f;
+constexpr ByDifficulty<float> StrikeSpeeds{0.01f, 0.02f, 0.02f}; // reach grown per tick
+constexpr float RetractFactor = 2.0f; // of the strike speed
+constexpr float Ease = 0.25f; // of the distance to its place, per tick
+constexpr float MinRise = 24.0f; // the strike leaves the surface at least this far
+constexpr int32_t HoldTicks = 30;
+constexpr int32_t RestTicks = 75;
+constexpr float HomeDistance = 1.0f; // the head this near the mouth is back underground
+constexpr float SegmentFireball = 32.0f;
+constexpr float SegmentGlow = 24.0f;
+
 const PropertyDecl<Graboid> Declared[] = {
     {.name = "Up or Down", .kind = PropertyKind::Flag, .flagMember = &Graboid::upOrDown},
     {.name = "Sideways", .kind = PropertyKind::Flag, .flagMember = &Graboid::sideways},
 };
 
-constexpr float Ease = 0.25f; // of the distance to its place, per tick
-constexpr float MinRise = 24.0f; // the strike leaves the surface at least this far
-constexpr int32_t HoldTicks = 30;
-constexpr int32_t RestTicks = 75;
-constexpr float RetractFactor = 2.0f;
-constexpr float HomeDistance = 1.0f; // the head this near the mouth is back underground
-constexpr float HeadRadius = 20.0f;
-constexpr float BodyRadius = 14.0f;
-constexpr float SegmentFireball = 32.0f;
-constexpr float SegmentGlow = 24.0f;
 constexpr int HeadCell = 0;
 constexpr int BodyCell = 1;
 constexpr float DegreesPerRadian = 180.0f / 3.14159265f;
@@ -62,7 +67,7 @@ Vec2 Graboid::Opening() const
     return sideways ? Vec2{-out, 0.0f} : Vec2{0.0f, out};
 }
 
-float Graboid::StrikeSpeed() { return CurrentPlay().difficulty == 0 ? 0.01f : 0.02f; }
+float Graboid::StrikeSpeed() { return StrikeSpeeds[CurrentPlay().difficulty]; }
 
 bool Graboid::WithinStrike(Vec2 point) const
 {
@@ -84,7 +89,7 @@ void Graboid::Spawn(float sx, float sy)
     phase = Phase::Buried;
     reach = 0.0f;
     phaseTimer = 0;
-    health = 30.0f;
+    health = Health;
     frame = 0.0f;
     hitFlash = 0;
     active = 0;

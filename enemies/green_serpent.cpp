@@ -2,20 +2,24 @@
 
 #include "enemies/enemy_fire.hpp"
 #include "enemies/enemy_sheets.hpp"
+#include "world/difficulty.hpp"
 #include "world/play_context.hpp"
 
 namespace {
+
+// Tuning: health, the body and its flight, and the pairs of aimed bullets.
+constexpr float Health = 30.0f;
+// Ten segments 20 px apart under 56-px pictures: a thick body with its rings overlapping.
+constexpr SerpentBuild Shape{.turnDegrees = 1.25f, .speed = 2.4f, .segments = 10, .spacing = 20.0f,
+                             .headRadius = 22.0f, .bodyRadius = 18.0f, .score = GreenSerpent::Score};
+
+constexpr ByDifficulty<int32_t> PairInterval{120, 80, 80}; // ticks
+constexpr float MouthSide = 21.0f; // the bullets leave this far either side of the head
 
 const PropertyDecl<GreenSerpent> Declared[] = {
     RecordPatternProperty<GreenSerpent>(),
     {.name = "Start Top", .kind = PropertyKind::Flag, .flagMember = &GreenSerpent::startTop},
 };
-
-// Ten segments 20 px apart under 56-px pictures: a thick body with its rings overlapping.
-constexpr SerpentBuild Shape{.turnDegrees = 1.25f, .speed = 2.4f, .segments = 10, .spacing = 20.0f,
-                             .headRadius = 22.0f, .bodyRadius = 18.0f, .score = GreenSerpent::Score};
-
-constexpr float MouthSide = 21.0f; // the bullets leave this far either side of the head
 
 } // namespace
 
@@ -23,7 +27,7 @@ GreenSerpent::GreenSerpent() : DeclaredEnemy(Shape) {}
 
 std::span<const PropertyDecl<GreenSerpent>> GreenSerpent::Properties() { return Declared; }
 
-int32_t GreenSerpent::FireInterval() { return CurrentPlay().difficulty == 0 ? 120 : 80; }
+int32_t GreenSerpent::FireInterval() { return PairInterval[CurrentPlay().difficulty]; }
 
 bool GreenSerpent::LoadResources()
 {
@@ -33,7 +37,7 @@ bool GreenSerpent::LoadResources()
 
 void GreenSerpent::Spawn(float sx, float sy)
 {
-    SpawnBody(sx, sy, 30.0f);
+    SpawnBody(sx, sy, Health);
     fireTimer = FireInterval();
 }
 

@@ -10,10 +10,17 @@
 
 namespace {
 
-// A breath every 160 ticks between 0.8 and 1.2 of its size.
-constexpr float PulseStep = 6.2831853f / 160.0f;
-constexpr float PulseDepth = 0.2f;
+constexpr float FullTurn = 6.2831853f; // radians
+
+// Tuning: health and size, its breath, and its blast at rest size.
+constexpr float Health = 20.0f;
 constexpr float RestRadius = 40.0f;
+// A breath every 160 ticks between 0.8 and 1.2 of its size.
+constexpr float PulseStep = FullTurn / 160.0f;
+constexpr float PulseDepth = 0.2f;
+constexpr float FireballHalf = 96.0f;
+constexpr float GlowHalf = 72.0f;
+
 constexpr float RestHalf = 48.0f;
 
 float ScaleAt(float pulse) { return 1.0f + PulseDepth * std::sin(pulse); }
@@ -33,7 +40,7 @@ bool Growth::LoadResources() { return LoadSheet(EnemySheets::Growth, sheet); }
 
 void Growth::Spawn(float sx, float sy)
 {
-    PlaceAtSpawn(*this, sx, sy, 20.0f);
+    PlaceAtSpawn(*this, sx, sy, Health);
     pulse = previousPulse = 0.0f;
     circles[0].radius = RestRadius;
 }
@@ -42,22 +49,22 @@ void Growth::Think()
 {
     previousPulse = pulse;
     pulse += PulseStep;
-    if (pulse >= 6.2831853f)
-        pulse -= 6.2831853f;
+    if (pulse >= FullTurn)
+        pulse -= FullTurn;
     circles[0].radius = RestRadius * Scale();
 }
 
 void Growth::Destroyed()
 {
     const float scale = Scale();
-    ExplodeEnemy(*this, {.score = Score, .fireballHalf = 96.0f * scale, .glowHalf = 72.0f * scale});
+    ExplodeEnemy(*this, {.score = Score, .fireballHalf = FireballHalf * scale, .glowHalf = GlowHalf * scale});
 }
 
 void Growth::Draw(float interpolation, int pass)
 {
     if (pass > 0)
         return;
-    const float half = RestHalf * ScaleAt(Lerp(pulse, previousPulse > pulse ? previousPulse - 6.2831853f : previousPulse,
+    const float half = RestHalf * ScaleAt(Lerp(pulse, previousPulse > pulse ? previousPulse - FullTurn : previousPulse,
                                                interpolation));
     DrawEnemyCell(*this, sheet, 0,
                   {InterpolatedX(*this, interpolation), InterpolatedY(*this, interpolation), half, half});

@@ -5,9 +5,16 @@
 #include "enemies/enemy_fire.hpp"
 #include "enemies/enemy_motion.hpp"
 #include "enemies/enemy_sheets.hpp"
+#include "world/difficulty.hpp"
 #include "world/play_context.hpp"
 
 namespace {
+
+// Tuning: health and size, and its flight.
+constexpr ByDifficulty<float> Health{1.0f, 2.0f, 2.0f};
+constexpr float HitRadius = 18.0f;
+constexpr float TurnRate = 1.85f; // degrees per tick while LEFT or RIGHT is held
+constexpr float FlightSpeed = 2.5f;
 
 const PropertyDecl<Insect> Declared[] = {
     RecordPatternProperty<Insect>(),
@@ -20,7 +27,7 @@ Insect::Insect()
 {
     keepOnRestart = 0;
     active = 0;
-    circles.push_back(Circle{18.0f, 0.0f, 0.0f, 0.0f, 0.0f});
+    circles.push_back(Circle{HitRadius, 0.0f, 0.0f, 0.0f, 0.0f});
 }
 
 std::span<const PropertyDecl<Insect>> Insect::Properties() { return Declared; }
@@ -30,14 +37,14 @@ bool Insect::LoadResources() { return LoadSheet(EnemySheets::Insect, sheet); }
 void Insect::Spawn(float sx, float sy)
 {
     angle = StartHeading(startTop != 0);
-    PlaceAtSpawn(*this, sx, sy, CurrentPlay().difficulty == 0 ? 1.0f : 2.0f);
+    PlaceAtSpawn(*this, sx, sy, Health[CurrentPlay().difficulty]);
     fireTimer = RearmFireTimer(FireDelay::Long);
 }
 
 void Insect::Think()
 {
-    SteerByPattern(*this, 1.85f);
-    MoveAlongHeading(*this, 2.5f);
+    SteerByPattern(*this, TurnRate);
+    MoveAlongHeading(*this, FlightSpeed);
     AdvanceFrame(frame, 1.5f, 31);
     if (FireTimerExpired(fireTimer, FireDelay::Long))
         FireAimedBullet(*this, x, y);

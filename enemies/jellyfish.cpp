@@ -9,7 +9,15 @@
 
 namespace {
 
-constexpr float SwayStep = 0.02f;
+// Tuning: health and size, its sway, its sinking through the water, and its stroke.
+constexpr float Health = 2.0f;
+constexpr float HitRadius = 20.0f;
+constexpr float SwayStep = 0.02f; // radians per tick
+constexpr float SwayWidth = 1.5f; // the most it moves across in a tick
+constexpr float SinkAcceleration = 0.05f;
+constexpr float WaterDrag = 0.97f; // of the vertical speed, per tick
+constexpr float StrokeKick = 1.0f; // upwards, once per swim cycle
+constexpr float SwimCellsPerTick = 1.5f; // of the 32-cell cycle that times the stroke
 constexpr float StrokeCell = 16.0f; // the stroke is the step from cell 15 to 16
 
 } // namespace
@@ -18,28 +26,28 @@ Jellyfish::Jellyfish()
 {
     keepOnRestart = 0;
     active = 0;
-    circles.push_back(Circle{20.0f, 0.0f, 0.0f, 0.0f, 0.0f});
+    circles.push_back(Circle{HitRadius, 0.0f, 0.0f, 0.0f, 0.0f});
 }
 
 bool Jellyfish::LoadResources() { return LoadSheet(EnemySheets::Jellyfish, sheet); }
 
 void Jellyfish::Spawn(float sx, float sy)
 {
-    PlaceAtSpawn(*this, sx, sy, 2.0f);
+    PlaceAtSpawn(*this, sx, sy, Health);
     sway = 0.0f;
 }
 
 void Jellyfish::Think()
 {
     sway += SwayStep;
-    x += 1.5f * std::sin(sway);
-    vy = (vy + 0.05f) * 0.97f;
+    x += SwayWidth * std::sin(sway);
+    vy = (vy + SinkAcceleration) * WaterDrag;
     const float before = frame;
-    AdvanceFrame(frame, 1.5f, 32);
+    AdvanceFrame(frame, SwimCellsPerTick, 32);
     float cameraX = 0.0f, cameraY = 0.0f;
     const bool low = LayerCamera(cameraX, cameraY) && y > cameraY + StrokeLine;
     if (low && before < StrokeCell && frame >= StrokeCell)
-        vy -= 1.0f;
+        vy -= StrokeKick;
     y += vy;
 }
 

@@ -4,10 +4,17 @@
 #include "enemies/enemy_fire.hpp"
 #include "enemies/enemy_motion.hpp"
 #include "enemies/enemy_sheets.hpp"
+#include "core/screen_size.hpp"
 #include "world/play_context.hpp"
 #include "player/power_up.hpp"
+#include "player/ship_type.hpp"
 
 namespace {
+
+// Tuning: its health and where it enters (its walk is the walkers' gait, its flight speed in
+// the header).
+constexpr float Health = 1.0f;
+constexpr float EntryMargin = 20.0f; // beyond the screen edge
 
 const PropertyDecl<PowerDroid> Declared[] = {
     RecordPatternProperty<PowerDroid>(),
@@ -15,14 +22,11 @@ const PropertyDecl<PowerDroid> Declared[] = {
     {.name = "Start Flying?", .kind = PropertyKind::Flag, .flagMember = &PowerDroid::startFlying},
     {.name = "Start Walking", .kind = PropertyKind::Flag, .flagMember = &PowerDroid::keepOnRestart, .stored = false},
     {.name = "Contains PowerUP", .kind = PropertyKind::Integer, .intMember = &PowerDroid::containsPowerUp,
-     .minValue = PowerDroid::NoPowerUp, .maxValue = PowerUp::Kinds - 1},
+     .minValue = PowerDroid::NoPowerUp, .maxValue = PowerUpKindCount - 1},
 };
 
 constexpr int Cells = 16; // of the walk and of the flight
 constexpr float FlightCellsPerTick = 0.5f;
-// How far beyond the screen edge it enters.
-constexpr float EntryMargin = 20.0f;
-constexpr float ScreenWidth = 640.0f;
 // Flying up, the head this far above the feet meets ceilings.
 constexpr float HeadHeight = 56.0f;
 
@@ -62,7 +66,7 @@ void PowerDroid::Spawn(float, float sy)
     flying = startFlying;
     PlaceFeet(startSide ? camera.x - EntryMargin : camera.x + ScreenWidth + EntryMargin, sy, flying != 0);
     facing = startSide ? 1 : -1;
-    health = 1.0f;
+    health = Health;
     frame = 0.0f;
     hitFlash = 0;
     active = 0;

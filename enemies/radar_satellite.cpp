@@ -5,16 +5,23 @@
 #include "enemies/enemy_fire.hpp"
 #include "enemies/enemy_motion.hpp"
 #include "enemies/enemy_sheets.hpp"
+#include "world/difficulty.hpp"
 #include "world/play_context.hpp"
 
 namespace {
 
+// Tuning: health and size, its rings and its blast.
+constexpr ByDifficulty<float> Health{10.0f, 25.0f, 25.0f};
+constexpr float HitRadius = 30.0f;
+// A ring every 200-299 ticks, its first bullet along the dish, at 3 px per tick: slower than
+// an aimed bullet, so the gaps can be read and flown through.
+constexpr ByDifficulty<int32_t> RingBullets{8, 16, 16};
+constexpr float FireballHalf = 96.0f;
+constexpr float GlowHalf = 64.0f;
+
 const PropertyDecl<RadarSatellite> Declared[] = {
     {.name = "Rotation", .kind = PropertyKind::Float, .floatMember = &RadarSatellite::angle},
 };
-
-// A ring every 200-299 ticks, its first bullet along the dish, at 3 px per tick: slower than
-// an aimed bullet, so the gaps can be read and flown through.
 
 } // namespace
 
@@ -22,18 +29,18 @@ RadarSatellite::RadarSatellite()
 {
     keepOnRestart = 0;
     active = 0;
-    circles.push_back(Circle{30.0f, 0.0f, 0.0f, 0.0f, 0.0f});
+    circles.push_back(Circle{HitRadius, 0.0f, 0.0f, 0.0f, 0.0f});
 }
 
 std::span<const PropertyDecl<RadarSatellite>> RadarSatellite::Properties() { return Declared; }
 
-int32_t RadarSatellite::RingSize() { return CurrentPlay().difficulty == 0 ? 8 : 16; }
+int32_t RadarSatellite::RingSize() { return RingBullets[CurrentPlay().difficulty]; }
 
 bool RadarSatellite::LoadResources() { return LoadSheet(EnemySheets::RadarSatellite, sheet); }
 
 void RadarSatellite::Spawn(float sx, float sy)
 {
-    PlaceAtSpawn(*this, sx, sy, CurrentPlay().difficulty == 0 ? 10.0f : 25.0f);
+    PlaceAtSpawn(*this, sx, sy, Health[CurrentPlay().difficulty]);
     fireTimer = RearmFireTimer(FireDelay::Medium);
 }
 
@@ -57,7 +64,8 @@ void RadarSatellite::Think()
 
 void RadarSatellite::Destroyed()
 {
-    ExplodeEnemy(*this, {.score = Score, .fireballHalf = 96.0f, .glowHalf = 64.0f, .sound = 0});
+    ExplodeEnemy(*this, {.score = Score, .fireballHalf = FireballHalf, .glowHalf = GlowHalf,
+                         .sound = SoundId::LargeExplosion});
 }
 
 void RadarSatellite::Draw(float interpolation, int pass)

@@ -2,18 +2,22 @@
 
 #include "enemies/enemy_fire.hpp"
 #include "enemies/enemy_sheets.hpp"
+#include "world/difficulty.hpp"
 #include "world/play_context.hpp"
 
 namespace {
+
+// Tuning: health, the body and its flight, and whether it fires.
+constexpr float Health = 10.0f;
+// Eight segments 14 px apart: the 48-px pieces overlap by a third, so the body reads as one.
+constexpr SerpentBuild Shape{.turnDegrees = 1.5f, .speed = 1.7f, .segments = 8, .spacing = 14.0f,
+                             .headRadius = 16.0f, .bodyRadius = 12.0f, .score = Serpent::Score};
+constexpr ByDifficulty<bool> FiresAimed{false, true, true};
 
 const PropertyDecl<Serpent> Declared[] = {
     RecordPatternProperty<Serpent>(),
     {.name = "Start Top", .kind = PropertyKind::Flag, .flagMember = &Serpent::startTop},
 };
-
-// Eight segments 14 px apart: the 48-px pieces overlap by a third, so the body reads as one.
-constexpr SerpentBuild Shape{.turnDegrees = 1.5f, .speed = 1.7f, .segments = 8, .spacing = 14.0f,
-                             .headRadius = 16.0f, .bodyRadius = 12.0f, .score = Serpent::Score};
 
 } // namespace
 
@@ -30,13 +34,13 @@ bool Serpent::LoadResources()
 
 void Serpent::Spawn(float sx, float sy)
 {
-    SpawnBody(sx, sy, 10.0f);
+    SpawnBody(sx, sy, Health);
     fireTimer = RearmFireTimer(FireDelay::Long);
 }
 
 void Serpent::StepFiring()
 {
-    if (FireTimerExpired(fireTimer, FireDelay::Long) && CurrentPlay().difficulty != 0)
+    if (FireTimerExpired(fireTimer, FireDelay::Long) && FiresAimed[CurrentPlay().difficulty])
         FireAimedBullet(*this, x, y);
 }
 

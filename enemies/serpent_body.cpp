@@ -5,6 +5,14 @@
 #include "world/play_context.hpp"
 #include "world/activation_window.hpp"
 
+namespace {
+
+// Tuning: the blasts along the body, on every second segment.
+constexpr float SegmentFireball = 48.0f;
+constexpr float SegmentGlow = 32.0f;
+
+} // namespace
+
 SerpentBody::SerpentBody(const SerpentBuild& build) : build_(build)
 {
     keepOnRestart = 0;
@@ -52,7 +60,7 @@ void SerpentBody::UpdateActivation(float cameraX, float cameraY)
 void SerpentBody::Destroyed()
 {
     for (size_t i = 0; i < body.size(); i += 2)
-        AddBlastAt(*this, body[i].x, body[i].y, 48.0f, 32.0f);
+        AddBlastAt(*this, body[i].x, body[i].y, SegmentFireball, SegmentGlow);
     ExplodeEnemy(*this, {.score = build_.score});
 }
 

@@ -5,18 +5,31 @@
 #include "enemies/enemy_fire.hpp"
 #include "enemies/enemy_motion.hpp"
 #include "enemies/enemy_sheets.hpp"
+#include "world/difficulty.hpp"
 #include "world/play_context.hpp"
+
+namespace {
+
+// Tuning: health and size, its drift towards the ship, its blast.
+constexpr ByDifficulty<float> Health{2.0f, 5.0f, 5.0f};
+constexpr float HitRadius = 20.0f;
+constexpr float AcrossSpeed = 0.35f;
+constexpr float UpDownSpeed = 1.25f;
+constexpr float FireballHalf = 96.0f;
+constexpr float GlowHalf = 64.0f;
+
+} // namespace
 
 SuperMine::SuperMine()
 {
-    circles.push_back(Circle{20.0f, 0.0f, 0.0f, 0.0f, 0.0f});
+    circles.push_back(Circle{HitRadius, 0.0f, 0.0f, 0.0f, 0.0f});
 }
 
 bool SuperMine::LoadResources() { return LoadSheet(EnemySheets::SuperMine, sheet); }
 
 void SuperMine::Spawn(float sx, float sy)
 {
-    PlaceAtSpawn(*this, sx, sy, CurrentPlay().difficulty == 0 ? 2.0f : 5.0f);
+    PlaceAtSpawn(*this, sx, sy, Health[CurrentPlay().difficulty]);
 }
 
 void SuperMine::Think()
@@ -24,8 +37,8 @@ void SuperMine::Think()
     Vec2 d;
     if (!DirectionToShip(*this, x, y, d))
         d = {0.0f, 0.0f};
-    vx = d.x * 0.35f;
-    vy = d.y * 1.25f + CameraStep().y;
+    vx = d.x * AcrossSpeed;
+    vy = d.y * UpDownSpeed + CameraStep().y;
     x += vx;
     y += vy;
     AdvanceFrame(frame, 0.65f, 8);
@@ -33,7 +46,7 @@ void SuperMine::Think()
 
 void SuperMine::Destroyed()
 {
-    ExplodeEnemy(*this, {.score = Score, .fireballHalf = 96.0f, .glowHalf = 64.0f});
+    ExplodeEnemy(*this, {.score = Score, .fireballHalf = FireballHalf, .glowHalf = GlowHalf});
 }
 
 void SuperMine::Draw(float interpolation, int pass)

@@ -5,6 +5,9 @@
 
 namespace {
 
+// Tuning: its health (the burst is in the header, the barrel's turn shared with the turret).
+constexpr float Health = 2.0f;
+
 const PropertyDecl<SuperTurret> Declared[] = {
     {.name = "Upside down?", .kind = PropertyKind::Flag, .flagMember = &SuperTurret::upsideDown},
 };
@@ -17,7 +20,7 @@ std::span<const PropertyDecl<SuperTurret>> SuperTurret::Properties() { return De
 
 void SuperTurret::Spawn(float sx, float sy)
 {
-    SpawnMount(sx, sy, 2.0f);
+    SpawnMount(sx, sy, Health);
     fireTimer = RearmFireTimer(FireDelay::Medium);
     burstLeft = 0;
 }

@@ -10,9 +10,14 @@
 
 namespace {
 
+// Tuning both turrets share: the mount's size and its blast.
+constexpr float HitRadius = 16.0f;
+constexpr float FireballHalf = 48.0f;
+constexpr float GlowHalf = 32.0f;
+constexpr float BlastBelow = 16.0f; // the blast's centre below the position
+
 constexpr float BodyBelow = 32.0f; // the hit circle's centre below the position
 constexpr float CeilingLift = 2.0f; // an upside-down mount sits this much higher
-constexpr float BarrelTurn = 0.6f; // cells per tick
 constexpr float LastCell = 31.0f;
 
 } // namespace
@@ -20,7 +25,7 @@ constexpr float LastCell = 31.0f;
 TurretBase::TurretBase(const SheetSpec& picture, int32_t score) : picture_(&picture), score_(score)
 {
     keepOnRestart = 0;
-    circles.push_back(Circle{16.0f, 0.0f, 0.0f, 0.0f, BodyBelow});
+    circles.push_back(Circle{HitRadius, 0.0f, 0.0f, 0.0f, BodyBelow});
     active = 0;
 }
 
@@ -55,9 +60,9 @@ void TurretBase::Think()
         // Aim in this layer's coordinates: the ship seen from where the mount is drawn.
         const float target = AimCell(ship.x - own.x, ship.y - own.y);
         if (frame < target)
-            frame = std::min(frame + BarrelTurn, target);
+            frame = std::min(frame + TurretBarrelSpeed, target);
         else if (frame > target)
-            frame = std::max(frame - BarrelTurn, target);
+            frame = std::max(frame - TurretBarrelSpeed, target);
     }
     frame = std::clamp(frame, 0.0f, LastCell);
     StepFiring();
@@ -65,7 +70,7 @@ void TurretBase::Think()
 
 void TurretBase::Destroyed()
 {
-    ExplodeEnemy(*this, {.score = score_, .fireballHalf = 48.0f, .glowHalf = 32.0f, .offsetY = 16.0f});
+    ExplodeEnemy(*this, {.score = score_, .fireballHalf = FireballHalf, .glowHalf = GlowHalf, .offsetY = BlastBelow});
 }
 
 void TurretBase::Draw(float interpolation, int pass)

@@ -6,6 +6,9 @@
 #include "world/entity.hpp"
 #include "world/sheet_spec.hpp"
 
+// How fast both turrets' barrels follow the ship, in cells per tick.
+inline constexpr float TurretBarrelSpeed = 0.6f;
+
 class TurretBase : public Entity {
 public:
     TurretBase(const SheetSpec& picture, int32_t score);

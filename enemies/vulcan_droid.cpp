@@ -7,14 +7,16 @@
 
 namespace {
 
-constexpr int WalkCells = 16;
-constexpr float TurnCells = 8.0f; // facing right (0) to facing left (7)
-constexpr float TurnRate = 0.5f;
-constexpr float CrouchedCell = 7.0f; // of the squat, from standing (0)
+// Tuning: how long its turn and squat take (the burst is in the header).
+constexpr float TurnRate = 0.5f; // cells per tick
 constexpr float SquatRate = 0.5f;
 // Where the raised gun's muzzle is, ahead of and above the feet.
 constexpr float MuzzleAhead = 16.0f;
 constexpr float MuzzleHeight = 36.0f;
+
+constexpr int WalkCells = 16;
+constexpr float TurnCells = 8.0f; // facing right (0) to facing left (7)
+constexpr float CrouchedCell = 7.0f; // of the squat, from standing (0)
 
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "enemies/bosses/boss_sheets.hpp"
 #include "enemies/enemy_drawing.hpp"
 #include "enemies/enemy_fire.hpp"
+#include "world/difficulty.hpp"
 #include "world/play_context.hpp"
 #include "graphics/effects.hpp"
 #include "core/random.hpp"
@@ -15,22 +16,29 @@
 
 namespace {
 
+// Tuning: health, the fight's clock (ticks of a still camera), the valve's stream and the
+// mouth's bursts.
+constexpr ByDifficulty<float> Health{100.0f, 100.0f, 200.0f};
+constexpr uint32_t WarningTick = 20;
+constexpr uint32_t FightTick = 500;
+constexpr std::array<uint32_t, 3> LaunchTicks = {500, 750, 1000};
+constexpr uint32_t RepeatTick = 1250;
+constexpr int32_t ValvePhase = 150; // ticks open, then shut
+constexpr int32_t VolleyDelay = 50; // from the valve's opening to its first shot
+constexpr int32_t VolleyGap = 2;
+constexpr int32_t VolleyShots = 9;
+constexpr float ValveShotSpeed = 3.0f;
+constexpr int32_t BurstPause = 150;
+constexpr int32_t BurstGap = 5;
+constexpr int32_t BurstShots = 11;
+constexpr float BurstSpeed = 10.0f;
+constexpr int32_t DeathTicks = 299;
+
 const PropertyDecl<Boss1> Declared[] = {
     RecordPatternProperty<Boss1>(),
     {.name = "Which pattern to record", .kind = PropertyKind::Integer, .intMember = &Boss1::recordedArm,
      .stored = false, .minValue = 0, .maxValue = 2},
 };
-
-constexpr uint32_t WarningTick = 20;
-constexpr uint32_t FightTick = 500;
-constexpr std::array<uint32_t, 3> LaunchTicks = {500, 750, 1000};
-constexpr uint32_t RepeatTick = 1250;
-constexpr int32_t ValvePhase = 150;
-constexpr int32_t VolleyShots = 9;
-constexpr int32_t BurstShots = 11;
-constexpr float BurstSpeed = 10.0f;
-constexpr float ValveShotSpeed = 3.0f;
-constexpr int32_t DeathTicks = 299;
 
 // The body as hit circles: the valve first (its own test makes the boss vulnerable), then
 // the mass around it and the two roots along the ceiling and the floor.
@@ -88,7 +96,7 @@ void Boss1::Spawn(float sx, float sy)
     x = prevX = sx;
     y = prevY = sy;
     ResetBossState();
-    health = CurrentPlay().difficulty == 2 ? 200.0f : 100.0f;
+    health = Health[CurrentPlay().difficulty];
     frame = 8.0f;
     bossClock = 0;
     for (int i = 0; i < Valve; ++i) {
@@ -99,10 +107,10 @@ void Boss1::Spawn(float sx, float sy)
     eyeStates[Valve] = 0;
     eyeFrames[Valve] = 3;
     eyeTimers[Valve] = ValvePhase;
-    volleyTimer = 50;
+    volleyTimer = VolleyDelay;
     volleyCount = 0;
     volleyDirection = {-1.0f, 0.0f};
-    burstTimer = 150;
+    burstTimer = BurstPause;
     burstCount = 0;
     burstAngle = 0.0f;
     mouthFrame = 0.0f;
@@ -165,7 +173,7 @@ void Boss1::StepEyes()
         if (i == Valve) {
             eyeTimers[i] = ValvePhase;
             if (wasOpen) {
-                volleyTimer = 50;
+                volleyTimer = VolleyDelay;
                 volleyCount = 0;
             }
         } else {
@@ -180,7 +188,7 @@ void Boss1::StepValveStream()
 {
     if (eyeFrames[Valve] != 0 || --volleyTimer > 0 || volleyCount >= VolleyShots)
         return;
-    volleyTimer = 2;
+    volleyTimer = VolleyGap;
     const float fromX = x + BossSheets::ValveX;
     const float fromY = y + BossSheets::ValveY;
     if (volleyCount == 0)
@@ -200,7 +208,7 @@ void Boss1::StepBursts()
     }
     if (burstTimer > 0)
         return;
-    burstTimer = 5;
+    burstTimer = BurstGap;
     const float fromX = x + BossSheets::MouthX;
     const float fromY = y + BossSheets::MouthY;
     if (burstCount == 0) {
@@ -212,7 +220,7 @@ void Boss1::StepBursts()
                  std::sin(burstAngle) * BurstSpeed);
     if (++burstCount >= BurstShots) {
         burstCount = 0;
-        burstTimer = 150;
+        burstTimer = BurstPause;
     }
 }
 

@@ -3,6 +3,7 @@
 #include "enemies/bosses/boss_sheets.hpp"
 #include "enemies/enemy_drawing.hpp"
 #include "enemies/enemy_fire.hpp"
+#include "world/difficulty.hpp"
 #include "world/play_context.hpp"
 #include "player/control_states.hpp"
 #include "player/shot_kinds.hpp"
@@ -11,19 +12,39 @@
 
 namespace {
 
+// Tuning: health and size, its glide in and its drift, and the phases of its fight.
+constexpr ByDifficulty<float> Health{150.0f, 150.0f, 200.0f};
+constexpr float CoreRadius = 44.0f;
+constexpr float CoreAhead = 115.0f; // the core's circle in front of the centre
+constexpr float ShellRadius = 135.0f;
 constexpr float EnterSpeed = 1.5f;
 constexpr float Damping = 0.95f;
 constexpr float StandOff = 540.0f;
+constexpr float FollowPull = 0.04f; // towards the ship's height, per tick
+constexpr float FollowTop = 160.0f; // camera y + these bound its height
+constexpr float FollowBottom = 320.0f;
+constexpr uint32_t IrisEvery = 5; // ticks per cell of the iris
 constexpr uint32_t VolleyTicks = 240;
 constexpr uint32_t BurstTicks = 240;
 constexpr uint32_t SpinTicks = 180; // one whole turn at 2 degrees a tick
 constexpr float SpinStep = 2.0f;
 constexpr int32_t DeathTicks = 299;
 
-// Shots per volley by difficulty, up to nine.
-constexpr int32_t VolleyShots[3] = {5, 7, 9};
+// A fanned volley at tick 40 of every 60, its shots by difficulty, up to nine.
+constexpr uint32_t VolleyEvery = 60;
+constexpr uint32_t VolleyAt = 40;
+constexpr ByDifficulty<int32_t> VolleyShots{5, 7, 9};
+constexpr float VolleySpeed = 4.0f;
+constexpr float VolleySpread = 12.0f; // degrees between shots
+// Three bursts of five, from tick 40 of every 70, a shot every 6 ticks.
+constexpr uint32_t BurstEvery = 70;
+constexpr uint32_t BurstStart = 40;
+constexpr uint32_t BurstGap = 6;
+constexpr int32_t BurstPhaseShots = 15;
+constexpr float BurstSpeed = 6.0f;
 // Ticks between the spiral's shots on Novice and Expert (Rookie's spin is silent).
-constexpr uint32_t SpiralGap[3] = {0, 8, 4};
+constexpr ByDifficulty<uint32_t> SpiralGap{0, 8, 4};
+constexpr float SpiralSpeed = 3.5f;
 
 } // namespace
 
@@ -34,8 +55,8 @@ Boss2::Boss2()
     active = 0;
     // The core behind the iris, reached by shots along its line: the circle stands out in front
     // of the shell, or the shell would spend every shot before it came near the core.
-    circles.push_back(Circle{44.0f, 0.0f, 0.0f, -115.0f, 0.0f});
-    circles.push_back(Circle{135.0f, 0.0f, 0.0f, 0.0f, 0.0f});
+    circles.push_back(Circle{CoreRadius, 0.0f, 0.0f, -CoreAhead, 0.0f});
+    circles.push_back(Circle{ShellRadius, 0.0f, 0.0f, 0.0f, 0.0f});
 }
 
 bool Boss2::LoadResources() { return LoadSheet(BossSheets::Boss2, sheet); }
@@ -46,7 +67,7 @@ void Boss2::Spawn(float sx, float sy)
     y = prevY = sy;
     ResetBossState();
     angle = prevAngle = 0.0f;
-    health = CurrentPlay().difficulty == 2 ? 200.0f : 150.0f;
+    health = Health[CurrentPlay().difficulty];
     phase = Entering;
     phaseTicks = 0;
     iris = 0;
@@ -68,7 +89,7 @@ void Boss2::Think()
         return;
     }
     RideWithCamera(*this);
-    StepCellTowards(iris, phase == Spinning ? 0 : 3, phaseTicks, 5);
+    StepCellTowards(iris, phase == Spinning ? 0 : 3, phaseTicks, IrisEvery);
     switch (phase) {
     case Volleys: StepVolleys(); break;
     case Bursts: StepBursts(); break;
@@ -108,29 +129,32 @@ void Boss2::FollowShip(float cy)
 {
     float sx = 0.0f, sy = 0.0f;
     if (ShipTarget(sx, sy))
-        vy += sy > y ? 0.04f : -0.04f;
-    if (y < cy + 160.0f && vy < 0.0f)
+        vy += sy > y ? FollowPull : -FollowPull;
+    if (y < cy + FollowTop && vy < 0.0f)
         vy = 0.0f;
-    if (y > cy + 320.0f && vy > 0.0f)
+    if (y > cy + FollowBottom && vy > 0.0f)
         vy = 0.0f;
 }
 
 void Boss2::StepVolleys()
 {
-    if (phaseTicks % 60 == 40)
-        FireBossFan(*this, shots::EnemyBullet, x, y, VolleyShots[CurrentPlay().difficulty], 4.0f, 12.0f);
+    if (phaseTicks % VolleyEvery == VolleyAt)
+        FireBossFan(*this, shots::EnemyBullet, x, y, VolleyShots[CurrentPlay().difficulty], VolleySpeed,
+                    VolleySpread);
     if (phaseTicks >= VolleyTicks)
         NextPhase(Bursts);
 }
 
-// Three bursts of five, each along the line to the ship as it starts.
+// Each burst along the line to the ship as it starts.
 void Boss2::StepBursts()
 {
-    const uint32_t inBurst = phaseTicks % 70;
-    if (phaseTicks >= 40 && inBurst >= 40 && (inBurst - 40) % 6 == 0 && burstShots < 15) {
-        if ((inBurst - 40) == 0)
+    const uint32_t inBurst = phaseTicks % BurstEvery;
+    if (phaseTicks >= BurstStart && inBurst >= BurstStart && (inBurst - BurstStart) % BurstGap == 0 &&
+        burstShots < BurstPhaseShots) {
+        if ((inBurst - BurstStart) == 0)
             DirectionToShip(*this, x, y, burstDirection);
-        FireEnemyBullet(*this, shots::EnemyBullet, x, y, burstDirection.x * 6.0f, burstDirection.y * 6.0f);
+        FireEnemyBullet(*this, shots::EnemyBullet, x, y, burstDirection.x * BurstSpeed,
+                        burstDirection.y * BurstSpeed);
         ++burstShots;
     }
     if (phaseTicks >= BurstTicks)
@@ -147,8 +171,8 @@ void Boss2::StepSpin()
     const uint32_t gap = SpiralGap[CurrentPlay().difficulty];
     if (gap != 0 && phaseTicks % gap == 0) {
         const float radians = Radians(angle);
-        const float dx = std::cos(radians) * 3.5f;
-        const float dy = std::sin(radians) * 3.5f;
+        const float dx = std::cos(radians) * SpiralSpeed;
+        const float dy = std::sin(radians) * SpiralSpeed;
         FireEnemyBullet(*this, shots::EnemyBullet, x, y, dx, dy);
         FireEnemyBullet(*this, shots::EnemyBullet, x, y, -dx, -dy);
     }

@@ -8,14 +8,23 @@
 #include "core/random.hpp"
 #include "player/control_states.hpp"
 #include "world/child_entities.hpp"
+#include "world/explosion.hpp"
 
 #include <cmath>
 
 namespace {
 
-constexpr int32_t WeakPointSound = 18;
-constexpr int32_t LargeExplosionSound = 1;
-constexpr int32_t ExplosionSound = 2;
+// The death of every boss: its blast pairs, one every so many ticks, and the glow in front.
+constexpr float DeathFireballHalf = 128.0f;
+constexpr float DeathGlowHalf = 96.0f;
+constexpr float FrontGlowHalf = 148.0f;
+constexpr int32_t DeathBlastEvery = 10;
+
+// The warning, the flash and the front glow lie over the play layer.
+constexpr int FrontLayer = 4;
+
+constexpr int32_t Blast = StyleId(ExplosionStyle::Blast);
+constexpr int32_t Glow = StyleId(ExplosionStyle::Glow);
 
 // A random offset within 128 pixels, on each axis.
 float Scatter() { return static_cast<float>(Random() % 256 - 128); }
@@ -38,7 +47,7 @@ void ApplyBossWindow(Entity& boss, float cx, float cy)
 void RaiseBossWarning(const Entity& boss)
 {
     PlayContext& play = CurrentPlay();
-    SpawnChild(play.world, TypeId(EntityType::PowerBanner), 4, boss.x, boss.y);
+    SpawnChild(play.world, TypeId(EntityType::PowerBanner), FrontLayer, boss.x, boss.y);
     if (CurrentPlay().demoMode)
         return;
     play.music.Stop();
@@ -47,7 +56,7 @@ void RaiseBossWarning(const Entity& boss)
 
 void WeakPointHit(Entity& boss, float amount, int32_t flashTicks)
 {
-    CurrentPlay().PlaySound(WeakPointSound);
+    CurrentPlay().PlaySound(SoundId::WeakPoint);
     boss.health -= amount;
     boss.hitFlash = flashTicks;
 }
@@ -66,23 +75,25 @@ void SpendPlayerShots(Entity& boss)
 void AddDeathBlasts(const Entity& boss)
 {
     StageWorld& world = CurrentPlay().world;
-    AddExplosion(world, boss.layer, boss.x, boss.y, 128.0f, 128.0f, 0, static_cast<float>(Random() % 360));
-    AddExplosion(world, boss.layer, boss.x, boss.y, 96.0f, 96.0f, 1, 0.0f);
-    AddExplosion(world, 4, boss.x, boss.y, 148.0f, 148.0f, 1, 0.0f);
+    AddExplosion(world, boss.layer, boss.x, boss.y, DeathFireballHalf, DeathFireballHalf, Blast,
+                 static_cast<float>(Random() % 360));
+    AddExplosion(world, boss.layer, boss.x, boss.y, DeathGlowHalf, DeathGlowHalf, Glow, 0.0f);
+    AddExplosion(world, FrontLayer, boss.x, boss.y, FrontGlowHalf, FrontGlowHalf, Glow, 0.0f);
 }
 
 bool StepDeathSequence(const Entity& boss, int32_t& counter, int32_t lastTick)
 {
     ++counter;
-    if (counter % 10 == 0) {
+    if (counter % DeathBlastEvery == 0) {
         StageWorld& world = CurrentPlay().world;
         const float fx = boss.x + Scatter();
         const float fy = boss.y + Scatter();
-        AddExplosion(world, boss.layer, fx, fy, 128.0f, 128.0f, 0, static_cast<float>(Random() % 360));
+        AddExplosion(world, boss.layer, fx, fy, DeathFireballHalf, DeathFireballHalf, Blast,
+                     static_cast<float>(Random() % 360));
         const float gx = boss.x + Scatter();
         const float gy = boss.y + Scatter();
-        AddExplosion(world, boss.layer, gx, gy, 96.0f, 96.0f, 1, 0.0f);
-        CurrentPlay().PlaySound(ExplosionSound);
+        AddExplosion(world, boss.layer, gx, gy, DeathGlowHalf, DeathGlowHalf, Glow, 0.0f);
+        CurrentPlay().PlaySound(SoundId::Explosion);
     }
     return counter > lastTick;
 }
@@ -92,8 +103,8 @@ void FinishStageBoss(Entity& boss, int32_t score)
     PlayContext& play = CurrentPlay();
     play.score += score;
     boss.health = -1.0f;
-    SpawnChild(play.world, TypeId(EntityType::ScreenFlash), 4, 0.0f, 0.0f);
-    play.PlaySound(LargeExplosionSound);
+    SpawnChild(play.world, TypeId(EntityType::ScreenFlash), FrontLayer, 0.0f, 0.0f);
+    play.PlaySound(SoundId::BossExplosion);
     play.player.StartStageClear();
 }
 

@@ -40,7 +40,7 @@ void FireBossRing(const Entity& boss, const ShotKind& kind, float x, float y, in
 bool FireBossFan(const Entity& boss, const ShotKind& kind, float x, float y, int count, float speed,
                  float stepDegrees);
 
-// Sound 18, the loss of health and the flash.
+// The weak point's sound, the loss of health and the flash.
 void WeakPointHit(Entity& boss, float amount, int32_t flashTicks);
 
 // Each of the ship's shots that the boss's HitTest finds touching it: TakeDamage with its

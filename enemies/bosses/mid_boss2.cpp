@@ -3,23 +3,42 @@
 #include "enemies/bosses/boss_sheets.hpp"
 #include "enemies/enemy_drawing.hpp"
 #include "enemies/enemy_fire.hpp"
+#include "world/difficulty.hpp"
 #include "world/play_context.hpp"
 #include "player/control_states.hpp"
 #include "player/shot_kinds.hpp"
 
+#include <array>
 #include <cmath>
 
 namespace {
 
+// Tuning: health and size, its swim and sway, its swings, and the shots of its claws and body.
+constexpr float Health = 1000.0f;
+constexpr float BodyRadius = 60.0f;
+constexpr float ClawRadius = 40.0f;
 constexpr float EnterSpeed = 2.0f;
+constexpr float LeaveFactor = 1.5f; // of the speed it came in at
 constexpr float HoldDistance = 430.0f;
+constexpr float SwayStep = 0.1f;
+constexpr float SwayLimit = 10.0f;
+constexpr float SwayFactor = 0.2f; // of the sway, moved per tick
+constexpr float Top = 130.0f; // camera y + these bound its height
+constexpr float Bottom = 350.0f;
+constexpr uint32_t EyeEvery = 5; // ticks per cell of the eye
 constexpr uint32_t Swings = 3;
+// Slow swings turn 2 degrees a tick within 30 degrees of level, fast ones 4 within 45.
+constexpr float SlowSwingStep = 2.0f;
+constexpr float FastSwingStep = 4.0f;
+constexpr float SlowSwingLimit = 30.0f;
+constexpr float FastSwingLimit = 45.0f;
 constexpr int32_t DeathTicks = 99;
 constexpr float ClawShotSpeed = 10.0f;
-
 // Ticks between claw shots, and shots per ring, by difficulty.
-constexpr uint32_t ClawGap[3] = {50, 36, 24};
-constexpr int RingShots[3] = {8, 12, 16};
+constexpr ByDifficulty<uint32_t> ClawGap{50, 36, 24};
+constexpr ByDifficulty<int> RingShots{8, 12, 16};
+constexpr std::array<uint32_t, 3> RingTicks{50, 150, 250}; // of each swing
+constexpr float RingSpeed = 3.0f;
 
 } // namespace
 
@@ -28,9 +47,9 @@ MidBoss2::MidBoss2()
     keepOnRestart = 0;
     drawOrder = 1;
     active = 0;
-    circles.push_back(Circle{60.0f, 0.0f, 0.0f, 0.0f, 0.0f}); // the body, open to a shot with its eye
-    circles.push_back(Circle{40.0f, 0.0f, 0.0f, 0.0f, -BossSheets::MidBoss2ClawReach});
-    circles.push_back(Circle{40.0f, 0.0f, 0.0f, 0.0f, BossSheets::MidBoss2ClawReach});
+    circles.push_back(Circle{BodyRadius, 0.0f, 0.0f, 0.0f, 0.0f}); // the body, open to a shot with its eye
+    circles.push_back(Circle{ClawRadius, 0.0f, 0.0f, 0.0f, -BossSheets::MidBoss2ClawReach});
+    circles.push_back(Circle{ClawRadius, 0.0f, 0.0f, 0.0f, BossSheets::MidBoss2ClawReach});
     placeCircles = &Entity::PlaceCirclesRotated;
 }
 
@@ -46,12 +65,12 @@ void MidBoss2::Spawn(float sx, float sy)
     y = prevY = sy;
     ResetBossState();
     angle = prevAngle = 0.0f;
-    health = 1000.0f;
+    health = Health;
     entered = 0;
     phase = 0;
     phaseTicks = 0;
     sway = 0.0f;
-    swayStep = 0.1f;
+    swayStep = SwayStep;
     swingDirection = 1.0f;
     eye = 0;
     clawShots = 0;
@@ -78,21 +97,21 @@ void MidBoss2::Think()
         return;
     }
     if (phase >= Swings) {
-        x += EnterSpeed * 1.5f;
+        x += EnterSpeed * LeaveFactor;
         return;
     }
     RideWithCamera(*this);
     ++phaseTicks;
     sway += swayStep;
-    if (sway >= 10.0f || sway <= -10.0f)
+    if (sway >= SwayLimit || sway <= -SwayLimit)
         swayStep = -swayStep;
-    y += sway * 0.2f;
-    if (y < camera.y + 130.0f)
-        y = camera.y + 130.0f;
-    if (y > camera.y + 350.0f)
-        y = camera.y + 350.0f;
+    y += sway * SwayFactor;
+    if (y < camera.y + Top)
+        y = camera.y + Top;
+    if (y > camera.y + Bottom)
+        y = camera.y + Bottom;
     Swing();
-    StepCellTowards(eye, phase % 2 == 0 ? 3 : 0, phaseTicks, 5);
+    StepCellTowards(eye, phase % 2 == 0 ? 3 : 0, phaseTicks, EyeEvery);
     Fire();
     if (phaseTicks >= SwingTicks) {
         ++phase;
@@ -100,12 +119,11 @@ void MidBoss2::Think()
     }
 }
 
-// Slow swings turn 2 degrees a tick within 30 degrees of level, fast ones 4 within 45.
 void MidBoss2::Swing()
 {
     const bool fast = phase % 2 == 1;
-    const float step = fast ? 4.0f : 2.0f;
-    const float limit = fast ? 45.0f : 30.0f;
+    const float step = fast ? FastSwingStep : SlowSwingStep;
+    const float limit = fast ? FastSwingLimit : SlowSwingLimit;
     angle += step * swingDirection;
     if ((swingDirection > 0.0f && angle >= limit) || (swingDirection < 0.0f && angle <= -limit))
         swingDirection = -swingDirection;
@@ -119,8 +137,8 @@ void MidBoss2::Fire()
         FireAimedBullet(*this, x + offset.x, y + offset.y, ClawShotSpeed);
         ++clawShots;
     }
-    if (phaseTicks == 50 || phaseTicks == 150 || phaseTicks == 250)
-        FireBossRing(*this, shots::EnemyBullet, x, y, RingShots[level], 3.0f, 0.0f);
+    if (phaseTicks == RingTicks[0] || phaseTicks == RingTicks[1] || phaseTicks == RingTicks[2])
+        FireBossRing(*this, shots::EnemyBullet, x, y, RingShots[level], RingSpeed, 0.0f);
 }
 
 void MidBoss2::Destroyed()

@@ -2,10 +2,14 @@
 
 #include "world/play_context.hpp"
 #include "core/random.hpp"
+#include "world/explosion.hpp"
 
 namespace {
 
-constexpr int ChainSound = 21;
+// The blasts of each link, over the play layer.
+constexpr float FireballHalf = 64.0f;
+constexpr float GlowHalf = 48.0f;
+constexpr int FrontLayer = 4;
 
 } // namespace
 
@@ -20,7 +24,7 @@ void ExplosionChain::Spawn(float sx, float sy)
     health = Duration;
     x = prevX = sx;
     y = prevY = sy;
-    CurrentPlay().PlaySound(ChainSound);
+    CurrentPlay().PlaySound(SoundId::ExplosionChain);
 }
 
 void ExplosionChain::Think()
@@ -32,7 +36,8 @@ void ExplosionChain::Think()
     }
     if (static_cast<int>(health) % Every == 0) {
         const float turn = static_cast<float>(Random() % 360);
-        AddExplosion(CurrentPlay().world, 4, x, y, 64.0f, 64.0f, 0, turn);
-        AddExplosion(CurrentPlay().world, 4, x, y, 48.0f, 48.0f, 1, turn);
+        AddExplosion(CurrentPlay().world, FrontLayer, x, y, FireballHalf, FireballHalf,
+                     StyleId(ExplosionStyle::Blast), turn);
+        AddExplosion(CurrentPlay().world, FrontLayer, x, y, GlowHalf, GlowHalf, StyleId(ExplosionStyle::Glow), turn);
     }
 }

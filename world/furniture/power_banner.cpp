@@ -1,6 +1,16 @@
 #include "world/furniture/power_banner.hpp"
 
+#include "core/screen_size.hpp"
 #include "world/play_context.hpp"
+
+namespace {
+
+// Tuning: its alpha at the start and its fades, per tick.
+constexpr float StartAlpha = 0.01f;
+constexpr float FadeInStep = 0.03f;
+constexpr float FadeOutStep = 0.01f;
+
+} // namespace
 
 bool PowerBanner::LoadResources()
 {
@@ -10,19 +20,19 @@ bool PowerBanner::LoadResources()
 
 void PowerBanner::Spawn(float, float)
 {
-    health = 0.01f;
+    health = StartAlpha;
     active = 1;
     hitFlash = 0;
     fadingIn = 1;
     ticks = 0;
-    x = prevX = CurrentPlay().world.camera.x + 320.0f;
-    y = prevY = CurrentPlay().world.camera.y + 240.0f;
+    x = prevX = CurrentPlay().world.camera.x + ScreenCentreX;
+    y = prevY = CurrentPlay().world.camera.y + ScreenCentreY;
 }
 
 void PowerBanner::Think()
 {
     if (fadingIn) {
-        health += 0.03f;
+        health += FadeInStep;
         if (health > 1.0f) {
             health = 1.0f;
             fadingIn = 0;
@@ -30,8 +40,8 @@ void PowerBanner::Think()
     } else {
         ++ticks;
         if (ticks > HoldTicks)
-            health -= 0.01f;
+            health -= FadeOutStep;
     }
-    x = CurrentPlay().world.camera.x + 320.0f;
-    y = CurrentPlay().world.camera.y + 240.0f;
+    x = CurrentPlay().world.camera.x + ScreenCentreX;
+    y = CurrentPlay().world.camera.y + ScreenCentreY;
 }

@@ -1,5 +1,6 @@
 #include "world/furniture/screen_flash.hpp"
 
+#include "core/screen_size.hpp"
 #include "world/play_context.hpp"
 
 void ScreenFlash::Spawn(float, float)
@@ -8,13 +9,13 @@ void ScreenFlash::Spawn(float, float)
     hitFlash = 0;
     health = 1.0f;
     red = green = blue = 1.0f;
-    x = prevX = CurrentPlay().world.camera.x + 320.0f;
-    y = prevY = CurrentPlay().world.camera.y + 240.0f;
+    x = prevX = CurrentPlay().world.camera.x + ScreenCentreX;
+    y = prevY = CurrentPlay().world.camera.y + ScreenCentreY;
 }
 
 void ScreenFlash::Think()
 {
     health -= FadeStep;
-    x = CurrentPlay().world.camera.x + 320.0f;
-    y = CurrentPlay().world.camera.y + 240.0f;
+    x = CurrentPlay().world.camera.x + ScreenCentreX;
+    y = CurrentPlay().world.camera.y + ScreenCentreY;
 }

@@ -1,8 +1,16 @@
 #include "graphics/gl_draw.hpp"
 #include "core/math_utils.hpp"
+#include "core/screen_size.hpp"
 #include "world/furniture/screen_flash.hpp"
 
 #include <GL/gl.h>
+
+namespace {
+
+constexpr float HalfWidth = ScreenWidth / 2.0f;
+constexpr float HalfHeight = ScreenHeight / 2.0f;
+
+} // namespace
 
 void ScreenFlash::Draw(float interpolation, int pass)
 {
@@ -14,10 +22,10 @@ void ScreenFlash::Draw(float interpolation, int pass)
     SetBlend(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glColor4f(red, green, blue, health);
     glBegin(GL_QUADS);
-    glVertex2f(px - 320.0f, py - 240.0f);
-    glVertex2f(px + 320.0f, py - 240.0f);
-    glVertex2f(px + 320.0f, py + 240.0f);
-    glVertex2f(px - 320.0f, py + 240.0f);
+    glVertex2f(px - HalfWidth, py - HalfHeight);
+    glVertex2f(px + HalfWidth, py - HalfHeight);
+    glVertex2f(px + HalfWidth, py + HalfHeight);
+    glVertex2f(px - HalfWidth, py + HalfHeight);
     glEnd();
     glDisable(GL_BLEND);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);

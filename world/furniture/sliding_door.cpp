@@ -7,6 +7,10 @@
 
 namespace {
 
+// Tuning: how much the door takes, and its slide of a pixel per tick.
+constexpr float Health = 12.0f;
+constexpr float SlideStep = 1.0f;
+
 const PropertyDecl<SlidingDoor> Declared[] = {
     {.name = "Upside down?", .kind = PropertyKind::Flag, .flagMember = &SlidingDoor::upsideDown},
     {.name = "Size", .kind = PropertyKind::Integer, .intMember = &SlidingDoor::size, .minValue = 1,
@@ -25,7 +29,7 @@ SlidingDoor::SlidingDoor()
     keepOnRestart = 1;
     drawOrder = 3;
     active = 0;
-    health = 12.0f;
+    health = Health;
 }
 
 std::span<const PropertyDecl<SlidingDoor>> SlidingDoor::Properties() { return Declared; }
@@ -35,7 +39,7 @@ bool SlidingDoor::LoadResources() { return LoadSheet(Picture, sheet); }
 void SlidingDoor::Spawn(float sx, float sy)
 {
     circles.clear();
-    health = 12.0f;
+    health = Health;
     x = prevX = sx;
     y = prevY = sy;
     // The editor can set any size; the segments are bounded like a loaded one.
@@ -52,9 +56,9 @@ void SlidingDoor::Think()
         return;
     const float reach = 32.0f * static_cast<float>(slideDistance);
     if (upsideDown)
-        y = std::min(y + 1.0f, homeY + reach);
+        y = std::min(y + SlideStep, homeY + reach);
     else
-        y = std::max(y - 1.0f, homeY - reach);
+        y = std::max(y - SlideStep, homeY - reach);
 }
 
 void SlidingDoor::DescribeProperties(std::vector<EntityProperty>& list)

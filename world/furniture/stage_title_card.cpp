@@ -2,6 +2,14 @@
 
 #include "world/play_context.hpp"
 #include "core/math_utils.hpp"
+#include "core/screen_size.hpp"
+
+namespace {
+
+// The card's centre below the top of the screen.
+constexpr float CardHeight = 140.0f;
+
+} // namespace
 
 bool StageTitleCard::LoadResources()
 {
@@ -17,16 +25,16 @@ void StageTitleCard::Spawn(float, float)
     health = 1.0f;
     active = 1;
     ticks = 0;
-    x = prevX = CurrentPlay().world.camera.x + 320.0f;
-    y = prevY = CurrentPlay().world.camera.y + 140.0f;
+    x = prevX = CurrentPlay().world.camera.x + ScreenCentreX;
+    y = prevY = CurrentPlay().world.camera.y + CardHeight;
 }
 
 void StageTitleCard::Think()
 {
     if (++ticks > Duration)
         health = -1.0f;
-    x = CurrentPlay().world.camera.x + 320.0f;
-    y = CurrentPlay().world.camera.y + 140.0f;
+    x = CurrentPlay().world.camera.x + ScreenCentreX;
+    y = CurrentPlay().world.camera.y + CardHeight;
 }
 
 float StageTitleCard::CardAlpha(int32_t n)

@@ -7,6 +7,9 @@
 
 namespace {
 
+// Tuning: the health it spawns with.
+constexpr float Health = 10.0f;
+
 const PropertyDecl<TileAnimation> Declared[] = {
     {.name = "Tile Type", .kind = PropertyKind::Integer, .intMember = &TileAnimation::tileType, .minValue = 0,
      .maxValue = static_cast<int32_t>(TileAnimation::Pictures.size()) - 1},
@@ -44,7 +47,7 @@ void TileAnimation::Spawn(float sx, float sy)
     // The editor may have changed the type since the template loaded.
     if (CurrentPlay().fromEditor)
         LoadResources();
-    health = 10.0f;
+    health = Health;
     x = prevX = sx;
     y = prevY = sy;
     frame = 0.0f;

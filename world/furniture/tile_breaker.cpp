@@ -14,8 +14,12 @@ const PropertyDecl<TileBreaker> Declared[] = {
     {.name = "FlipY", .kind = PropertyKind::Flag, .flagMember = &TileBreaker::flipY},
 };
 
+// Tuning: how much a block takes, and the flash of its breaking.
+constexpr float Health = 10.0f;
 constexpr float BlockCircleRadius = 16.0f;
-constexpr int BreakSound = 0;
+constexpr float BreakFlash = 0.5f; // the flash's starting alpha
+
+constexpr int FrontLayer = 4;
 
 } // namespace
 
@@ -62,7 +66,7 @@ void TileBreaker::Spawn(float sx, float sy)
 {
     if (CurrentPlay().fromEditor)
         LoadResources();
-    health = 10.0f;
+    health = Health;
     x = prevX = sx;
     y = prevY = sy;
     frame = 0.0f;
@@ -93,10 +97,10 @@ void TileBreaker::Destroyed()
     health = -1.0f;
     const float cx = x + static_cast<float>(sheet.textureWidth) * 0.5f;
     const float cy = y + static_cast<float>(sheet.textureHeight) * 0.5f;
-    SpawnChild(play.world, TypeId(EntityType::ExplosionChain), 4, cx, cy);
-    play.PlaySound(BreakSound);
-    if (Entity* flash = SpawnChild(play.world, TypeId(EntityType::ScreenFlash), 4, 0.0f, 0.0f))
-        flash->health = 0.5f;
+    SpawnChild(play.world, TypeId(EntityType::ExplosionChain), FrontLayer, cx, cy);
+    play.PlaySound(SoundId::LargeExplosion);
+    if (Entity* flash = SpawnChild(play.world, TypeId(EntityType::ScreenFlash), FrontLayer, 0.0f, 0.0f))
+        flash->health = BreakFlash;
 }
 
 void TileBreaker::DescribeProperties(std::vector<EntityProperty>& list)

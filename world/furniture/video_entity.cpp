@@ -3,6 +3,7 @@
 
 #include "world/play_context.hpp"
 #include "core/log.hpp"
+#include "core/screen_size.hpp"
 
 namespace {
 
@@ -77,7 +78,7 @@ void VideoEntity::UpdateActivation(float cx, float cy)
 {
     // The panel spans most of the screen, so the usual window around its corner would drop
     // it while it still shows: it lives while any of it overlaps the view.
-    const bool overlaps = RectsOverlap(Panel(), RectFromEdges(cx, cy, cx + 640.0f, cy + 480.0f));
+    const bool overlaps = RectsOverlap(Panel(), RectFromEdges(cx, cy, cx + ScreenWidth, cy + ScreenHeight));
     if (!active) {
         if (overlaps)
             active = 1;

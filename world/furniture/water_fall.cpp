@@ -1,5 +1,6 @@
 #include "world/furniture/water_fall.hpp"
 
+#include "core/screen_size.hpp"
 #include "world/play_context.hpp"
 #include "world/player_contact.hpp"
 #include "world/water_contact.hpp"
@@ -48,7 +49,7 @@ Rect WaterFall::Curtain() const { return RectFromSize(fallWidth, fallHeight, x +
 void WaterFall::UpdateActivation(float cx, float cy)
 {
     const Rect onScreen = RectFromSize(fallWidth, fallHeight, x + offsetX - cx, y + offsetY - cy);
-    const Rect screen = RectFromSize(640.0f, 480.0f, 320.0f, 240.0f);
+    const Rect screen = RectFromSize(ScreenWidth, ScreenHeight, ScreenCentreX, ScreenCentreY);
     active = RectsOverlap(onScreen, screen) ? 1 : 0;
     if (onScreen.right < screen.left)
         health = -1.0f;
