@@ -26,6 +26,7 @@ void SoundSample::Play()
 
 void SoundSample::Stop()
 {
+    stopRequested = true;
     audio_device::StopSample(handle);
 }
 
@@ -37,6 +38,8 @@ void SoundSample::Free()
 
 void SoundSample::PlaySound()
 {
+    ++requests;
+    stopRequested = false;
     if (handle == 0)
         return;
     audio_device::StopSample(handle);

@@ -3,6 +3,8 @@
 // still sounding, while different effects mix freely.
 #include "audio/audio_clip.hpp"
 
+#include <cstdint>
+
 class SoundSample : public AudioClip {
 public:
     SoundSample() = default;
@@ -18,4 +20,9 @@ public:
 
     // How the game plays every effect: stop the one still sounding, start it again.
     void PlaySound();
+
+    // How often the game has asked for the effect, and whether it asked it to stop since,
+    // sound or no sound (no device, --headless): what tests of the game's rules listen to.
+    uint32_t requests = 0;
+    bool stopRequested = false;
 };

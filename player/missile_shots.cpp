@@ -175,6 +175,14 @@ void StartEmp(Shot& shot, float x, float y, float vx, float vy)
     InitShot(shot, x, y, vx, vy, EmpValues);
     shot.orientation = vx < 0.0f ? 270.0f : 90.0f;
     shot.spare = 5.0f; // the turn factor
+    CurrentPlay().PlaySound(SoundId::EmpBolt);
+}
+
+// The bolt's hum loops for as long as the bolt flies.
+void EndEmp(Shot& shot)
+{
+    shot.dead = 1;
+    CurrentPlay().StopSound(SoundId::EmpBolt);
 }
 
 // Ten short steps a tick along the heading, turning harder the longer it hunts; it lasts
@@ -184,7 +192,7 @@ void FlyEmp(Shot& shot)
     PlayContext& play = CurrentPlay();
     const Player& ship = play.player;
     if (!ship.OrbOut() || ship.orb.attached || ship.health <= 0.0f) {
-        shot.dead = 1;
+        EndEmp(shot);
         return;
     }
     shot.strength = 0.1f;
@@ -208,7 +216,7 @@ void FlyEmp(Shot& shot)
     AddScroll(shot);
     shot.frame = EmpCell + static_cast<float>(play.stateTicks % 8);
     if (OffScreen(shot))
-        shot.dead = 1;
+        EndEmp(shot);
 }
 
 } // namespace

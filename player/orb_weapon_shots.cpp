@@ -174,6 +174,7 @@ void StartField(Shot& shot, float x, float y, float vx, float vy)
 {
     InitShot(shot, x, y, vx, vy, FieldValues);
     shot.circles.assign(5, Circle{8.0f, x, y, 0.0f, 0.0f});
+    CurrentPlay().PlaySound(SoundId::OrbField);
 }
 
 // The blast grows from the orb's place for a third of a second.

@@ -34,3 +34,9 @@ void PlayContext::PlaySound(int index) const
     if (SoundSample* effect = samples.Effect(index))
         effect->PlaySound();
 }
+
+void PlayContext::StopSound(SoundId id) const
+{
+    if (SoundSample* effect = samples.Effect(SoundIndex(id)))
+        effect->Stop();
+}

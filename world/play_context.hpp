@@ -81,6 +81,8 @@ struct PlayContext {
     // Sound effect by sample-table index; an index outside the table plays nothing.
     void PlaySound(int index) const;
     void PlaySound(SoundId id) const { PlaySound(SoundIndex(id)); }
+    // Stops an effect still sounding (a looping one, or one cut short).
+    void StopSound(SoundId id) const;
 };
 
 // The context installed by the engine; only valid while an engine exists.

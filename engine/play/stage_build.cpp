@@ -117,7 +117,6 @@ void Engine::NewGame()
     greyscale = false;
     menuSelection = 0;
     paused = false;
-    editLayer = 4;
     clock.ResetClock();
     demoTickCounter = 0;
     if (RecordingDemo())

@@ -219,10 +219,8 @@ TEST(PlayLoop, ANewGameStartsFromNothingAndALifeStartsItsAgeAfresh)
     Engine& engine = stage.engine;
     engine.score = 2500;
     engine.player.missileKept = true;
-    engine.editLayer = 2;
     stage.Start();
     EXPECT_EQ(engine.score, 0) << "a demo's or an earlier game's points are not this game's";
-    EXPECT_EQ(engine.editLayer, 4);
     stage.Tick(37);
     EXPECT_GT(engine.player.age, 0);
     engine.player.Spawn(engine.world.camera.x + 320.0f, 240.0f);
@@ -398,4 +396,44 @@ TEST(PlayLoop, TheIntroAndACleanupLetGoOfTheStageAndItsShots)
     EXPECT_EQ(second.engine.world.mapWidth, 0);
     EXPECT_TRUE(second.Layer(3).empty());
     EXPECT_FALSE(second.engine.gameOverFade);
+}
+
+// The arc orb pod's field sounds when it fires; the EMP pod's bolt hums from its launch until
+// it ends with the orb gone.
+TEST(PlayLoop, TheOrbFieldSoundsAndTheEmpBoltHumsWhileItFlies)
+{
+    PlayStage stage;
+    Engine& engine = stage.engine;
+    engine.ship.orbPodType = 1;
+    stage.Start();
+    stage.UntilLaunched();
+    InputState& input = engine.input;
+    engine.player.CollectPowerUp(0);
+    SoundSample& field = *engine.samples.Effect(SoundIndex(SoundId::OrbField));
+    const uint32_t fieldBefore = field.requests;
+    stage.Press(input.FIRE2);
+    stage.Tick(3);
+    stage.Release(input.FIRE2);
+    stage.Tick(3);
+    ASSERT_FALSE(engine.player.orb.attached) << "the orb flew off";
+    stage.Press(input.FIRE);
+    stage.Tick(2);
+    EXPECT_EQ(field.requests, fieldBefore + 1) << "the field fired once and sounded";
+    stage.Release(input.FIRE);
+    stage.Tick();
+
+    PlayStage emp;
+    emp.engine.ship.orbPodType = 2;
+    emp.Start();
+    emp.UntilLaunched();
+    emp.engine.player.CollectPowerUp(0);
+    SoundSample& hum = *emp.engine.samples.Effect(SoundIndex(SoundId::EmpBolt));
+    const uint32_t humBefore = hum.requests;
+    emp.Press(emp.engine.input.FIRE2);
+    emp.Tick(3);
+    EXPECT_EQ(hum.requests, humBefore + 1) << "the launch sent out a bolt";
+    EXPECT_FALSE(hum.stopRequested);
+    emp.engine.player.orb.Destroyed();
+    emp.Tick(2);
+    EXPECT_TRUE(hum.stopRequested) << "the hum ends with the bolt";
 }
