@@ -80,9 +80,14 @@ bool DirectionToShip(const Entity& entity, float x, float y, Vec2& direction)
 
 bool FireAimedBullet(const Entity& entity, float x, float y, float speed)
 {
+    return FireAimedBullet(entity, shots::EnemyBullet, x, y, speed);
+}
+
+bool FireAimedBullet(const Entity& entity, const ShotKind& kind, float x, float y, float speed)
+{
     Vec2 d;
     if (!DirectionToShip(entity, x, y, d))
         return false;
-    FireEnemyBullet(entity, x, y, speed * d.x, speed * d.y);
+    FireEnemyBullet(entity, kind, x, y, speed * d.x, speed * d.y);
     return true;
 }

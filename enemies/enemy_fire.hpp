@@ -34,6 +34,7 @@ void FireEnemyBullet(const Entity& entity, const ShotKind& kind, float x, float 
 
 // The standard bullet from (x, y) at `speed` towards the ship; false when there is no ship.
 bool FireAimedBullet(const Entity& entity, float x, float y, float speed = 5.0f);
+bool FireAimedBullet(const Entity& entity, const ShotKind& kind, float x, float y, float speed);
 
 // The unit vector from the entity's point (x, y) to the ship; false when there is no ship or
 // it sits on the point.

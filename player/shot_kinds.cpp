@@ -119,6 +119,13 @@ void InitEnemyBullet(Shot& shot, float x, float y, float vx, float vy)
     InitShot(shot, x, y, vx * scale, vy * scale, EnemyBulletValues);
 }
 
+// The mid-bosses' bullets leave their guns in a green flash.
+void InitMidBossBullet(Shot& shot, float x, float y, float vx, float vy)
+{
+    InitEnemyBullet(shot, x, y, vx, vy);
+    AddEmitter(CurrentPlay().effects, EmitterKind::GreenFlare, x, y);
+}
+
 void FlyEnemyBullet(Shot& shot)
 {
     FlyStraight(shot);
@@ -190,6 +197,7 @@ const ShotKind SpeedChangeFlash{&InitWith<FlashValues>, &FlyFlash, &DrawAsLight}
 const ShotKind DebrisSpark{&InitSpark, &FlySpark, &DrawTintedSpark};
 
 const ShotKind EnemyBullet{&InitEnemyBullet, &FlyEnemyBullet, &DrawFromSheet};
+const ShotKind MidBossBullet{&InitMidBossBullet, &FlyEnemyBullet, &DrawFromSheet};
 const ShotKind HeavyShot{&InitWith<HeavyValues>, &FlyStraight, &DrawAsLight};
 const ShotKind StrongShot{&InitWith<StrongValues>, &FlyStraight, &DrawFromSheet};
 const ShotKind SmallShot{&InitWith<SmallValues>, &FlyStraight, &DrawFromSheet};

@@ -30,6 +30,7 @@ extern const ShotKind DebrisSpark; // style 0 green, 1 blue, 2 orange preset as 
 
 // The enemies and bosses.
 extern const ShotKind EnemyBullet;
+extern const ShotKind MidBossBullet; // the enemy bullet, leaving in a green flare
 extern const ShotKind HeavyShot;
 extern const ShotKind StrongShot;
 extern const ShotKind SmallShot;

@@ -95,8 +95,8 @@ void MidBoss1::Think()
     case Pairs:
         RideWithCamera(*this);
         if (phaseTicks > PairsStart && phaseTicks % PairGap[level] == 0) {
-            FireEnemyBullet(*this, shots::EnemyBullet, x - Muzzle, y - PairHalfSpacing, -PairSpeed, 0.0f);
-            FireEnemyBullet(*this, shots::EnemyBullet, x - Muzzle, y + PairHalfSpacing, -PairSpeed, 0.0f);
+            FireEnemyBullet(*this, shots::MidBossBullet, x - Muzzle, y - PairHalfSpacing, -PairSpeed, 0.0f);
+            FireEnemyBullet(*this, shots::MidBossBullet, x - Muzzle, y + PairHalfSpacing, -PairSpeed, 0.0f);
         }
         if (phaseTicks >= PhaseTicks)
             NextPhase(Spreads);
@@ -104,9 +104,9 @@ void MidBoss1::Think()
     case Spreads:
         RideWithCamera(*this);
         if (phaseTicks % SpreadEvery == SpreadAt) {
-            FireBossFan(*this, shots::EnemyBullet, x - WingGunAhead, y - WingGun, SpreadShots[level], SpreadSpeed,
+            FireBossFan(*this, shots::MidBossBullet, x - WingGunAhead, y - WingGun, SpreadShots[level], SpreadSpeed,
                         SpreadDegrees);
-            FireBossFan(*this, shots::EnemyBullet, x - WingGunAhead, y + WingGun, SpreadShots[level], SpreadSpeed,
+            FireBossFan(*this, shots::MidBossBullet, x - WingGunAhead, y + WingGun, SpreadShots[level], SpreadSpeed,
                         SpreadDegrees);
         }
         if (phaseTicks >= PhaseTicks)

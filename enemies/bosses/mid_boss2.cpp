@@ -134,11 +134,11 @@ void MidBoss2::Fire()
     const int level = CurrentPlay().difficulty;
     if (phaseTicks % ClawGap[level] == 0) {
         const Vec2 offset = ClawOffset(clawShots % 2 == 0 ? 1.0f : -1.0f, angle);
-        FireAimedBullet(*this, x + offset.x, y + offset.y, ClawShotSpeed);
+        FireAimedBullet(*this, shots::MidBossBullet, x + offset.x, y + offset.y, ClawShotSpeed);
         ++clawShots;
     }
     if (phaseTicks == RingTicks[0] || phaseTicks == RingTicks[1] || phaseTicks == RingTicks[2])
-        FireBossRing(*this, shots::EnemyBullet, x, y, RingShots[level], RingSpeed, 0.0f);
+        FireBossRing(*this, shots::MidBossBullet, x, y, RingShots[level], RingSpeed, 0.0f);
 }
 
 void MidBoss2::Destroyed()

@@ -234,3 +234,21 @@ TEST(Bosses, MidBossesPayAtOnceAndLeaveTheStageRunning)
         EXPECT_FALSE(s.stage.engine.player.stageClear);
     }
 }
+
+// The mid-bosses' bullets leave their guns in a green flare, one for each bullet.
+TEST(Bosses, MidBossBulletsLeaveInAGreenFlare)
+{
+    for (int32_t type : {19, 22}) {
+        EnemyStage s;
+        Engine& engine = s.stage.engine;
+        Entity& boss = s.Spawn(CreateEntity(type), s.CameraX() + 500.0f, s.CameraY() + 240.0f);
+        for (int tick = 0; tick < 600 && engine.shots.enemyShots.empty(); ++tick)
+            EnemyStage::Step(boss, 1);
+        ASSERT_FALSE(engine.shots.enemyShots.empty()) << type << " fired within ten seconds";
+        size_t flares = 0;
+        for (const EffectEmitter& emitter : engine.effects.effectEmitters)
+            if (emitter.spawn == KindInfo(EmitterKind::GreenFlare).spawn)
+                ++flares;
+        EXPECT_EQ(flares, engine.shots.enemyShots.size()) << type;
+    }
+}
