@@ -54,8 +54,7 @@ void DrawPlayLayer(Engine& engine, float f)
     PushLayerView(engine.world, 3, f);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     engine.player.Draw(f, 0);
-    if (engine.editor.recordingPattern && engine.editor.recordedLayer == 3 && engine.editor.recordedEntity)
-        engine.editor.recordedEntity->Draw(f, 0);
+    DrawRecordedEntity(engine, 3, f);
     glEnable(GL_TEXTURE_2D);
     glEnable(GL_BLEND);
     SetBlend(GL_SRC_ALPHA, GL_ONE);

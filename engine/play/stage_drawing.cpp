@@ -131,7 +131,18 @@ void DrawLayer(Engine& engine, int layer, float interpolation, int pass, bool ea
         for (const auto& pickup : world.pickups)
             pickup->Draw(interpolation, pass);
     }
+    // The play layer draws it after the ship instead, so that it is last there too.
+    if (layer != 3 && !earlyPass)
+        DrawRecordedEntity(engine, layer, interpolation);
     glPopMatrix();
+}
+
+void DrawRecordedEntity(Engine& engine, int layer, float interpolation)
+{
+    // Outside the layer lists while the editor records its pattern, drawn last on its layer.
+    const EditorState& editor = engine.editor;
+    if (editor.recordingPattern && editor.recordedLayer == layer && editor.recordedEntity)
+        editor.recordedEntity->Draw(interpolation, 0);
 }
 
 void DrawExplosions(Engine& engine, int layer, float interpolation)

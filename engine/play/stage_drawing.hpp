@@ -17,4 +17,6 @@ void DrawTiles(Engine& engine, int layer, float interpolation);
 // The layer's entities of one pass (negative drawOrder in the early pass, the others
 // otherwise); after layer 3's second pass the pick-ups.
 void DrawLayer(Engine& engine, int layer, float interpolation, int pass, bool earlyPass);
+// The entity whose pattern the editor is recording, when it belongs to the layer.
+void DrawRecordedEntity(Engine& engine, int layer, float interpolation);
 void DrawExplosions(Engine& engine, int layer, float interpolation);

@@ -4,6 +4,7 @@
 #include "graphics/gl_window.hpp"
 #include "graphics/shader_programs.hpp"
 #include "graphics/video_test_clips.hpp"
+#include "world/world_test_support.hpp"
 #include "world/furniture/video_entity.hpp"
 
 #include <filesystem>
@@ -88,3 +89,36 @@ TEST_F(VideoPanelDrawing, APanelWithoutAClipAndTheLaterPassDrawNothing)
 }
 
 } // namespace
+
+namespace {
+
+// An entity that counts the passes it is drawn with.
+class CountedDraw : public world_testing::ProbeEntity {
+public:
+    std::unique_ptr<Entity> Clone() const override { return std::make_unique<CountedDraw>(*this); }
+    void Draw(float, int pass) override { passes.push_back(pass); }
+    std::vector<int> passes;
+};
+
+} // namespace
+
+// While the editor records a pattern, the recorded entity, outside the layer lists, is drawn
+// once, with pass 0, after the late pass of its own layer, on the back and front layers too.
+TEST_F(VideoPanelDrawing, TheEntityBeingRecordedIsDrawnLastOnItsOwnLayer)
+{
+    for (const int layer : {1, 2, 4}) {
+        auto recorded = std::make_shared<CountedDraw>();
+        EditorState& editor = engine_->editor;
+        editor.recordingPattern = true;
+        editor.recordedLayer = layer;
+        editor.recordedEntity = recorded;
+        for (const int drawn : {1, 2, 4}) {
+            engine_->DrawLayer(drawn, 1.0f, 1, true);
+            engine_->DrawLayer(drawn, 1.0f, 1, false);
+        }
+        EXPECT_EQ(recorded->passes, std::vector<int>{0}) << "layer " << layer;
+        editor.recordingPattern = false;
+        engine_->DrawLayer(layer, 1.0f, 0, false);
+        EXPECT_EQ(recorded->passes.size(), 1u) << "not once the recording is over";
+    }
+}
