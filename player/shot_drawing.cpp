@@ -58,10 +58,10 @@ void DrawAsLight(const Shot& shot, float alpha)
 
 void DrawTintedSpark(const Shot& shot, float alpha)
 {
-    static const float tints[3][3] = {{0.4f, 1.0f, 0.4f}, {0.4f, 0.7f, 1.0f}, {1.0f, 0.6f, 0.2f}};
+    static const float tints[3][3] = {{0.5f, 1.0f, 0.5f}, {0.0f, 0.5f, 1.0f}, {1.0f, 0.75f, 0.0f}};
     const int style = shot.orientation == 1.0f ? 1 : shot.orientation == 2.0f ? 2 : 0;
     glColor4f(tints[style][0], tints[style][1], tints[style][2], 1.0f);
-    SetBlend(GL_SRC_ALPHA, GL_ONE);
+    SetBlend(GL_ONE, GL_ONE);
     DrawCell(shot, alpha, 0.0f);
     SetBlend(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
 }

@@ -33,6 +33,8 @@ constexpr ShotValues OrbShotValues{8.0f, 1.0f, &AbsorbHit, 16.0f, 16.0f, OrbShot
 constexpr ShotValues PodValues{8.0f, 0.5f, &AbsorbHit, 16.0f, 16.0f, PodCell};
 constexpr ShotValues FlashValues{0.0f, 2.0f, &IgnoreHit, 24.0f, 24.0f, SparkCell};
 constexpr ShotValues SparkValues{5.0f, 0.25f, &IgnoreHit, 16.0f, 16.0f, SparkCell};
+constexpr float SparkFrameStep = 0.5f;
+constexpr float SparkFrames = 5.0f;
 constexpr ShotValues EnemyBulletValues{5.0f, 3.0f, &AbsorbHit, 10.0f, 10.0f, CannonCell};
 constexpr ShotValues HeavyValues{16.0f, 150.0f, &IgnoreHit, 32.0f, 32.0f, HeavyCell};
 constexpr ShotValues StrongValues{8.0f, 50.5f, &AbsorbHit, 16.0f, 16.0f, PodCell};
@@ -173,14 +175,20 @@ void InitSpark(Shot& shot, float x, float y, float vx, float vy)
     shot.orientation = style;
 }
 
-// A debris spark burns where it was thrown, through the five spark cells.
+// A debris spark burns at rest where it was thrown, through the five spark cells in ten
+// updates. It stings only in the collision pass after its first update, and walls do not put
+// it out: it breaks their breakable quadrants.
 void FlySpark(Shot& shot)
 {
-    MoveShot(shot);
-    AddScroll(shot);
-    shot.frame = SparkCell + std::floor(shot.spare / 3.0f);
-    if (!Aged(shot, 15.0f))
-        ScreenAndWallTests(shot);
+    shot.prevX = shot.x;
+    shot.prevY = shot.y;
+    shot.spare += SparkFrameStep;
+    shot.frame = SparkCell + std::floor(shot.spare);
+    if (shot.spare >= SparkFrames || OffScreen(shot))
+        shot.dead = 1;
+    CurrentPlay().HitTile(shot.x, shot.y);
+    if (shot.spare >= 1.0f)
+        shot.circles.clear();
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "game/game_flow_globals.hpp"
 #include "core/random.hpp"
 #include "player/shot_kinds.hpp"
+#include "world/stage_map.hpp"
 #include "world/world_test_support.hpp"
 
 #include <gtest/gtest.h>
@@ -436,4 +437,33 @@ TEST(PlayLoop, TheOrbFieldSoundsAndTheEmpBoltHumsWhileItFlies)
     emp.engine.player.orb.Destroyed();
     emp.Tick(2);
     EXPECT_TRUE(hum.stopRequested) << "the hum ends with the bolt";
+}
+
+// A debris spark stings once for 0.25, burns at rest where it was thrown (the scroll does not
+// carry it), is not put out by a wall, and is gone after its tenth update.
+TEST(PlayLoop, ADebrisSparkStingsOnceAndBurnsTenUpdatesWhereItWasThrown)
+{
+    PlayStage stage;
+    Engine& engine = stage.engine;
+    stage.Start(100);
+    stage.UntilLaunched();
+    const float x = engine.world.camera.x + 400.0f;
+    const float y = 200.0f;
+    Target& target = stage.Place(3, std::make_unique<Target>(10.0f), x, y);
+    // A solid tile under the spark.
+    const TileCoord tile = TileOf(x, y);
+    engine.world.collisionPlane[static_cast<size_t>(tile.row * engine.world.mapWidth + tile.column)] = SolidTile;
+    ASSERT_TRUE(HitTile(engine.world, x, y));
+    engine.shots.playerShots.clear();
+    FireShot(engine.shots.playerShots, shots::DebrisSpark, x, y, 0.0f, 0.0f, 2.0f);
+    stage.Tick(9);
+    ASSERT_EQ(engine.shots.playerShots.size(), 1u);
+    const Shot& spark = engine.shots.playerShots[0];
+    EXPECT_FALSE(spark.dead) << "alive through nine updates, wall or not";
+    EXPECT_EQ(spark.x, x) << "at rest: the scroll does not carry it";
+    EXPECT_EQ(spark.orientation, 2.0f) << "the orange style";
+    EXPECT_EQ(target.damage, std::vector<float>{0.25f}) << "one sting, in one collision pass";
+    stage.Tick(2);
+    for (const Shot& shot : engine.shots.playerShots)
+        EXPECT_TRUE(shot.dead) << "gone after its tenth update";
 }
