@@ -1,5 +1,6 @@
 #include "game/screen_pictures.hpp"
 
+#include "game/gauge_drawing.hpp"
 #include "game/ship_select_pictures.hpp"
 #include "player/player_sheets.hpp"
 
@@ -20,7 +21,7 @@ std::vector<std::string> PicturesOf(PictureSet set)
     case PictureSet::Banner: return {pictures::Banner};
     case PictureSet::StudioLogo: return {pictures::StudioLogo, pictures::PressIcons};
     case PictureSet::Title: return {pictures::TitleSplash, pictures::TitleLogo};
-    case PictureSet::Options: return {pictures::Options};
+    case PictureSet::Options: return {pictures::Options, InterfaceSheet};
     case PictureSet::Cheats: return {pictures::Cheats};
     case PictureSet::Controls: return {pictures::Controls};
     case PictureSet::ShipSelect: {

@@ -3,6 +3,7 @@
 
 #include "engine/engine.hpp"
 #include "game/game_flow_globals.hpp"
+#include "game/gauge_drawing.hpp"
 #include "game/screen_drawing.hpp"
 #include "graphics/gl_draw.hpp"
 #include "player/ship_type.hpp"
@@ -13,53 +14,10 @@
 
 namespace {
 
-const char* const InterfaceSheet = "GFX/UI.png";
-// Cells of the interface sheet (16 x 16 cells of 16 pixels).
-constexpr int GaugeLeftCap = 0;
-constexpr int GaugeMiddle = 1;
-constexpr int GaugeRightCap = 2;
 // The speedometer's lit steps come first, the same steps unlit eight cells later.
 constexpr int UnlitSpeedCells = 8;
 
 const char* const OrbWeaponNames[OrbWeaponCount] = {"LASER", "ARC", "BIO", "TRAWLER", "PULSE", "MAGMA", "BOOMER"};
-
-void DrawCell(const SpriteSheet& sheet, int index, float x0, float y0, float x1, float y1)
-{
-    const CellCoord cell = sheet.Cell(index);
-    glBegin(GL_QUADS);
-    glTexCoord2f(cell.u, cell.v);
-    glVertex2f(x0, y0);
-    glTexCoord2f(cell.u + sheet.cellU, cell.v);
-    glVertex2f(x1, y0);
-    glTexCoord2f(cell.u + sheet.cellU, cell.v + sheet.cellV);
-    glVertex2f(x1, y1);
-    glTexCoord2f(cell.u, cell.v + sheet.cellV);
-    glVertex2f(x0, y1);
-    glEnd();
-}
-
-// Caps of 16 at both ends and a middle stretched between them.
-void DrawGaugeFrame(const SpriteSheet& sheet, float left, float right, float top, float bottom)
-{
-    DrawCell(sheet, GaugeLeftCap, left, top, left + 16.0f, bottom);
-    DrawCell(sheet, GaugeMiddle, left + 16.0f, top, right - 16.0f, bottom);
-    DrawCell(sheet, GaugeRightCap, right - 16.0f, top, right, bottom);
-}
-
-// Blue to cyan normally; towards orange and yellow as the flash phase c rises.
-void DrawGaugeBar(float left, float top, float bottom, int32_t charge, float width, float c, float a)
-{
-    const float length = static_cast<float>(charge) * 0.01f * width;
-    glBegin(GL_QUADS);
-    glColor4f(c, c / 2.0f, 1.0f - c, 0.75f * a);
-    glVertex2f(left, top);
-    glColor4f(c, 1.0f, 1.0f - c, 0.75f * a);
-    glVertex2f(left + length, top);
-    glVertex2f(left + length, bottom);
-    glColor4f(c, c / 2.0f, 1.0f - c, 0.75f * a);
-    glVertex2f(left, bottom);
-    glEnd();
-}
 
 void DrawGauges(Engine& engine, float a)
 {
@@ -109,7 +67,7 @@ void DrawSpeedCells(Engine& engine, float a)
     for (int32_t i = 0; i < levels; ++i) {
         const int cell = i < engine.player.SpeedLevel ? i : i + UnlitSpeedCells;
         const float x = 10.0f + 16.0f * static_cast<float>(i);
-        DrawCell(sheet, cell, x, 460.0f, x + 16.0f, 476.0f);
+        DrawSheetQuad(sheet, cell, x, 460.0f, x + 16.0f, 476.0f);
     }
     glDisable(GL_TEXTURE_2D);
 }

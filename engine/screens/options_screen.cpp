@@ -3,7 +3,10 @@
 #include "core/screen_size.hpp"
 #include "audio/sample_table.hpp"
 #include "engine/engine.hpp"
+#include "game/gauge_drawing.hpp"
 #include "game/screen_pictures.hpp"
+#include "graphics/gl_draw.hpp"
+#include "graphics/sprite_sheet.hpp"
 #include "input/menu_step.hpp"
 #include "game/screen_drawing.hpp"
 #include "engine/screens/shell_media.hpp"
@@ -13,7 +16,6 @@
 #include <cstdio>
 
 namespace {
-
 
 enum OptionItem { MusicVolumeItem, SfxVolumeItem, SoundTestItem, MusicTestItem, BackItem, OptionItemCount };
 
@@ -31,6 +33,9 @@ const TestTrack MusicTestTracks[] = {
 constexpr int32_t LastMusicTest = 10;
 // The sound test walks the table entries, not the menu sounds.
 constexpr int32_t LastSoundTest = SampleTable::EntryCount - 1;
+// The volume sliders' frames, right of their labels.
+constexpr float SliderLeft = 400.0f;
+constexpr float SliderRight = 600.0f;
 
 } // namespace
 
@@ -109,13 +114,25 @@ void Engine::RenderOptions(float)
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     DrawPicture(screenPictures.Get(pictures::Options), -191.5f, -15.5f, 832.5f, 496.5f, false);
 
-    // Volume sliders: a dark track with the volume's share of it lit.
+    // Volume sliders: the gauge frame of the interface sheet with the volume's share lit. The
+    // frame keeps to the screen: a slider 400 long from x 400 would run off its right edge.
+    SpriteSheet frames;
+    frames.Setup(screenPictures.Get(InterfaceSheet), 16, 16, 256, 256);
     const int volumes[] = {musicVolume, sampleVolume};
     for (int i = 0; i < 2; ++i) {
-        const float y = 195.0f + 50.0f * float(i) + 6.0f;
-        FillRect(400.0f, y, 600.0f, y + 12.0f, 0.1f, 0.1f, 0.15f, 0.8f);
-        FillRect(400.0f, y, 400.0f + 2.0f * float(volumes[i]), y + 12.0f, 0.3f, 0.7f, 1.0f, 1.0f);
+        const float top = 195.0f + 50.0f * float(i) + 2.0f;
+        glEnable(GL_TEXTURE_2D);
+        glEnable(GL_BLEND);
+        SetBlend(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        BindTexture(GL_TEXTURE_2D, frames.texture);
+        glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+        DrawGaugeFrame(frames, SliderLeft, SliderRight, top, top + 16.0f);
+        glDisable(GL_TEXTURE_2D);
+        DrawGaugeBar(SliderLeft + 16.0f, top + 4.0f, top + 12.0f, volumes[i], SliderRight - SliderLeft - 32.0f, 0.0f,
+                     1.0f);
     }
+    glDisable(GL_BLEND);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
 
     BitmapFont& font = ShellFont(*this);
     auto colourFor = [&](int item) {
