@@ -96,9 +96,12 @@ bool LoadEntityFile(StageWorld& world, const std::string& path, bool loadResourc
         if (!ReadCount(file, MinimumGeneratorBytes, "generators", count))
             return false;
         for (int32_t i = 0; i < count; ++i) {
-            list.emplace_back();
-            if (!LoadGenerator(list.back(), file, loadResources))
+            // Only whole generators join the list: the editor accepts a stage that loads in
+            // part, and a generator without its template could never be saved again.
+            Generator generator;
+            if (!LoadGenerator(generator, file, loadResources))
                 return false;
+            list.push_back(std::move(generator));
         }
     }
 

@@ -122,7 +122,13 @@ TEST_F(EntityFileTest, CountsLayersAndTypesAreCheckedBeforeUse)
     negativeJump.I32(0).I32(0).I32(0).I32(0);
     Bytes manyGenerators;
     manyGenerators.I32(0).I32(1000000).I32(0).I32(0).I32(0).I32(0);
+    Bytes wholeThenUnknown;
+    wholeThenUnknown.I32(0).I32(0).I32(0).I32(2);
+    TimeManipulatorRecord(wholeThenUnknown, 100, 3, 50, 1);
+    wholeThenUnknown.U32(0).I32(3).F32(0).F32(0).U32(0).I32(1).I32(3).F32(0).F32(0);
+    wholeThenUnknown.I32(0).I32(0);
     const Case cases[] = {
+        {"a whole generator, then one of a type without a class", wholeThenUnknown.text},
         {"huge manipulator count", hugeManipulators.text},
         {"negative water count", negativeWater.text},
         {"layer 7", badLayer.text},
@@ -135,9 +141,12 @@ TEST_F(EntityFileTest, CountsLayersAndTypesAreCheckedBeforeUse)
         WriteBytes(dir / "bad.ENT", c.bytes);
         StageWorld world;
         EXPECT_FALSE(LoadEntityFile(world, dir / "bad.ENT")) << c.name;
+        // What did load is whole, so the editor, which accepts a stage read in part, can
+        // save it again.
         for (const auto& list : world.generators)
             for (const Generator& g : list)
-                EXPECT_EQ(g.templateEntity, nullptr) << c.name;
+                EXPECT_NE(g.templateEntity, nullptr) << c.name;
+        EXPECT_TRUE(SaveEntityFile(world, dir / "resaved.ENT")) << c.name;
     }
     StageWorld world;
     EXPECT_FALSE(LoadEntityFile(world, dir / "missing.ENT"));
