@@ -2,6 +2,7 @@
 // pods, bonus ships and infinite continues, kept until the program ends.
 #include "engine/engine.hpp"
 #include "game/screen_pictures.hpp"
+#include "game/shell_menus.hpp"
 #include "core/screen_size.hpp"
 #include "input/menu_step.hpp"
 #include "player/ship_type.hpp"
@@ -14,8 +15,6 @@
 #include <cstdio>
 
 namespace {
-
-constexpr int32_t ReadyItem = 5;
 
 // The start weapon: none, then the orb weapons in order.
 const char* const WeaponNames[OrbWeaponCount + 1] = {"NONE",    "LASER", "ARC",   "BIO",
@@ -45,41 +44,22 @@ void Engine::UpdateCheats()
         return;
     ++stateTicks;
 
-    if (input.Select.JustPressed() && menuSelection == ReadyItem) {
+    if (input.Select.JustPressed() && menuSelection == ReadyRow) {
         acceptInput = false;
         StartFade(FadeClearBlack, FadeWhite, 50, &Engine::EnterTitle);
     }
     if (MenuDownPressed(input)) {
-        menuSelection = StepMenu(menuSelection, +1, ReadyItem);
+        menuSelection = StepMenu(menuSelection, +1, ReadyRow);
         PlayEffect(*this, SoundId::MenuMove);
     }
     if (MenuUpPressed(input)) {
-        menuSelection = StepMenu(menuSelection, -1, ReadyItem);
+        menuSelection = StepMenu(menuSelection, -1, ReadyRow);
         PlayEffect(*this, SoundId::MenuMove);
     }
     for (int step : {+1, -1}) {
         const bool pressed = step > 0 ? MenuRightPressed(input) : MenuLeftPressed(input);
-        if (!pressed)
-            continue;
-        switch (menuSelection) {
-        case 0:
-            startStage = std::clamp(startStage + step, 1, StageCount);
-            break;
-        case 1:
-            cheats.startWeapon = std::clamp(cheats.startWeapon + step, 0, OrbWeaponCount);
-            break;
-        case 2:
-            cheats.allGunPods = !cheats.allGunPods;
-            break;
-        case 3:
-            cheats.bonusShips = !cheats.bonusShips;
-            break;
-        case 4:
-            cheats.infiniteContinues = !cheats.infiniteContinues;
-            break;
-        default:
-            break;
-        }
+        if (pressed)
+            StepCheatRow(menuSelection, step, cheats, startStage);
     }
 }
 
@@ -101,12 +81,12 @@ void Engine::RenderCheats(float)
                                   "UNLOCK BONUS SHIPS?", "INFINITE CONTINUES?"};
     const char* const values[] = {stage, WeaponNames[std::clamp(cheats.startWeapon, 0, OrbWeaponCount)], YesNo(cheats.allGunPods),
                                   YesNo(cheats.bonusShips), YesNo(cheats.infiniteContinues)};
-    for (int i = 0; i <= ReadyItem; ++i) {
+    for (int i = 0; i <= ReadyRow; ++i) {
         if (i == menuSelection)
             font.SetColour(1.0f, menuPulse.value, 0.0f, 1.0f);
         else
             font.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
-        if (i == ReadyItem) {
+        if (i == ReadyRow) {
             font.SetAlignment(TextAlignment::Centre);
             font.DrawText("READY", ScreenCentreX, 430.0f);
             continue;

@@ -5,6 +5,7 @@
 #include "engine/engine.hpp"
 #include "game/gauge_drawing.hpp"
 #include "game/screen_pictures.hpp"
+#include "game/shell_menus.hpp"
 #include "graphics/gl_draw.hpp"
 #include "graphics/sprite_sheet.hpp"
 #include "input/menu_step.hpp"
@@ -17,8 +18,6 @@
 
 namespace {
 
-enum OptionItem { MusicVolumeItem, SfxVolumeItem, SoundTestItem, MusicTestItem, BackItem, OptionItemCount };
-
 struct TestTrack {
     const char* file;
     bool loop;
@@ -30,9 +29,6 @@ const TestTrack MusicTestTracks[] = {
     {"Sound/Moorhaven.ogg", true},      {"Sound/Stage3.mp3", true},    {"Sound/Intro.mp3", true},
     {"Sound/Track1.mp3", true},         {"Sound/Congratulations.mp3", true},
 };
-constexpr int32_t LastMusicTest = 10;
-// The sound test walks the table entries, not the menu sounds.
-constexpr int32_t LastSoundTest = SampleTable::EntryCount - 1;
 // The volume sliders' frames, right of their labels.
 constexpr float SliderLeft = 400.0f;
 constexpr float SliderRight = 600.0f;
@@ -60,13 +56,13 @@ void Engine::UpdateOptions()
 
     if (input.Select.JustPressed()) {
         StopAllAudio();
-        if (menuSelection == SoundTestItem) {
+        if (menuSelection == SoundTestRow) {
             PlayEffect(*this, shell.soundTestIndex);
-        } else if (menuSelection == MusicTestItem) {
+        } else if (menuSelection == MusicTestRow) {
             const TestTrack& track = MusicTestTracks[std::clamp(shell.musicTestIndex, 0, LastMusicTest)];
             FreeMusic(*this);
             PlayMusic(*this, track.file, track.loop);
-        } else if (menuSelection == BackItem) {
+        } else if (menuSelection == BackRow) {
             StartFade(FadeClearBlack, FadeWhite, 25, &Engine::EnterTitle);
             PlayEffect(*this, SoundId::MenuSelect);
             acceptInput = false;
@@ -76,34 +72,20 @@ void Engine::UpdateOptions()
     const bool up = MenuUpPressed(input);
     if (down || up) {
         if (down)
-            menuSelection = StepMenu(menuSelection, +1, OptionItemCount - 1);
+            menuSelection = StepMenu(menuSelection, +1, OptionRowCount - 1);
         if (up)
-            menuSelection = StepMenu(menuSelection, -1, OptionItemCount - 1);
+            menuSelection = StepMenu(menuSelection, -1, OptionRowCount - 1);
         StopAllAudio(); // moving on silences a running test
         PlayEffect(*this, SoundId::MenuMove);
     }
 
     for (int step : {+1, -1}) {
         const bool pressed = step > 0 ? MenuRightPressed(input) : MenuLeftPressed(input);
-        if (!pressed)
-            continue;
-        switch (menuSelection) {
-        case MusicVolumeItem:
-            musicVolume = std::clamp(musicVolume + 5 * step, 0, 100);
+        Volumes volumes{musicVolume, sampleVolume};
+        if (pressed && StepOptionRow(menuSelection, step, volumes, shell)) {
+            musicVolume = volumes.music;
+            sampleVolume = volumes.effects;
             SetVolumes(musicVolume, sampleVolume);
-            break;
-        case SfxVolumeItem:
-            sampleVolume = std::clamp(sampleVolume + 5 * step, 0, 100);
-            SetVolumes(musicVolume, sampleVolume);
-            break;
-        case SoundTestItem:
-            shell.soundTestIndex = StepMenu(shell.soundTestIndex, step, LastSoundTest);
-            break;
-        case MusicTestItem:
-            shell.musicTestIndex = StepMenu(shell.musicTestIndex, step, LastMusicTest);
-            break;
-        default:
-            break;
         }
     }
 }
@@ -153,14 +135,14 @@ void Engine::RenderOptions(float)
         font.DrawText(labels[i], 150.0f, 195.0f + 50.0f * float(i));
     }
     char text[32];
-    colourFor(SoundTestItem);
+    colourFor(SoundTestRow);
     std::snprintf(text, sizeof text, "SFX %i", shell.soundTestIndex);
     font.DrawText(text, 400.0f, 295.0f);
-    colourFor(MusicTestItem);
+    colourFor(MusicTestRow);
     std::snprintf(text, sizeof text, "TRACK %i", shell.musicTestIndex);
     font.DrawText(text, 400.0f, 345.0f);
 
-    colourFor(BackItem);
+    colourFor(BackRow);
     font.SetAlignment(TextAlignment::Centre);
     font.DrawText("BACK", ScreenCentreX, 430.0f);
     DrawFades();

@@ -1,5 +1,6 @@
-// The menu pulse, the studio logo's secret entry and the state table.
+// The menu pulse, the studio logo's secret entry, the cheats' and options' rows and the state table.
 #include "game/menu_pulse.hpp"
+#include "game/shell_menus.hpp"
 #include "game/secret_entry.hpp"
 #include "engine/screens/state_table.hpp"
 
@@ -78,4 +79,41 @@ TEST(StateTable, EveryNumberHasAScreenAndOthersNone)
     EXPECT_EQ(ScreenFor(Cheats)->update, &Engine::UpdateCheats);
     EXPECT_EQ(ScreenFor(ShipSelect)->update, &Engine::UpdateShipSelect);
     EXPECT_EQ(ScreenFor(ShipSelect)->render, &Engine::RenderShipSelect);
+}
+
+// The cheats' and options' rows at their ends: volumes stop at 0 and 100 in fives, the tests'
+// indices wrap round, the start stage and weapon stop at theirs, the switches flip.
+TEST(ShellMenus, RowsStopOrWrapAtTheirEnds)
+{
+    Volumes volumes{95, 5};
+    ShellState shell;
+    EXPECT_TRUE(StepOptionRow(MusicVolumeRow, +1, volumes, shell));
+    EXPECT_TRUE(StepOptionRow(MusicVolumeRow, +1, volumes, shell));
+    EXPECT_EQ(volumes.music, 100);
+    StepOptionRow(SfxVolumeRow, -1, volumes, shell);
+    StepOptionRow(SfxVolumeRow, -1, volumes, shell);
+    EXPECT_EQ(volumes.effects, 0);
+    EXPECT_FALSE(StepOptionRow(SoundTestRow, -1, volumes, shell));
+    EXPECT_EQ(shell.soundTestIndex, 31) << "wraps round the 32 table entries, never the menu sounds";
+    StepOptionRow(SoundTestRow, +1, volumes, shell);
+    EXPECT_EQ(shell.soundTestIndex, 0);
+    StepOptionRow(MusicTestRow, -1, volumes, shell);
+    EXPECT_EQ(shell.musicTestIndex, LastMusicTest);
+    EXPECT_FALSE(StepOptionRow(BackRow, +1, volumes, shell));
+
+    CheatSettings cheats;
+    int32_t startStage = 1;
+    StepCheatRow(StartStageRow, -1, cheats, startStage);
+    EXPECT_EQ(startStage, 1);
+    for (int i = 0; i < 5; ++i)
+        StepCheatRow(StartStageRow, +1, cheats, startStage);
+    EXPECT_EQ(startStage, 3);
+    for (int i = 0; i < 9; ++i)
+        StepCheatRow(StartWeaponRow, +1, cheats, startStage);
+    EXPECT_EQ(cheats.startWeapon, 7) << "none, then the seven orb weapons";
+    StepCheatRow(BonusShipsRow, -1, cheats, startStage);
+    StepCheatRow(AllGunPodsRow, +1, cheats, startStage);
+    StepCheatRow(AllGunPodsRow, -1, cheats, startStage);
+    EXPECT_TRUE(cheats.bonusShips);
+    EXPECT_FALSE(cheats.allGunPods);
 }

@@ -1,0 +1,40 @@
+#include "game/shell_menus.hpp"
+
+#include "audio/sample_table.hpp"
+#include "input/menu_step.hpp"
+#include "player/ship_type.hpp"
+#include "world/stage_count.hpp"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int VolumeStep = 5;
+// The sound test walks the table entries, not the menu sounds.
+constexpr int32_t LastSoundTest = SampleTable::EntryCount - 1;
+
+} // namespace
+
+void StepCheatRow(int32_t row, int step, CheatSettings& cheats, int32_t& startStage)
+{
+    switch (row) {
+    case StartStageRow: startStage = std::clamp(startStage + step, 1, StageCount); break;
+    case StartWeaponRow: cheats.startWeapon = std::clamp(cheats.startWeapon + step, 0, OrbWeaponCount); break;
+    case AllGunPodsRow: cheats.allGunPods = !cheats.allGunPods; break;
+    case BonusShipsRow: cheats.bonusShips = !cheats.bonusShips; break;
+    case InfiniteContinuesRow: cheats.infiniteContinues = !cheats.infiniteContinues; break;
+    default: break;
+    }
+}
+
+bool StepOptionRow(int32_t row, int step, Volumes& volumes, ShellState& shell)
+{
+    switch (row) {
+    case MusicVolumeRow: volumes.music = std::clamp(volumes.music + VolumeStep * step, 0, 100); return true;
+    case SfxVolumeRow: volumes.effects = std::clamp(volumes.effects + VolumeStep * step, 0, 100); return true;
+    case SoundTestRow: shell.soundTestIndex = StepMenu(shell.soundTestIndex, step, LastSoundTest); break;
+    case MusicTestRow: shell.musicTestIndex = StepMenu(shell.musicTestIndex, step, LastMusicTest); break;
+    default: break;
+    }
+    return false;
+}
