@@ -60,6 +60,8 @@ void Engine::StartGame()
 bool BeginGameAt(Engine& engine, uint32_t timeIndex)
 {
     engine.fromEditor = false;
+    // A game proper edits nothing; the editor's own play paths keep their layer and never come here.
+    engine.editLayer = 4;
     engine.stateTicks = 0;
     if (!demoMode)
         engine.player.pattern.clear();

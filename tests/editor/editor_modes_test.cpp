@@ -266,9 +266,14 @@ TEST(EditorEscape, LeavesForTheTitleFromTheStageChoiceAndDropsWhatIsBeingPlacedE
     }
     EditorEngine e;
     ASSERT_EQ(e.engine.state, Editor);
+    e.engine.editLayer = 2;
     e.Press(e.Input().Escape);
     EXPECT_EQ(e.engine.state, Title);
     EXPECT_FALSE(e.engine.quitRequested);
+    // A game begun from the title edits nothing: the layer its overlay would show is 4 again.
+    e.engine.StartGame();
+    ASSERT_EQ(e.engine.state, Play);
+    EXPECT_EQ(e.engine.editLayer, 4);
 }
 
 TEST(EditorStageChoice, AStageWithoutAMapStaysAtTheChoiceAndSaysWhichFileIsMissing)
