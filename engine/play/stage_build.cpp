@@ -208,6 +208,8 @@ void Engine::NextStage()
     stateTicks = 0;
     BuildStageAt(0);
     clock.ResetClock();
+    // The water's ripple starts from rest on every stage, as on the first.
+    world.waterScroll = world.previousWaterScroll = 0.0f;
     flashCycle = 0;
     editor.recordingPattern = false;
 }

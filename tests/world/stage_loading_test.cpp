@@ -87,6 +87,22 @@ TEST_F(StageLoadingTest, LoadsMapAndEntitiesInOrderAfterCleaningUp)
     EXPECT_EQ(engine.world.nearSheet.texture, 0u);
 }
 
+TEST_F(StageLoadingTest, TheNextStageStartsFromItsBeginningWithTheWaterAtRest)
+{
+    engine.stageIndex = 0; // the stage before the only one on disk
+    engine.checkpointTime = 300;
+    engine.flashCycle = 7;
+    engine.world.waterScroll = 5.0f;
+    engine.world.previousWaterScroll = 4.99f;
+    engine.NextStage();
+    ASSERT_EQ(engine.stageIndex, 1);
+    EXPECT_EQ(engine.stateTicks, 0u);
+    EXPECT_EQ(engine.checkpointTime, 0u);
+    EXPECT_EQ(engine.flashCycle, 0);
+    EXPECT_EQ(engine.world.waterScroll, 0.0f) << "the ripple of the last stage does not go on";
+    EXPECT_EQ(engine.world.previousWaterScroll, 0.0f);
+}
+
 TEST_F(StageLoadingTest, ABadEntityFileFailsUnlessTheStageIsBeingEdited)
 {
     WriteBytes("Maps/STAGE1.ENT", std::string(3, '\0'));
