@@ -46,6 +46,8 @@ void Engine::EnterTitle()
     menuSelection = 0;
     menuPulse.Reset();
     acceptInput = true;
+    // A demo left during its game-over fade must not carry the fade into the next game.
+    gameOverFade = false;
     paused = false;
     PauseAudio(false);
     if (!PlayMusic(*this, "Sound/Track1.mp3", true))
