@@ -1,7 +1,8 @@
 // The editor driven through the real binary by key scripts, headless, in a scratch run
 // directory whose stage files are copies: a wave, water and a manipulator placed and saved
 // (the saved file holds the shipped stage plus exactly those), play from a time index and
-// back, and a serpent's path flown, recorded and saved with its template.
+// back, a serpent's path flown, recorded and saved with its template, and integers driven past
+// their ends saved into a stage that plays and saves again unchanged.
 #include "editor/editor_test_support.hpp"
 #include "support/headless_scope.hpp"
 #include "tools/stage/stage_text.hpp"
@@ -297,4 +298,116 @@ TEST(EditorRun, ASerpentsRecordedPathIsSavedWithItsTemplateTickForTick)
     for (size_t i = 0; i < flown.size(); ++i)
         EXPECT_TRUE(recorded[i] == flown[i]) << "record " << i << " at tick " << recorded[i].tick;
     EXPECT_EQ(serpent.x, x) << "the template stands where it was placed";
+}
+
+// Every integer an author can reach on a door, a tile breaker and a tile animation, a time
+// jump, a droid and a power droid, driven well past each end (twice over, once each way):
+// the stage saved with them is read by play's own loader, and saved again from the editor
+// after play and back it is the same file.
+TEST(EditorRun, IntegersDrivenPastTheirEndsSaveAStageThatPlaysAndSavesAgainUnchanged)
+{
+    EditorScratch dir("editor-extremes");
+    Engine engine{Engine::Detached{}};
+    HeadlessScope headless;
+    const std::string path = (dir / "Maps/STAGE1.ENT").string();
+    StageWorld shipped;
+    ASSERT_TRUE(LoadEntityFile(shipped, path, false));
+
+    struct Placed {
+        int32_t type;
+        int column; // tiles right of the camera's
+        int direction;
+    };
+    std::vector<Placed> placed;
+    KeyScript keys;
+    long at = 10;
+    const auto press = [&](const char* key, int times = 1) {
+        for (int i = 0; i < times; ++i, at += 3)
+            keys.Press(at, key);
+    };
+    press("RETURN"); // stage 1, time index 0
+    press("3");
+    int32_t listed = 0; // the entity list starts at the type chosen last
+    for (const char* name :
+         {"SLIDING DOOR", "TILEBREAKER", "TILEANIMATION", "TIME_MANIPULATOR", "DROID", "POWERDROID"}) {
+        for (const int direction : {-1, +1}) {
+            const int32_t type = EntityTypeByName(name);
+            ASSERT_GE(type, 0) << name;
+            placed.push_back({type, static_cast<int>(placed.size()), direction});
+            press("RETURN"); // main menu
+            press("DOWN", 2);
+            press("RETURN"); // ENTITIES
+            press(type > listed ? "DOWN" : "UP", std::abs(type - listed));
+            listed = type;
+            press("RETURN");
+            press("RIGHT", placed.back().column);
+            press("RETURN"); // properties
+            std::vector<EntityProperty> rows;
+            CreateEntity(type)->DescribeProperties(rows);
+            int row = 0;
+            for (size_t i = 0; i < rows.size(); ++i) {
+                if (rows[i].kind != static_cast<int32_t>(PropertyKind::Integer))
+                    continue;
+                press("DOWN", 3 + static_cast<int>(i) - row);
+                row = 3 + static_cast<int>(i);
+                keys.Hold(at, at + 14, "Z"); // tens
+                keys.Hold(at + 1, at + 13, direction < 0 ? "LEFT" : "RIGHT");
+                at += 16;
+            }
+            press("UP", row - 2);
+            press("RETURN"); // DONE
+        }
+    }
+    press("RETURN");
+    press("DOWN", 6);
+    press("RETURN"); // SAVE MAP
+    RunEditor(dir, keys, at + 10);
+
+    StageWorld saved;
+    ASSERT_TRUE(LoadEntityFile(saved, path, false)) << "the saved file reads back";
+    const CameraPoint camera = CameraAtTime(shipped.scrollManipulators, 0);
+    int integers = 0;
+    for (const Placed& p : placed) {
+        const float x = 30.0f * (std::trunc(camera.x / 30.0f) + static_cast<float>(p.column));
+        const Generator* found = nullptr;
+        for (const auto& layer : saved.generators)
+            for (const Generator& generator : layer)
+                if (generator.type == p.type && generator.x == x && generator.layer == 3)
+                    found = &generator;
+        ASSERT_TRUE(found) << EntityTypeName(p.type) << " at column " << p.column;
+        std::vector<EntityProperty> values;
+        found->templateEntity->DescribeProperties(values);
+        for (const EntityProperty& property : values) {
+            if (property.kind != static_cast<int32_t>(PropertyKind::Integer))
+                continue;
+            const int32_t end = p.direction < 0 ? property.minValue : property.maxValue;
+            if (end != INT32_MIN && end != INT32_MAX) {
+                EXPECT_EQ(*property.intValue, end) << EntityTypeName(p.type) << " " << property.name;
+                ++integers;
+            }
+        }
+    }
+    EXPECT_EQ(integers, 13) << "every bounded end was reached and kept";
+    const std::string first = ReadFile(path);
+
+    // Play's own loader, which refuses what it cannot use, runs the stage.
+    const RunResult play = RunGame(dir, "--play 1 --headless --quit-after 40 --trace play.jsonl");
+    ASSERT_EQ(play.exitStatus, 0) << play.output;
+    const std::vector<std::string> played = ReadLines(dir / "play.jsonl");
+    ASSERT_EQ(played.size(), 40u);
+    EXPECT_EQ(Number(played.back(), "state"), PlayState) << played.back();
+
+    // Reopened by the editor into play, back to its menu, and saved again.
+    KeyScript again;
+    again.Press(30, "ESCAPE").Presses(34, "DOWN", 6).Press(60, "RETURN");
+    WriteFile(dir / "keys.txt", again.Text());
+    const RunResult edit =
+        RunGame(dir, "--editor --play 1 --headless --quit-after 70 --input keys.txt --trace again.jsonl");
+    ASSERT_EQ(edit.exitStatus, 0) << edit.output;
+    const std::vector<std::string> trace = ReadLines(dir / "again.jsonl");
+    EXPECT_EQ(Number(AfterTick(trace, 29), "state"), PlayState);
+    EXPECT_EQ(Number(AfterTick(trace, 30), "state"), EditorScreen);
+    EXPECT_NE(ReadFile(dir / "Logfile.txt").find("Maps/STAGE1.ENT saved.\n"), std::string::npos)
+        << ReadFile(dir / "Logfile.txt");
+    EXPECT_TRUE(ReadFile(path) == first) << "the second save is the first, byte for byte";
 }
