@@ -72,7 +72,13 @@ void Engine::UpdateContinue()
 void Engine::RenderContinue(float)
 {
     BeginScreen(0.0f, 0.0f, 0.0f);
-    DrawVideoFrame(videoCache.Find(ContinueVideo), ShellShaders(*this), 0.0f, 0.0f, ScreenWidth, ScreenHeight);
+    // Without its clip the offer cannot run out: nothing is promised, the screen stays black.
+    const VideoTexture* video = videoCache.Find(ContinueVideo);
+    if (!video) {
+        DrawFades();
+        return;
+    }
+    DrawVideoFrame(video, ShellShaders(*this), 0.0f, 0.0f, ScreenWidth, ScreenHeight);
 
     BitmapFont& small = secondFont;
     small.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
