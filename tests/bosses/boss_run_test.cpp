@@ -115,3 +115,19 @@ TEST(BossRuns, TheFortressGuardianFallsToAScriptedRookieRunAndTheGameEnds)
     EXPECT_EQ(Number(next, "state"), EndingState);
     EXPECT_EQ(Number(next, "stageIndex"), 4.0);
 }
+
+// The claw beast mid-fight in stage 2: its 500 is paid in one tick as it dies, and the ship
+// has not gone down before.
+TEST(BossRuns, TheClawBeastFallsToAScriptedRookieRunOfTheMkIAlone)
+{
+    const BossRun run{2, "2@4100", "midboss2.keys", 1000, 500};
+    const Outcome outcome = Fly(run);
+    ASSERT_EQ(outcome.trace.size(), static_cast<size_t>(run.ticks));
+    long killed = -1;
+    for (size_t i = 1; i < outcome.trace.size() && killed < 0; ++i)
+        if (Number(outcome.trace[i], "score") - Number(outcome.trace[i - 1], "score") == run.score)
+            killed = static_cast<long>(i);
+    ASSERT_GT(killed, 0) << "the claw beast was never killed";
+    EXPECT_TRUE(outcome.firstDeath < 0 || outcome.firstDeath > killed)
+        << "the ship went down at tick " << outcome.firstDeath + 1 << ", before the kill at " << killed + 1;
+}
