@@ -3,7 +3,7 @@
 // 430 px right of the camera and holds there, swaying up and down and swinging its claws
 // around its body: slow swings with its eye open (the weak point), fast swings with it shut.
 // The claws fire fast aimed shots; the body fires rings at ticks 50, 150 and 250 of each
-// swing. After three swings it swims off.
+// swing. After three swings it swims off. Blows through the open eye count tenfold.
 #include "enemies/bosses/boss_rules.hpp"
 #include "graphics/sprite_sheet.hpp"
 
@@ -18,6 +18,7 @@ public:
     bool LoadResources() override;
     void Spawn(float sx, float sy) override;
     void Think() override;
+    void TakeDamage(float amount) override;
     void Destroyed() override;
     void Draw(float interpolation, int pass) override;
     bool WeakPointOpen() const { return eye == 3; }

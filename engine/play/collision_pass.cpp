@@ -6,6 +6,8 @@
 #include "world/entity.hpp"
 #include "world/pickup_kind.hpp"
 
+#include <algorithm>
+
 namespace {
 
 constexpr float TailRadius = 5.0f;
@@ -74,10 +76,13 @@ void EnemyShotsAgainstShip(Engine& engine, bool shipCanBeHit)
             if (shot.dead)
                 PlayEffect(engine, SoundId::Deflection);
         }
-        if (engine.ship.ShipType == Id(ShipType::MkIII) && shot.hit)
-            for (const TailSegment& segment : player.tail)
-                if (TouchesSegment(shot.circles, segment.x, segment.y))
-                    shot.hit(shot, 1.0f);
+        // One segment wears the shot down, however many lie where it strikes.
+        const auto struck = [&shot](const TailSegment& segment) {
+            return TouchesSegment(shot.circles, segment.x, segment.y);
+        };
+        if (engine.ship.ShipType == Id(ShipType::MkIII) && shot.hit &&
+            std::any_of(player.tail.begin(), player.tail.end(), struck))
+            shot.hit(shot, 1.0f);
     }
 }
 

@@ -28,6 +28,7 @@ struct BossRun {
     std::string keys;
     int ticks;
     int score;
+    int difficulty = 0;
 };
 
 struct Outcome {
@@ -40,7 +41,8 @@ Outcome Fly(const BossRun& run)
 {
     ScratchDir dir("boss" + std::to_string(run.stage));
     WriteFile(dir / "keys.txt", ReadFile(std::string(SKYREAVER_FIXTURES) + "/boss_runs/" + run.keys));
-    const RunResult result = RunGame(dir, "--play " + run.play + " --difficulty 0 --ship 0 --headless --quit-after " +
+    const RunResult result = RunGame(dir, "--play " + run.play + " --difficulty " +
+                                              std::to_string(run.difficulty) + " --ship 0 --headless --quit-after " +
                                               std::to_string(run.ticks) + " --input keys.txt --trace trace.jsonl");
     EXPECT_EQ(result.exitStatus, 0) << result.output;
     Outcome outcome;
@@ -114,4 +116,23 @@ TEST(BossRuns, TheFortressGuardianFallsToAScriptedRookieRunAndTheGameEnds)
     const std::string& next = outcome.trace[static_cast<size_t>(outcome.cleared)];
     EXPECT_EQ(Number(next, "state"), EndingState);
     EXPECT_EQ(Number(next, "stageIndex"), 4.0);
+}
+
+// The claw beast mid-fight in stage 2, on Rookie and on Novice: its 500 is paid in one tick as
+// it dies, and the ship has not gone down before.
+TEST(BossRuns, TheClawBeastFallsToScriptedRunsOfTheMkIAlone)
+{
+    for (const BossRun& run : {BossRun{2, "2@4100", "midboss2.keys", 1000, 500, 0},
+                               BossRun{2, "2@4100", "midboss2_novice.keys", 1200, 500, 1}}) {
+        const Outcome outcome = Fly(run);
+        ASSERT_EQ(outcome.trace.size(), static_cast<size_t>(run.ticks));
+        long killed = -1;
+        for (size_t i = 1; i < outcome.trace.size() && killed < 0; ++i)
+            if (Number(outcome.trace[i], "score") - Number(outcome.trace[i - 1], "score") == run.score)
+                killed = static_cast<long>(i);
+        ASSERT_GT(killed, 0) << run.keys << ": the claw beast was never killed";
+        EXPECT_TRUE(outcome.firstDeath < 0 || outcome.firstDeath > killed)
+            << run.keys << ": the ship went down at tick " << outcome.firstDeath + 1 << ", before the kill at "
+            << killed + 1;
+    }
 }

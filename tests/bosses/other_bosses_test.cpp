@@ -3,6 +3,7 @@
 // once without ending the stage.
 #include "boss_shots.hpp"
 
+#include "engine/play/collision_pass.hpp"
 #include "enemies/bosses/boss2.hpp"
 #include "enemies/bosses/boss3.hpp"
 #include "enemies/bosses/mid_boss1.hpp"
@@ -232,6 +233,29 @@ TEST(Bosses, MidBossesPayAtOnceAndLeaveTheStageRunning)
         EXPECT_LT(boss.health, 0.0f) << type;
         EXPECT_EQ(s.stage.engine.score - before, 500);
         EXPECT_FALSE(s.stage.engine.player.stageClear);
+    }
+}
+
+// What a Mk I lands at best: a full-force burst and the cannon shot that starts its charge,
+// once in 54 ticks. Through the claw beast's open eye, in the swings before it swims off,
+// that brings its thousand points down on every difficulty.
+TEST(Bosses, TheClawBeastFallsToAMkIsFullBurstsBeforeItSwimsOff)
+{
+    for (int32_t difficulty : {0, 1, 2}) {
+        EnemyStage s(difficulty);
+        s.ShipAt(s.CameraX() + 100.0f, s.CameraY() + 440.0f);
+        MidBoss2& beast = s.Spawn(std::make_unique<MidBoss2>(), s.CameraX() + 500.0f, s.CameraY() + 240.0f);
+        ShotList& list = s.stage.engine.shots.playerShots;
+        for (int tick = 1; beast.phase < 3 && !beast.dying && tick < 2000; ++tick) {
+            EnemyStage::Step(beast);
+            if (tick % 54 != 0 || !beast.WeakPointOpen())
+                continue;
+            list.clear();
+            FireShot(list, shots::ForceBurst, beast.x, beast.y, 0.0f, 0.0f, 0.0f, 48.0f);
+            FireShot(list, shots::Cannon, beast.x, beast.y, 0.0f, 0.0f);
+            RunCollisionPass(s.stage.engine);
+        }
+        EXPECT_TRUE(beast.dying) << "difficulty " << difficulty << ": " << beast.health << " left";
     }
 }
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace play_testing;
 
 namespace {
@@ -116,6 +118,15 @@ TEST_F(CollisionPassTest, TheTailOfTheThirdShipWearsDownEnemiesAndBullets)
     EXPECT_FLOAT_EQ(enemy.damage.back(), 0.2f);
     EXPECT_TRUE(TouchesSegment({Circle{5.0f, segment.x + 9.0f, segment.y, 0.0f, 0.0f}}, segment.x, segment.y));
     EXPECT_FALSE(TouchesSegment({Circle{5.0f, segment.x + 11.0f, segment.y, 0.0f, 0.0f}}, segment.x, segment.y));
+
+    // Where segments lie stacked, a bullet is worn down by one of them a tick, as by the orb.
+    const Circle onTail{5.0f, segment.x, segment.y, 0.0f, 0.0f};
+    ASSERT_GT(std::count_if(Ship().tail.begin(), Ship().tail.end(),
+                            [&](const TailSegment& s) { return TouchesSegment({onTail}, s.x, s.y); }),
+              1);
+    Shot& bullet = Fire(Shots().enemyShots, segment.x, segment.y, 3.0f, &AbsorbHit);
+    RunCollisionPass(stage.engine);
+    EXPECT_FLOAT_EQ(bullet.strength, 2.0f);
 }
 
 TEST_F(CollisionPassTest, PickUpsTouchingTheShipAreCollectedAndDestroyed)
