@@ -2,27 +2,7 @@
 
 #include "player/player.hpp"
 #include "player/shot.hpp"
-
-namespace {
-
-void ShiftCircles(std::vector<Circle>& circles, float dx, float dy)
-{
-    for (Circle& circle : circles) {
-        circle.x -= dx;
-        circle.y -= dy;
-    }
-}
-
-void ShiftEntity(Entity& entity, float dx, float dy)
-{
-    entity.x -= dx;
-    entity.y -= dy;
-    entity.prevX -= dx;
-    entity.prevY -= dy;
-    ShiftCircles(entity.circles, dx, dy);
-}
-
-} // namespace
+#include "world/stage_world.hpp"
 
 void ShiftPlayerSide(Player& player, ShotLists& shots, float dx, float dy)
 {

@@ -142,20 +142,31 @@ void SetStartCamera(StageWorld& world, uint32_t startTime)
     world.previousCamera = world.camera;
 }
 
+void ShiftCircles(std::vector<Circle>& circles, float dx, float dy)
+{
+    for (Circle& circle : circles) {
+        circle.x -= dx;
+        circle.y -= dy;
+    }
+}
+
+void ShiftEntity(Entity& entity, float dx, float dy)
+{
+    entity.x -= dx;
+    entity.y -= dy;
+    entity.prevX -= dx;
+    entity.prevY -= dy;
+    ShiftCircles(entity.circles, dx, dy);
+}
+
 void ShiftStageWorld(StageWorld& world, float dx, float dy)
 {
-    for (EntityList& list : world.entityLayers) {
-        for (auto& entity : list) {
-            entity->x -= dx;
-            entity->y -= dy;
-            entity->prevX -= dx;
-            entity->prevY -= dy;
-            for (Circle& circle : entity->circles) {
-                circle.x -= dx;
-                circle.y -= dy;
-            }
-        }
-    }
+    for (EntityList& list : world.entityLayers)
+        for (auto& entity : list)
+            ShiftEntity(*entity, dx, dy);
+    // A pick-up on screen stays where the player saw it drop, like everything else on screen.
+    for (auto& pickup : world.pickups)
+        ShiftEntity(*pickup, dx, dy);
     for (auto& list : world.explosions) {
         for (Explosion& explosion : list) {
             explosion.x -= dx;

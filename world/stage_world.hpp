@@ -103,6 +103,9 @@ Entity* NearestTargetInCone(const StageWorld& world, float x, float y, float hea
 void StepCamera(StageWorld& world, uint32_t timeIndex);
 void SetStartCamera(StageWorld& world, uint32_t startTime);
 
-// Moves what lives in the world's coordinates by (-dx, -dy): every layer entity and every
-// explosion, with their previous positions. Pick-ups, water and generators stay.
+// Moves what lives in the world's coordinates by (-dx, -dy): every layer entity, pick-up and
+// explosion, with their previous positions. Water and generators stay.
 void ShiftStageWorld(StageWorld& world, float dx, float dy);
+// One entity's position, previous position and hit circles by (-dx, -dy).
+void ShiftEntity(Entity& entity, float dx, float dy);
+void ShiftCircles(std::vector<Circle>& circles, float dx, float dy);

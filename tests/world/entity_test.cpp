@@ -239,7 +239,7 @@ TEST_F(EntityTest, NearestTargetSkipsTheDeadAndLooksOnlyUnder999)
 
 // A time jump moves the world under the camera: everything on screen, the ship with its tail,
 // orb and pods and both shot lists included, keeps its screen position, hit circles with it.
-TEST_F(EntityTest, ShiftWorldMovesWhatIsOnScreenButNotPickupsWaterOrGenerators)
+TEST_F(EntityTest, ShiftWorldMovesWhatIsOnScreenPickupsIncludedButNotWaterOrGenerators)
 {
     ProbeEntity* e = Add(500.0f, 200.0f, 4);
     e->prevX = 499.0f;
@@ -277,7 +277,8 @@ TEST_F(EntityTest, ShiftWorldMovesWhatIsOnScreenButNotPickupsWaterOrGenerators)
     EXPECT_EQ(e->prevY, 210.0f);
     EXPECT_EQ(world.explosions[0][0].x, 200.0f);
     EXPECT_EQ(world.explosions[0][0].y, 110.0f);
-    EXPECT_EQ(world.pickups[0]->x, 50.0f);
+    EXPECT_EQ(world.pickups[0]->x, -50.0f);
+    EXPECT_EQ(world.pickups[0]->prevY, 70.0f);
     EXPECT_EQ(world.water[0].centreX, 40.0f);
     EXPECT_EQ(world.generators[0][0].x, 77.0f);
     EXPECT_EQ(e->circles[0].x, 400.0f);

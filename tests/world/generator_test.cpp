@@ -294,7 +294,7 @@ TEST_F(CameraTest, TimeManipulatorWithRepeatOneJumpsOnceAndInterpolationStaysSmo
     EXPECT_TRUE(world.entityLayers[2].empty());
 }
 
-TEST_F(CameraTest, ATimeManipulatorIsNeverRemovedOffScreenAndNeverHit)
+TEST_F(CameraTest, ATimeManipulatorIsNeverRemovedOffScreenNeverHitAndNeverChased)
 {
     TimeManipulator t;
     EXPECT_EQ(t.repeat, 1);
@@ -304,6 +304,8 @@ TEST_F(CameraTest, ATimeManipulatorIsNeverRemovedOffScreenAndNeverHit)
     t.UpdateActivation(0.0f, 0.0f);
     EXPECT_EQ(t.health, 1.0f);
     EXPECT_FALSE(t.HitTest({Circle{1000.0f, -5000.0f, 0.0f, 0, 0}}));
+    float tx = 0.0f, ty = 0.0f;
+    EXPECT_FALSE(t.GetTargetPoint(tx, ty)) << "homing shots ignore an invisible control object";
 }
 
 } // namespace

@@ -18,6 +18,8 @@ public:
     void Destroyed() override { health = -1.0f; }
     void Draw(float interpolation, int pass) override;
     bool HitTest(std::vector<Circle>) override { return false; }
+    // A control object: a homing shot must not chase an invisible square.
+    bool GetTargetPoint(float&, float&) override { return false; }
     void DescribeProperties(std::vector<EntityProperty>& list) override;
     bool LoadProperties(DataFile& file) override;
     bool SaveProperties(DataFile& file) override;
