@@ -1,5 +1,6 @@
 #include "world/furniture/tile_animation.hpp"
 
+#include "world/furniture/tile_furniture.hpp"
 #include "world/play_context.hpp"
 #include "world/activation_window.hpp"
 
@@ -36,21 +37,12 @@ const SheetSpec* TileAnimation::PictureOf(int32_t type)
 
 bool TileAnimation::LoadResources()
 {
-    const SheetSpec* picture = PictureOf(tileType);
-    if (!picture)
-        return true;
-    return LoadSheet(*picture, sheet);
+    return LoadTilePicture(*this);
 }
 
 void TileAnimation::Spawn(float sx, float sy)
 {
-    // The editor may have changed the type since the template loaded.
-    if (CurrentPlay().fromEditor)
-        LoadResources();
-    health = Health;
-    x = prevX = sx;
-    y = prevY = sy;
-    frame = 0.0f;
+    SpawnTile(*this, sx, sy, Health);
 }
 
 void TileAnimation::Think()

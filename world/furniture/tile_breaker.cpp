@@ -1,4 +1,6 @@
 #include "world/furniture/tile_breaker.hpp"
+
+#include "world/furniture/tile_furniture.hpp"
 #include "world/entity_type.hpp"
 
 #include "world/play_context.hpp"
@@ -56,20 +58,12 @@ void TileBreaker::ShapeByType()
 bool TileBreaker::LoadResources()
 {
     ShapeByType();
-    const SheetSpec* picture = PictureOf(tileType);
-    if (!picture)
-        return true;
-    return LoadSheet(*picture, sheet);
+    return LoadTilePicture(*this);
 }
 
 void TileBreaker::Spawn(float sx, float sy)
 {
-    if (CurrentPlay().fromEditor)
-        LoadResources();
-    health = Health;
-    x = prevX = sx;
-    y = prevY = sy;
-    frame = 0.0f;
+    SpawnTile(*this, sx, sy, Health);
 }
 
 void TileBreaker::Think()
