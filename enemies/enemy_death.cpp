@@ -8,9 +8,9 @@
 void AddBlastAt(const Entity& entity, float x, float y, float fireballHalf, float glowHalf)
 {
     StageWorld& world = CurrentPlay().world;
-    AddExplosion(world, entity.layer, x, y, fireballHalf, fireballHalf, StyleId(ExplosionStyle::Blast),
+    AddExplosion(world, entity.layer, x, y, fireballHalf, fireballHalf, ExplosionStyle::Blast,
                  static_cast<float>(Random() % 360));
-    AddExplosion(world, entity.layer, x, y, glowHalf, glowHalf, StyleId(ExplosionStyle::Glow), 0.0f);
+    AddExplosion(world, entity.layer, x, y, glowHalf, glowHalf, ExplosionStyle::Glow, 0.0f);
 }
 
 void ExplodeEnemy(Entity& entity, const DeathBlast& blast)

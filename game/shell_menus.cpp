@@ -13,7 +13,19 @@ constexpr int VolumeStep = 5;
 // The sound test walks the table entries, not the menu sounds.
 constexpr int32_t LastSoundTest = SampleTable::EntryCount - 1;
 
+const TestTrack MusicTestTracks[MusicTestCount] = {
+    {"Sound/Stage1.mp3", false},        {"Sound/Stage2.mp3", false},   {"Sound/BossTrack.mp3", false},
+    {"Sound/Custom.mp3", true},         {"Sound/Continue.mp3", true},  {"Sound/HiScore.mp3", true},
+    {"Sound/Moorhaven.ogg", true},      {"Sound/Stage3.mp3", true},    {"Sound/Intro.mp3", true},
+    {"Sound/Track1.mp3", true},         {"Sound/Congratulations.mp3", true},
+};
+
 } // namespace
+
+const TestTrack& MusicTestTrack(int32_t index)
+{
+    return MusicTestTracks[std::clamp(index, 0, LastMusicTest)];
+}
 
 void StepCheatRow(int32_t row, int step, CheatSettings& cheats, int32_t& startStage)
 {

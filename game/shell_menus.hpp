@@ -21,7 +21,15 @@ struct Volumes {
     int effects = 100;
 };
 
-constexpr int32_t LastMusicTest = 10;
+// The music test's tracks, each with whether it loops.
+struct TestTrack {
+    const char* file;
+    bool loop;
+};
+constexpr int32_t MusicTestCount = 11;
+constexpr int32_t LastMusicTest = MusicTestCount - 1;
+// The track of a music-test index (kept inside the list).
+const TestTrack& MusicTestTrack(int32_t index);
 
 // Volumes move in fives within 0..100; the test indices wrap round the sample table's entries
 // and the tracks. True when a volume changed (the mixer is to be told).

@@ -31,8 +31,6 @@ public:
     void SetScale(float sx, float sy);
     void SetBlendFunc(unsigned source, unsigned destination);
     void SetAlignment(TextAlignment alignment) { alignment_ = alignment; }
-    // By number, for the callers that still pass one.
-    void SetAlignment(int alignment) { SetAlignment(static_cast<TextAlignment>(alignment)); }
     void ShadowOn() { shadow_ = true; }
     void ShadowOff() { shadow_ = false; }
     void FixedWidthOn() { fixedWidth_ = true; }

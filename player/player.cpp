@@ -1,8 +1,6 @@
 #include "player/player.hpp"
 #include "core/screen_size.hpp"
 #include "audio/music_track.hpp"
-#include "audio/sample_table.hpp"
-#include "audio/sound_sample.hpp"
 #include "input/input_state.hpp"
 #include "player/ship_settings.hpp"
 
@@ -33,12 +31,6 @@ uint8_t State(ButtonState state)
 ShipType ShipTypeOf(const PlayContext& play)
 {
     return static_cast<ShipType>(std::clamp(play.ship.ShipType, 0, ShipTypeCount - 1));
-}
-
-void StopChargeSound(PlayContext& play)
-{
-    if (SoundSample* charge = play.samples.Effect(SoundIndex(SoundId::ForceCharge)))
-        charge->Stop();
 }
 
 } // namespace
@@ -453,7 +445,7 @@ void Player::Think()
         const bool released = c.FIRE == State(ButtonState::JustReleased);
         if (released || chargeHoldTicks >= 301) {
             chargeHoldTicks = 0;
-            StopChargeSound(play);
+            play.StopSound(SoundId::ForceCharge);
             ReleaseForce();
             if (released && orb.present && orb.attached && orb.charge >= 100)
                 orb.Release();
@@ -491,7 +483,7 @@ void Player::Destroyed()
         CurrentPlay().demoShipLost = true;
     else
         StopAllAudio();
-    StopChargeSound(play);
+    play.StopSound(SoundId::ForceCharge);
     ForceCharge = 0;
     health = -1.0f;
     AddExplosion(play.world, 3, x, y, 128.0f, 128.0f, ExplosionStyle::Blast, static_cast<float>(Random() % 360));

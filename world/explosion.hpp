@@ -5,9 +5,6 @@
 // How an explosion draws: the explosion sheet alpha blended, or the glow sheet added.
 enum class ExplosionStyle : int32_t { Blast = 0, Glow = 1 };
 
-// The style by the number an explosion stores.
-constexpr int32_t StyleId(ExplosionStyle style) { return static_cast<int32_t>(style); }
-
 struct Explosion {
     float x = 0.0f;
     float y = 0.0f;

@@ -67,12 +67,6 @@ void AddExplosion(StageWorld& world, int layer, float x, float y, float halfWidt
     world.explosions[layer - 1].push_back(explosion);
 }
 
-void AddExplosion(StageWorld& world, int layer, float x, float y, float halfWidth, float halfHeight, int style,
-                  float angle)
-{
-    AddExplosion(world, layer, x, y, halfWidth, halfHeight, static_cast<ExplosionStyle>(style), angle);
-}
-
 void AdvanceExplosions(StageWorld& world)
 {
     for (auto& list : world.explosions) {

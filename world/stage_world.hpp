@@ -85,9 +85,6 @@ void ClearEntities(StageWorld& world);
 // Adds an explosion to a layer's list (nothing for a layer outside 1..4).
 void AddExplosion(StageWorld& world, int layer, float x, float y, float halfWidth, float halfHeight,
                   ExplosionStyle style, float angle);
-// By style number, for the callers that still pass one.
-void AddExplosion(StageWorld& world, int layer, float x, float y, float halfWidth, float halfHeight, int style,
-                  float angle);
 // Every explosion moves on one step; finished ones are removed.
 void AdvanceExplosions(StageWorld& world);
 

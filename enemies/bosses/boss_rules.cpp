@@ -23,8 +23,8 @@ constexpr int32_t DeathBlastEvery = 10;
 // The warning, the flash and the front glow lie over the play layer.
 constexpr int FrontLayer = 4;
 
-constexpr int32_t Blast = StyleId(ExplosionStyle::Blast);
-constexpr int32_t Glow = StyleId(ExplosionStyle::Glow);
+constexpr ExplosionStyle Blast = ExplosionStyle::Blast;
+constexpr ExplosionStyle Glow = ExplosionStyle::Glow;
 
 // A random offset within 128 pixels, on each axis.
 float Scatter() { return static_cast<float>(Random() % 256 - 128); }

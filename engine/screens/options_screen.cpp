@@ -13,22 +13,10 @@
 #include "engine/screens/shell_media.hpp"
 
 #include <GL/gl.h>
-#include <algorithm>
 #include <cstdio>
 
 namespace {
 
-struct TestTrack {
-    const char* file;
-    bool loop;
-};
-
-const TestTrack MusicTestTracks[] = {
-    {"Sound/Stage1.mp3", false},        {"Sound/Stage2.mp3", false},   {"Sound/BossTrack.mp3", false},
-    {"Sound/Custom.mp3", true},         {"Sound/Continue.mp3", true},  {"Sound/HiScore.mp3", true},
-    {"Sound/Moorhaven.ogg", true},      {"Sound/Stage3.mp3", true},    {"Sound/Intro.mp3", true},
-    {"Sound/Track1.mp3", true},         {"Sound/Congratulations.mp3", true},
-};
 // The volume sliders' frames, right of their labels.
 constexpr float SliderLeft = 400.0f;
 constexpr float SliderRight = 600.0f;
@@ -59,7 +47,7 @@ void Engine::UpdateOptions()
         if (menuSelection == SoundTestRow) {
             PlayEffect(*this, shell.soundTestIndex);
         } else if (menuSelection == MusicTestRow) {
-            const TestTrack& track = MusicTestTracks[std::clamp(shell.musicTestIndex, 0, LastMusicTest)];
+            const TestTrack& track = MusicTestTrack(shell.musicTestIndex);
             FreeMusic(*this);
             PlayMusic(*this, track.file, track.loop);
         } else if (menuSelection == BackRow) {

@@ -100,8 +100,9 @@ TEST(FuzzCorpus, DemoSeedsAndFindingsReadSafelyAndSaveTheSameFlight)
             DemoFlight again;
             ASSERT_TRUE(ReadDemoFile(saved, again));
             EXPECT_EQ(again.pattern, flight.pattern) << file;
-            if (!flight.pattern.empty())
+            if (!flight.pattern.empty()) {
                 EXPECT_EQ(ReadBytes(saved), ReadBytes(file)) << file;
+            }
         }
     }
 }

@@ -37,7 +37,7 @@ void ExplosionChain::Think()
     if (static_cast<int>(health) % Every == 0) {
         const float turn = static_cast<float>(Random() % 360);
         AddExplosion(CurrentPlay().world, FrontLayer, x, y, FireballHalf, FireballHalf,
-                     StyleId(ExplosionStyle::Blast), turn);
-        AddExplosion(CurrentPlay().world, FrontLayer, x, y, GlowHalf, GlowHalf, StyleId(ExplosionStyle::Glow), turn);
+                     ExplosionStyle::Blast, turn);
+        AddExplosion(CurrentPlay().world, FrontLayer, x, y, GlowHalf, GlowHalf, ExplosionStyle::Glow, turn);
     }
 }

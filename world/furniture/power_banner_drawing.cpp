@@ -24,7 +24,7 @@ void PowerBanner::Draw(float interpolation, int pass)
     play.shaders.UseProgram(0);
     glDisable(GL_TEXTURE_2D);
     play.mainFont.SetScale(1.0f, 1.0f);
-    play.mainFont.SetAlignment(1);
+    play.mainFont.SetAlignment(TextAlignment::Centre);
     play.mainFont.SetColour(1.0f, 1.0f, 1.0f, health);
     play.mainFont.DrawText("WARNING!", x, y + 50.0f);
     glDisable(GL_BLEND);
