@@ -2,6 +2,7 @@
 // Command-line options for tests, tools and scripted runs. None of them changes behaviour
 // unless given.
 #include <array>
+#include <functional>
 #include <istream>
 #include <string>
 #include <vector>
@@ -45,6 +46,9 @@ struct AutomationOptions {
     PlayRequest play;
     // --record-demo: the demo file a game started by --play records.
     std::string recordDemo;
+    // Called after every tick, once its trace line is written: a tool that steers the game
+    // from inside (the autopilot) sets it. Never set by an option.
+    std::function<void()> afterTick;
 };
 
 // The options of this run, parsed once by main.

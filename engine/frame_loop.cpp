@@ -54,6 +54,8 @@ void Engine::RunTick()
     input.AdvanceButtons();
     if (trace_)
         trace_->WriteTick(*this);
+    if (const auto& afterTick = Automation().afterTick)
+        afterTick();
 }
 
 void Engine::RenderFrame(float fraction)

@@ -3,6 +3,7 @@
 #include "engine/engine.hpp"
 #include "game/game_flow_globals.hpp"
 #include "core/random.hpp"
+#include "enemies/hostile.hpp"
 
 TraceWriter::TraceWriter(const std::string& path) : file_(std::fopen(path.c_str(), "w")) {}
 
@@ -63,6 +64,7 @@ std::string TraceLine(const Engine& engine)
     line += "],\"pickups\":" + std::to_string(world.pickups.size());
     line += ",\"playerShots\":" + std::to_string(engine.shots.playerShots.size());
     line += ",\"enemyShots\":" + std::to_string(engine.shots.enemyShots.size());
+    line += ",\"hostiles\":" + std::to_string(HostilesOnScreen(world));
     line += ",\"rng\":" + std::to_string(RandomState());
     line += "}";
     return line;

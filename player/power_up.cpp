@@ -46,29 +46,17 @@ bool PowerUp::GetTargetPoint(float&, float&)
     return false;
 }
 
-std::span<const PropertyDecl<PowerUp>> PowerUp::Properties()
+// A power-up is made only by the program (a power droid's drop, the gun pods' spawner): a
+// stage places one as a "POWERDROID" carrying it. Stored as a generator, it keeps nothing
+// after its record, as the entity file's layout has it.
+void PowerUp::DescribeProperties(std::vector<EntityProperty>&) {}
+
+bool PowerUp::LoadProperties(DataFile&)
 {
-    static const PropertyDecl<PowerUp> table[] = {
-        {.name = "Kind",
-         .kind = PropertyKind::Integer,
-         .intMember = &PowerUp::kind,
-         .minValue = 0,
-         .maxValue = Kinds - 1},
-    };
-    return table;
+    return true;
 }
 
-void PowerUp::DescribeProperties(std::vector<EntityProperty>& list)
+bool PowerUp::SaveProperties(DataFile&)
 {
-    DescribeDeclared(Properties(), *this, list);
-}
-
-bool PowerUp::LoadProperties(DataFile& file)
-{
-    return LoadDeclared(Properties(), *this, file);
-}
-
-bool PowerUp::SaveProperties(DataFile& file)
-{
-    return SaveDeclared(Properties(), *this, file);
+    return true;
 }

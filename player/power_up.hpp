@@ -26,8 +26,6 @@ public:
     bool LoadProperties(DataFile& file) override;
     bool SaveProperties(DataFile& file) override;
     int32_t Kind() const override { return kind; }
-    // "Kind", stored so that a stage file can place a power-up of any kind.
-    static std::span<const PropertyDecl<PowerUp>> Properties();
 
     int32_t kind = 0;
     SpriteSheet sheet;

@@ -281,22 +281,3 @@ TEST(ShotKinds, AShotLeavingTheScreenDiesSilentlyAndOneHittingAWallLeavesAFlash)
     EXPECT_EQ(engine.effects.impactSparks.size(), 1u);
 }
 
-TEST(PowerUps, AStageGeneratorReleasesItsPowerUpIntoThePickUpsWithTheStoredKind)
-{
-    PlayStage stage;
-    std::unique_ptr<Entity> created = CreateEntity(32);
-    ASSERT_NE(created, nullptr);
-    std::vector<EntityProperty> properties;
-    created->DescribeProperties(properties);
-    ASSERT_EQ(properties.size(), 1u);
-    EXPECT_STREQ(properties[0].name, "Kind");
-    *properties[0].intValue = 6;
-    stage.AddGenerator(3, 20, 500.0f, 200.0f, std::shared_ptr<Entity>(std::move(created)));
-    stage.Start();
-    stage.Tick(20);
-    EXPECT_TRUE(stage.Layer(3).empty());
-    ASSERT_EQ(stage.engine.world.pickups.size(), 1u);
-    const auto* powerUp = dynamic_cast<const ::PowerUp*>(stage.engine.world.pickups[0].get());
-    ASSERT_NE(powerUp, nullptr);
-    EXPECT_EQ(powerUp->Kind(), 6);
-}

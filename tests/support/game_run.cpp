@@ -36,10 +36,16 @@ ScratchDir::~ScratchDir()
 RunResult RunGame(const ScratchDir& dir, const std::string& arguments,
                   const std::vector<std::string>& environment, int timeoutSeconds)
 {
+    return RunProgram(dir, SKYREAVER_BIN, arguments, environment, timeoutSeconds);
+}
+
+RunResult RunProgram(const ScratchDir& dir, const std::string& program, const std::string& arguments,
+                     const std::vector<std::string>& environment, int timeoutSeconds)
+{
     std::string command = "cd '" + dir.Path().string() + "' && env";
     for (const std::string& assignment : environment)
         command += " '" + assignment + "'";
-    command += " timeout " + std::to_string(timeoutSeconds) + " " SKYREAVER_BIN " " + arguments + " 2>&1";
+    command += " timeout " + std::to_string(timeoutSeconds) + " " + program + " " + arguments + " 2>&1";
     RunResult result;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe)

@@ -29,6 +29,9 @@ struct RunResult {
 // ("NAME=value"), waiting at most `timeoutSeconds`.
 RunResult RunGame(const ScratchDir& dir, const std::string& arguments,
                   const std::vector<std::string>& environment = {}, int timeoutSeconds = 120);
+// As RunGame, for another program of the build.
+RunResult RunProgram(const ScratchDir& dir, const std::string& program, const std::string& arguments,
+                     const std::vector<std::string>& environment = {}, int timeoutSeconds = 120);
 
 std::string ReadFile(const std::filesystem::path& path);
 std::vector<std::string> ReadLines(const std::filesystem::path& path);

@@ -85,6 +85,27 @@ TEST_F(EntityFileTest, LoadReadsEverySectionAndSaveWritesTheSameBytes)
     EXPECT_FALSE(std::filesystem::exists(dir / "OUT.ENT.saving"));
 }
 
+// A power-up is a type the program makes; stored as a generator it has nothing after its
+// record, so a reader that follows the layout keeps its place in the file.
+TEST_F(EntityFileTest, APowerUpGeneratorStoresNothingAfterItsRecord)
+{
+    Bytes bytes;
+    bytes.I32(0).I32(0).I32(0).I32(2);
+    bytes.U32(100).I32(3).F32(500.0f).F32(200.0f).U32(0).I32(1).I32(32).F32(500.0f).F32(200.0f);
+    TimeManipulatorRecord(bytes, 400, 3, 0, -1);
+    bytes.I32(0).I32(0);
+    WriteBytes(dir / "STAGE1.ENT", bytes.text);
+    StageWorld& world = engine.world;
+    ASSERT_TRUE(LoadEntityFile(world, dir / "STAGE1.ENT", false));
+    ASSERT_EQ(world.generators[2].size(), 2u);
+    EXPECT_EQ(world.generators[2][0].type, 32);
+    const auto* jump = dynamic_cast<const TimeManipulator*>(world.generators[2][1].templateEntity.get());
+    ASSERT_NE(jump, nullptr);
+    EXPECT_EQ(jump->repeat, -1);
+    ASSERT_TRUE(SaveEntityFile(world, dir / "OUT.ENT"));
+    EXPECT_EQ(ReadBytes(dir / "OUT.ENT"), bytes.text);
+}
+
 TEST_F(EntityFileTest, EveryTruncationOfAStageFailsTheLoadExceptBeforeTheWater)
 {
     const std::string original = SampleStage();
