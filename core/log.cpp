@@ -1,12 +1,14 @@
 #include "core/log.hpp"
 
+#include "core/user_files.hpp"
+
 #include <cstdarg>
 #include <cstdio>
 #include <vector>
 
 Log& GameLog()
 {
-    static Log log;
+    static Log log(UserFilePath("Logfile.txt", UserFolder::State));
     return log;
 }
 

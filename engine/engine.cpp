@@ -33,7 +33,7 @@ bool ReadFlag(const char* key)
 {
     // Absent keys read as off: the launcher rewrites every key just before the engine starts.
     int value = 0;
-    Settings().IntSetting(EngineConfigFile, key, value);
+    Settings().IntSetting(EngineConfigPath(), key, value);
     return value != 0;
 }
 
@@ -111,8 +111,7 @@ bool Engine::StartUp()
     // step: video formats, audio, volumes
     RegisterVideoFormats();
     InitAudio();
-    musicVolume = 75;
-    sampleVolume = 100;
+    LoadVolumes(musicVolume, sampleVolume);
     SetVolumes(musicVolume, sampleVolume);
     // step: control configuration, high scores
     if (headless) {

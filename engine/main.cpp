@@ -1,13 +1,18 @@
 // skyreaver: parses the automation options, then runs the launcher and the game.
+#include "core/user_files.hpp"
 #include "engine/automation_options.hpp"
 #include "engine/launch_game.hpp"
 #include "engine/setup_process.hpp"
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 int main(int argc, char** argv)
 {
+    std::error_code noPath;
+    if (!LocateGameFiles(std::filesystem::read_symlink("/proc/self/exe", noPath).string()))
+        return 1;
     AutomationOptions& options = Automation();
     std::string error;
     if (!ParseAutomationOptions(argc, argv, options, error)) {

@@ -21,11 +21,16 @@ struct SetupReport {
     unsigned char shaders = 0;
 };
 
+// Beside the program in a build folder; installed, in the package's own library folder.
 std::string ModulePath()
 {
     std::error_code error;
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    return ((error ? std::filesystem::path(".") : self.parent_path()) / SetupModuleFile).string();
+    const std::filesystem::path folder = error ? std::filesystem::path(".") : self.parent_path();
+    const std::filesystem::path installed = folder.parent_path() / "lib/skyreaver" / SetupModuleFile;
+    if (!std::filesystem::exists(folder / SetupModuleFile, error) && std::filesystem::exists(installed, error))
+        return installed.string();
+    return (folder / SetupModuleFile).string();
 }
 
 [[noreturn]] void RunChild(const char* programName, int out)

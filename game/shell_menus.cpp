@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr int VolumeStep = 5;
 // The sound test walks the table entries, not the menu sounds.
 constexpr int32_t LastSoundTest = SampleTable::EntryCount - 1;
 

@@ -15,6 +15,8 @@ void StepCheatRow(int32_t row, int step, CheatSettings& cheats, int32_t& startSt
 
 // The options' rows; BACK ends the screen.
 enum OptionRow : int32_t { MusicVolumeRow, SfxVolumeRow, SoundTestRow, MusicTestRow, BackRow, OptionRowCount };
+// A volume moves this much per press of LEFT or RIGHT.
+inline constexpr int VolumeStep = 5;
 
 struct Volumes {
     int music = 75;

@@ -61,7 +61,7 @@ InputState::InputState()
 {
 }
 
-void InputState::ResetInputDefaults() { ResetInputDefaults(ControlsFile); }
+void InputState::ResetInputDefaults() { ResetInputDefaults(ControlsPath()); }
 
 void InputState::ResetInputDefaults(const std::string& controlsFile)
 {

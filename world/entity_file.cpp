@@ -1,6 +1,7 @@
 #include "world/entity_file.hpp"
 
 #include "core/log.hpp"
+#include "core/user_files.hpp"
 #include "core/data_file.hpp"
 #include "world/entity.hpp"
 #include "world/stage_world.hpp"
@@ -68,7 +69,32 @@ bool WriteAll(const StageWorld& world, DataFile& file)
 
 } // namespace
 
-std::string EntityFilePath(int stageIndex) { return "Maps/STAGE" + std::to_string(stageIndex) + ".ENT"; }
+namespace {
+
+std::string StageFileName(int stageIndex) { return "Maps/STAGE" + std::to_string(stageIndex) + ".ENT"; }
+
+} // namespace
+
+std::string EntityFilePath(int stageIndex)
+{
+    if (RunningInstalled()) {
+        std::error_code error;
+        if (const std::string edited = UserFilePath(StageFileName(stageIndex), UserFolder::Data);
+            std::filesystem::exists(edited, error))
+            return edited;
+    }
+    return StageFileName(stageIndex);
+}
+
+std::string EntitySavePath(int stageIndex)
+{
+    if (!RunningInstalled())
+        return StageFileName(stageIndex);
+    const std::filesystem::path saved = UserFilePath(StageFileName(stageIndex), UserFolder::Data);
+    std::error_code error;
+    std::filesystem::create_directories(saved.parent_path(), error);
+    return saved.string();
+}
 
 bool LoadEntityFile(StageWorld& world, const std::string& path, bool loadResources)
 {

@@ -7,7 +7,11 @@
 
 struct StageWorld;
 
+// The file a stage's entities load from; installed, the player's own edit when there is one.
 std::string EntityFilePath(int stageIndex);
+// Where the editor saves them: the same file in a build folder; installed, the player's data
+// folder (the installation is never written).
+std::string EntitySavePath(int stageIndex);
 
 // Reads the file into the world's manipulator list (emptied first), master generator lists
 // and water list (both appended to). A file that ends right before the water count has no

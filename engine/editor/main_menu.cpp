@@ -44,7 +44,7 @@ bool SaveEditedStage(Engine& engine)
 {
     if (!engine.SaveEntityFile())
         return false;
-    GameLog().Writef("%s saved.\n", EntityFilePath(engine.stageIndex).c_str());
+    GameLog().Writef("%s saved.\n", EntitySavePath(engine.stageIndex).c_str());
     return true;
 }
 

@@ -11,7 +11,7 @@ bool Engine::LoadStage() { return ::LoadStage(*this); }
 bool Engine::LoadMap() { return ::LoadMap(*this); }
 void Engine::CleanupStage() { ::CleanupStage(*this); }
 bool Engine::LoadEntityFile() { return ::LoadEntityFile(world, EntityFilePath(stageIndex)); }
-bool Engine::SaveEntityFile() { return ::SaveEntityFile(world, EntityFilePath(stageIndex)); }
+bool Engine::SaveEntityFile() { return ::SaveEntityFile(world, EntitySavePath(stageIndex)); }
 
 void Engine::DrawTiles(int layer, float interpolation) { ::DrawTiles(*this, layer, interpolation); }
 void Engine::DrawLayer(int layer, float interpolation, int pass, bool earlyPass)

@@ -1,8 +1,10 @@
 // Options: music and effect volumes, a sound test and a music test.
 #include "audio/audio_system.hpp"
+#include "core/log.hpp"
 #include "core/screen_size.hpp"
 #include "audio/sample_table.hpp"
 #include "engine/engine.hpp"
+#include "engine/launch_settings.hpp"
 #include "game/gauge_drawing.hpp"
 #include "game/screen_pictures.hpp"
 #include "game/shell_menus.hpp"
@@ -51,6 +53,8 @@ void Engine::UpdateOptions()
             FreeMusic(*this);
             PlayMusic(*this, track.file, track.loop);
         } else if (menuSelection == BackRow) {
+            if (!SaveVolumes(musicVolume, sampleVolume))
+                GameLog().Writef("Could not save the volumes in %s.\n", EngineConfigPath().c_str());
             StartFade(FadeClearBlack, FadeWhite, 25, &Engine::EnterTitle);
             PlayEffect(*this, SoundId::MenuSelect);
             acceptInput = false;

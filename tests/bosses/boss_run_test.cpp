@@ -118,12 +118,13 @@ TEST(BossRuns, TheFortressGuardianFallsToAScriptedRookieRunAndTheGameEnds)
     EXPECT_EQ(Number(next, "stageIndex"), 4.0);
 }
 
-// The claw beast mid-fight in stage 2, on Rookie and on Novice: its 500 is paid in one tick as
+// The claw beast mid-fight in stage 2, on every difficulty: its 500 is paid in one tick as
 // it dies, and the ship has not gone down before.
 TEST(BossRuns, TheClawBeastFallsToScriptedRunsOfTheMkIAlone)
 {
     for (const BossRun& run : {BossRun{2, "2@4100", "midboss2.keys", 1000, 500, 0},
-                               BossRun{2, "2@4100", "midboss2_novice.keys", 1200, 500, 1}}) {
+                               BossRun{2, "2@4100", "midboss2_novice.keys", 1200, 500, 1},
+                               BossRun{2, "2@4100", "midboss2_expert.keys", 1300, 500, 2}}) {
         const Outcome outcome = Fly(run);
         ASSERT_EQ(outcome.trace.size(), static_cast<size_t>(run.ticks));
         long killed = -1;

@@ -154,7 +154,7 @@ TEST(SettingsFile, AFullDiskDuringARewriteKeepsTheOldFile)
     EXPECT_NE(ReadFile(path), "Res\t= 3\r\n");
 }
 
-TEST(LaunchSettings, EngineCfgDefaultsAreTheSevenLineFile)
+TEST(LaunchSettings, EngineCfgDefaultsAreTheSevenDisplayLinesAndTheVolumes)
 {
     ScratchDir dir("launch");
     const auto previous = std::filesystem::current_path();
@@ -164,7 +164,7 @@ TEST(LaunchSettings, EngineCfgDefaultsAreTheSevenLineFile)
     const std::string bytes = ReadFile("Engine.cfg");
     std::filesystem::current_path(previous);
     EXPECT_EQ(bytes, "[Display Properties]\r\nRes\t= 4\r\nVsync\t= 1\r\nShowFPS\t= 1\r\nScanLines\t= 1\r\n"
-                     "Bloom\t= 1\r\nFullscreen\t= 0\r\n");
+                     "Bloom\t= 1\r\nFullscreen\t= 0\r\nMusicVolume\t= 75\r\nSoundVolume\t= 100\r\n");
 }
 
 TEST(LaunchSettings, ResolutionOutsideTheTableFallsBackTo640x480)

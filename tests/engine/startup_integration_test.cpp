@@ -35,19 +35,21 @@ TEST(Startup, SkipSetupOpensTheWindowLogsInOrderAndWritesDefaults)
     at = FindAfter(log, "Intiailzing Engine!\n", at);
 
     EXPECT_EQ(ReadFile(dir / "Engine.cfg"), "[Display Properties]\r\nRes\t= 4\r\nVsync\t= 1\r\nShowFPS\t= 1\r\n"
-                                            "ScanLines\t= 1\r\nBloom\t= 1\r\nFullscreen\t= 0\r\n");
+                                            "ScanLines\t= 1\r\nBloom\t= 1\r\nFullscreen\t= 0\r\nMusicVolume\t= 75\r\n"
+                                            "SoundVolume\t= 100\r\n");
     EXPECT_NE(run.output.find(">>Logging Enabled<<"), std::string::npos) << "the log echoes to the console";
 }
 
 TEST(Startup, HandEditedConfigIsReadAndRewrittenWhole)
 {
     ScratchDir dir("startup");
-    WriteFile(dir / "Engine.cfg", "[Display Properties]\nRes   =   1\nVsync = 0\nVsync = 1\nShowFPS = 0\n");
+    WriteFile(dir / "Engine.cfg", "[Display Properties]\nRes   =   1\nVsync = 0\nVsync = 1\nShowFPS = 0\nMusicVolume = 40\n");
     const RunResult run = RunGame(dir, "--skip-setup --fixed-step --quit-after 5");
     ASSERT_EQ(run.exitStatus, 0) << run.output;
     EXPECT_NE(ReadFile(dir / "Logfile.txt").find("Resolution Set: 800x600x32\n"), std::string::npos);
     EXPECT_EQ(ReadFile(dir / "Engine.cfg"), "[Display Properties]\r\nRes\t= 1\r\nVsync\t= 0\r\nShowFPS\t= 0\r\n"
-                                            "ScanLines\t= 1\r\nBloom\t= 1\r\nFullscreen\t= 0\r\n");
+                                            "ScanLines\t= 1\r\nBloom\t= 1\r\nFullscreen\t= 0\r\nMusicVolume\t= 40\r\n"
+                                            "SoundVolume\t= 100\r\n");
 }
 
 TEST(Startup, ResolutionIndexOutsideTheTableOpens640x480)

@@ -1,5 +1,6 @@
 // The boot sequence, the secret entry, the title menu and quitting, driven through the real
 // binary with scripted keys and checked tick by tick in its trace.
+#include "game/shell_menus.hpp"
 #include "support/game_run.hpp"
 
 #include <gtest/gtest.h>
@@ -264,6 +265,36 @@ TEST(ShellFlow, OptionsIsReachedFromTheTitleAndBackReturnsToIt)
     const auto trace = RunShell("options", script, options + 100);
     EXPECT_EQ(FirstTickIn(trace, Options), options);
     EXPECT_EQ(FirstTickIn(trace, Title, options), options + 60 + 26);
+}
+
+// The volumes chosen are stored in Engine.cfg when the screen is left, and a new run starts
+// with them: its BACK stores what it started with, unchanged.
+TEST(ShellFlow, VolumesChangedOnTheOptionsScreenSurviveARestart)
+{
+    ScratchDir dir("volumes");
+    const long options = 530 + 26;
+    const std::string toOptions = ToTitle() + Press(520, "DOWN") + Press(525, "DOWN") + Press(530, "RETURN");
+    std::string change = toOptions;
+    for (int i = 0; i < 3; ++i)
+        change += Press(options + 40 + 4 * i, "LEFT");
+    change += Press(options + 60, "DOWN");
+    for (int i = 0; i < 2; ++i)
+        change += Press(options + 70 + 4 * i, "LEFT");
+    change += Press(options + 90, "DOWN") + Press(options + 94, "DOWN") + Press(options + 98, "DOWN");
+    change += Press(options + 110, "RETURN");
+    std::string leave = toOptions;
+    for (int i = 0; i < 4; ++i)
+        leave += Press(options + 40 + 4 * i, "DOWN");
+    leave += Press(options + 60, "RETURN");
+    const std::string expected = "MusicVolume\t= " + std::to_string(75 - 3 * VolumeStep) + "\r\nSoundVolume\t= " +
+                                 std::to_string(100 - 2 * VolumeStep) + "\r\n";
+    for (const std::string& script : {change, leave}) {
+        WriteFile(dir / "keys.txt", script);
+        const RunResult run = RunGame(dir, "--skip-setup --headless --fixed-step --input keys.txt --quit-after " +
+                                               std::to_string(options + 200));
+        ASSERT_EQ(run.exitStatus, 0) << run.output;
+        EXPECT_NE(ReadFile(dir / "Engine.cfg").find(expected), std::string::npos) << ReadFile(dir / "Engine.cfg");
+    }
 }
 
 TEST(ShellFlow, AScreenWhosePictureIsMissingEndsTheProgramAfterItsEntry)

@@ -23,7 +23,8 @@ std::string Config(int res, int vsync, int fps, int scan, int bloom, int full)
 {
     return "[Display Properties]\r\nRes\t= " + std::to_string(res) + "\r\nVsync\t= " + std::to_string(vsync) +
            "\r\nShowFPS\t= " + std::to_string(fps) + "\r\nScanLines\t= " + std::to_string(scan) +
-           "\r\nBloom\t= " + std::to_string(bloom) + "\r\nFullscreen\t= " + std::to_string(full) + "\r\n";
+           "\r\nBloom\t= " + std::to_string(bloom) + "\r\nFullscreen\t= " + std::to_string(full) +
+           "\r\nMusicVolume\t= 75\r\nSoundVolume\t= 100\r\n";
 }
 
 bool Contains(const std::string& text, const std::string& needle)

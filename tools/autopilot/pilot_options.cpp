@@ -23,6 +23,20 @@ bool ReadPlay(const char* text, PilotOptions& options)
     return !at || ReadNumber(at + 1, options.startTimeIndex);
 }
 
+// The search's small whole-number settings, by option name; null for another name.
+int* SmallSetting(const std::string& name, PilotOptions& options)
+{
+    if (name == "--beam")
+        return &options.beam;
+    if (name == "--segment")
+        return &options.segment;
+    if (name == "--lookahead")
+        return &options.lookahead;
+    if (name == "--jobs")
+        return &options.jobs;
+    return nullptr;
+}
+
 } // namespace
 
 const char* PilotUsage()
@@ -85,20 +99,11 @@ bool ParsePilotOptions(int argc, const char* const* argv, PilotOptions& options,
         } else if (name == "--seed") {
             if (!number(i, options.seed, 0))
                 return false;
-        } else if (name == "--beam") {
-            if (!number(i, options.beam, 1))
-                return false;
-        } else if (name == "--segment") {
-            if (!number(i, options.segment, 2))
-                return false;
-        } else if (name == "--lookahead") {
-            if (!number(i, options.lookahead, 0))
-                return false;
-        } else if (name == "--jobs") {
-            if (!number(i, options.jobs, 1))
-                return false;
         } else if (name == "--max-ticks") {
             if (!number(i, options.maxTicks, 1))
+                return false;
+        } else if (int* setting = SmallSetting(name, options)) {
+            if (!number(i, *setting, name == "--lookahead" ? 0 : name == "--segment" ? 2 : 1))
                 return false;
         } else if (name == "--autofire") {
             options.autofire = true;
