@@ -198,6 +198,28 @@ TEST(TilesMapCompiler, AFailedCompileLeavesTheOldMapInPlace)
     EXPECT_FALSE(fs::exists(out.string() + ".tmp"));
 }
 
+TEST(TilesMapCompiler, SceneCellsFollowTheGridAndRepeat)
+{
+    // A 3 x 2 scene repeats every three columns and every two rows; beside it, plain tiles
+    // keep their own code.
+    TileLegend legend;
+    std::string error;
+    ASSERT_TRUE(legend.Parse("[far]\ntile . 0\nscene , 160 3 2 sky\n", "L", error)) << error;
+    const std::vector<std::string> grid = {",,,,.", ",,,,,", ",,,,,"};
+    int code = 0;
+    auto at = [&](int c, int r) {
+        EXPECT_TRUE(TileCodeAt(legend, LegendSection::Far, grid, c, r, code));
+        return code;
+    };
+    EXPECT_EQ(at(0, 0), 160);
+    EXPECT_EQ(at(2, 0), 162);
+    EXPECT_EQ(at(3, 0), 160);
+    EXPECT_EQ(at(4, 0), 0);
+    EXPECT_EQ(at(1, 1), 164);
+    EXPECT_EQ(at(4, 1), 164);
+    EXPECT_EQ(at(2, 2), 162);
+}
+
 TEST(TilesMapCompiler, LegendErrorsNameTheLine)
 {
     TileLegend legend;
@@ -215,6 +237,12 @@ TEST(TilesMapCompiler, LegendErrorsNameTheLine)
     EXPECT_FALSE(legend.Parse("[near]\ntile ab 5 rock\n", "L", error));
     EXPECT_FALSE(legend.Parse("[near]\ntile a 1024 rock\n", "L", error));
     EXPECT_FALSE(legend.Parse("[near]\ntile a 5x rock\n", "L", error));
+    EXPECT_FALSE(legend.Parse("[far]\nscene , 160 32 rock\n", "L", error)); // no rows
+    EXPECT_NE(error.find("L:2: expected 'scene C BASE COLUMNS ROWS LOOK'"), std::string::npos) << error;
+    EXPECT_FALSE(legend.Parse("[far]\nscene , 160 32 0 sky\n", "L", error));
+    EXPECT_FALSE(legend.Parse("[far]\nscene , 700 32 20 sky\n", "L", error)); // past 976
+    EXPECT_NE(error.find("scene cells 700..1339"), std::string::npos) << error;
+    EXPECT_FALSE(legend.Parse("[collision]\nscene , 1 2 2 sky\n", "L", error));
     EXPECT_TRUE(legend.Parse("[near]\ntile # 5 rock # '#' as a character\n", "L", error)) << error;
     ASSERT_NE(legend.Find(LegendSection::Near, '#'), nullptr);
     EXPECT_EQ(legend.Find(LegendSection::Near, '#')->look, "rock");

@@ -234,3 +234,60 @@ TEST(TilesSheet, TerrainTilesRepeatWithoutSeams)
         EXPECT_GT(columnStep(other, 15, plain, 15), 0.002f) << "variant " << variant << " adds no variety";
     }
 }
+
+TEST(TilesSheet, ABackdropScenePaintsOpaqueCellsThatMeetWithoutSeams)
+{
+    // The backdrop is one picture cut into a scene's cells: every cell is opaque (nothing of
+    // the void shows through), neighbouring cells and the picture's two ends (it repeats
+    // across the plane) meet as smoothly as pixels inside a cell, and nothing is brighter
+    // than the look's cap.
+    const char* const legendText = "[far]\ntile . 0\nscene , 160 6 4 sky\n[near]\ntile . 0\n";
+    const std::string styleText =
+        "near a.tga\nfar b.tga\n"
+        "look sky backdrop top 1e2238 horizon 5a6488 bottom 20243a haze 6a7498 ceiling-shape none floor-shape none "
+        "mist 0.6 shafts 0.5 max 0.3 seed 5\n";
+    TileLegend legend;
+    TileStyle style;
+    std::string error;
+    ASSERT_TRUE(legend.Parse(legendText, "L", error) && ParseTileStyle(styleText, "S", style, error)) << error;
+    Image sheet;
+    ASSERT_TRUE(DrawTileSheet(legend, style, SheetKind::Far, sheet, error)) << error;
+    constexpr int Columns = 6, Rows = 4;
+    auto pixel = [&](int x, int y) { // in the picture the scene's cells make, side by side
+        const int code = 160 + (y / TilePixels) * Columns + (x / TilePixels) % Columns;
+        return sheet.At((code % 32) * 32 + 1 + x % TilePixels, (code / 32) * 32 + 1 + y % TilePixels);
+    };
+    auto step = [&](int x) { // mean change from column x to the next, down the picture
+        float sum = 0.0f;
+        for (int y = 0; y < Rows * TilePixels; ++y) {
+            const Rgba a = pixel(x, y), b = pixel(x + 1, y);
+            sum += std::fabs(a.r - b.r) + std::fabs(a.g - b.g) + std::fabs(a.b - b.b);
+        }
+        return sum / float(Rows * TilePixels);
+    };
+    float inside = 0.0f;
+    for (int x = 3; x < Columns * TilePixels; x += 10)
+        inside += step(x) / float(Columns * TilePixels / 10);
+    EXPECT_LT(step(TilePixels - 1), inside * 2.0f + 0.01f);
+    EXPECT_LT(step(Columns * TilePixels - 1), inside * 2.0f + 0.01f) << "the picture does not repeat";
+    float darkest = 1.0f, brightest = 0.0f;
+    for (int y = 0; y < Rows * TilePixels; ++y)
+        for (int x = 0; x < Columns * TilePixels; ++x) {
+            const Rgba c = pixel(x, y);
+            ASSERT_EQ(c.a, 1.0f) << x << "," << y;
+            const float luma = 0.2126f * c.r + 0.7152f * c.g + 0.0722f * c.b;
+            darkest = std::min(darkest, luma);
+            brightest = std::max(brightest, luma);
+        }
+    EXPECT_LE(brightest, 0.3f + 1.0f / 255.0f);
+    EXPECT_GT(brightest - darkest, 0.05f) << "a flat backdrop";
+
+    // A scene needs a backdrop look, and a backdrop look a scene.
+    TileStyle dots, plain;
+    ASSERT_TRUE(ParseTileStyle("near a.tga\nfar b.tga\nlook sky glow shape dots\n", "S", dots, error)) << error;
+    EXPECT_FALSE(DrawTileSheet(legend, dots, SheetKind::Far, sheet, error));
+    ASSERT_TRUE(legend.Parse("[far]\ntile , 160 sky\n", "L", error)) << error;
+    ASSERT_TRUE(ParseTileStyle(styleText, "S", plain, error)) << error;
+    EXPECT_FALSE(DrawTileSheet(legend, plain, SheetKind::Far, sheet, error));
+    EXPECT_NE(error.find("give it a scene entry"), std::string::npos) << error;
+}

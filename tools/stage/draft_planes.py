@@ -560,7 +560,8 @@ def main():
     dress_play(d, play, collision, water, rng)
     check(play, collision)
     front = build_front(d, play, collision, water, rng)
-    far = build_far(d, rng)
+    build_far(d, rng)  # still drawn, so the random draws after it stay as they were
+    far = Grid(d['width'], ',')  # the far plane is the painted backdrop, one scene in every cell
     middle = build_middle(d, rng)
     for name, grid in (('far', far), ('middle', middle), ('play', play), ('front', front),
                        ('collision', collision)):

@@ -99,9 +99,10 @@ bool TileLegend::Parse(const std::string& text, const std::string& name, std::st
         }
         if (section < 0)
             return fail("entry before the first [section]");
-        const bool isAuto = words[0] == "auto";
-        if (!isAuto && words[0] != "tile")
-            return fail("expected 'tile C CODE [LOOK]' or 'auto C BASE LOOK', got '" + words[0] + "'");
+        const bool isAuto = words[0] == "auto", isScene = words[0] == "scene";
+        if (!isAuto && !isScene && words[0] != "tile")
+            return fail("expected 'tile C CODE [LOOK]', 'auto C BASE LOOK' or 'scene C BASE COLUMNS ROWS LOOK', "
+                        "got '" + words[0] + "'");
         if (words.size() < 3 || words[1].size() != 1)
             return fail("expected a single character and a code after '" + words[0] + "'");
         LegendEntry e;
@@ -110,11 +111,25 @@ bool TileLegend::Parse(const std::string& text, const std::string& name, std::st
         e.line = number;
         if (!ParseInt(words[2], e.code))
             return fail("'" + words[2] + "' is not a tile code");
-        if (words.size() > 3)
-            e.look = words[3];
-        if (words.size() > 4)
-            return fail("unexpected '" + words[4] + "' (comments start with #)");
+        size_t next = 3;
+        if (isScene) {
+            if (words.size() < 6 || !ParseInt(words[3], e.sceneColumns) || !ParseInt(words[4], e.sceneRows) ||
+                e.sceneColumns < 1 || e.sceneRows < 1)
+                return fail("expected 'scene C BASE COLUMNS ROWS LOOK' with COLUMNS and ROWS from 1");
+            next = 5;
+        }
+        if (words.size() > next)
+            e.look = words[next];
+        if (words.size() > next + 1)
+            return fail("unexpected '" + words[next + 1] + "' (comments start with #)");
         const auto sec = LegendSection(section);
+        if (isScene) {
+            const int last = e.code + e.sceneColumns * e.sceneRows - 1;
+            if (sec == LegendSection::Collision)
+                return fail("scenes belong to the drawn sections, not [collision]");
+            if (e.code < 1 || last > 976)
+                return fail("scene cells " + words[2] + ".." + std::to_string(last) + " must lie within 1..976");
+        }
         if (e.code > 1023 || e.code < -32768)
             return fail("code " + words[2] + " is outside -32768..1023");
         if (isAuto) {
@@ -152,6 +167,10 @@ bool TileCodeAt(const TileLegend& legend, LegendSection section, const std::vect
     const LegendEntry* e = legend.Find(section, grid[size_t(row)][size_t(column)]);
     if (!e)
         return false;
+    if (e->sceneColumns > 0) {
+        code = e->code + (row % e->sceneRows) * e->sceneColumns + column % e->sceneColumns;
+        return true;
+    }
     if (!e->autoTile) {
         code = e->code;
         return true;

@@ -6,6 +6,10 @@
 //   tile C CODE [LOOK]    C always means CODE; LOOK names how the sheet draws it
 //   auto C BASE LOOK      terrain: C picks one of the 24 cells BASE..BASE+23 from its
 //                         neighbours (see AutoTileCode), so a grid reads as solid masses
+//   scene C BASE COLUMNS ROWS LOOK
+//                         one picture COLUMNS x ROWS tiles, repeating across the plane: C
+//                         at (column, row) is its cell (row % ROWS, column % COLUMNS), so a
+//                         backdrop is painted whole rather than tile by tile
 //
 // A line starting with '#' is a comment, and so is anything after the fields of an entry.
 // Codes 0 and below draw nothing and need no look.
@@ -21,6 +25,8 @@ struct LegendEntry {
     bool autoTile = false;
     int code = 0;        // the code, or the first of the 24 auto-tile cells
     std::string look;    // style name in the stage's tile style; empty for codes <= 0
+    int sceneColumns = 0; // a scene's size in tiles; 0 for other entries
+    int sceneRows = 0;
     int line = 0;        // where the legend defines it, for messages
 };
 
@@ -49,8 +55,9 @@ private:
 const char* SectionName(LegendSection section);
 
 // The code of the tile at (column, row) of a grid of characters, under one legend section:
-// a plain entry's code, or for an auto-tile entry the cell its neighbours select. Neighbours
-// outside the grid count as terrain, so masses touching the map edge run on past it.
+// a plain entry's code, for an auto-tile entry the cell its neighbours select, for a scene
+// the cell of the picture at that place. Neighbours outside the grid count as terrain, so
+// masses touching the map edge run on past it.
 // Returns false for a character the section does not define.
 bool TileCodeAt(const TileLegend& legend, LegendSection section, const std::vector<std::string>& grid, int column,
                 int row, int& code);

@@ -1,6 +1,7 @@
 #include "tools/tiles/tile_painters.hpp"
 
 #include "tools/art/noise.hpp"
+#include "tools/tiles/backdrop_painter.hpp"
 #include "tools/tiles/tile_legend.hpp"
 
 #include <algorithm>
@@ -435,13 +436,20 @@ Rgba Sample(const TileLook& look, int variant, int code, float u, float v)
 
 bool KnownPainter(const std::string& painter)
 {
-    for (const char* known : {"terrain", "spike", "girder", "pipe", "breakable", "glow"})
+    for (const char* known : {"terrain", "spike", "girder", "pipe", "breakable", "glow", "backdrop"})
         if (painter == known)
             return true;
     return false;
 }
 
 bool IsGlowLook(const TileLook& look) { return look.Painter() == "glow"; }
+
+bool IsSceneLook(const TileLook& look) { return look.Painter() == "backdrop"; }
+
+Image PaintScene(const TileLook& look, int columns, int rows)
+{
+    return PaintBackdrop(look, columns * TilePixels, rows * TilePixels);
+}
 
 Image PaintTile(const TileLook& look, int variant, int code)
 {

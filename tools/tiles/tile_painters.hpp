@@ -1,9 +1,10 @@
 #pragma once
 // The painters that draw one 30 x 30 tile picture from a look: terrain (rock, plating,
 // dark foreground masses) with its 24 auto-tile variants, stalactites and spires,
-// girders, pipes, breakable armour and glow tiles. Every painter is a pure function of the
-// look, the variant and the point, so sheets are reproducible; textures repeat every 30
-// pixels, so neighbouring tiles meet without seams.
+// girders, pipes, breakable armour and glow tiles; and the backdrop, painted whole and cut.
+// Every painter is a pure function of the look, the variant and the point, so sheets are
+// reproducible; textures repeat every 30 pixels (a backdrop every picture width), so
+// neighbouring tiles meet without seams.
 #include "tools/art/image.hpp"
 #include "tools/tiles/tile_style.hpp"
 
@@ -19,6 +20,10 @@ bool KnownPainter(const std::string& painter);
 // `variant` is the auto-tile offset (0..23) for terrain, 0 otherwise; `code` is the tile's
 // code (breakable armour reads its quadrants from it).
 Image PaintTile(const TileLook& look, int variant, int code);
+
+// Looks that paint a whole picture (the backdrop), cut into the cells of a legend scene.
+bool IsSceneLook(const TileLook& look);
+Image PaintScene(const TileLook& look, int columns, int rows);
 
 // Which quadrants of a breakable tile remain: the game's own table.
 #include "world/breakable_tiles.hpp"

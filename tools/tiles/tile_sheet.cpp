@@ -11,8 +11,20 @@ namespace {
 struct CellJob {
     const TileLook* look = nullptr;
     int variant = 0;
-    int line = 0; // legend line that asked for it
+    int line = 0;                // legend line that asked for it
+    const Image* scene = nullptr; // the whole picture a scene cell is cut from
 };
+
+Image SceneCell(const Image& scene, int index)
+{
+    const int columns = scene.Width() / TilePixels;
+    const int x0 = (index % columns) * TilePixels, y0 = (index / columns) * TilePixels;
+    Image tile(TilePixels, TilePixels);
+    for (int y = 0; y < TilePixels; ++y)
+        for (int x = 0; x < TilePixels; ++x)
+            tile.At(x, y) = scene.At(x0 + x, y0 + y);
+    return tile;
+}
 
 // Writes the tile with its 1-pixel border of repeated edge pixels into the code's cell.
 // Glow cells are stored as light: colour = emitted light, alpha = its brightness.
@@ -53,16 +65,17 @@ bool DrawTileSheet(const TileLegend& legend, const TileStyle& style, SheetKind k
         look = &it->second;
         return true;
     };
-    auto add = [&](int code, const TileLook* look, int variant, int line) {
+    auto add = [&](int code, const TileLook* look, int variant, int line, const Image* scene = nullptr) {
         const auto it = jobs.find(code);
         if (it != jobs.end() && (it->second.look != look || it->second.variant != variant)) {
             error = legend.Name() + ":" + std::to_string(line) + ": cell " + std::to_string(code) +
                     " is already drawn by line " + std::to_string(it->second.line);
             return false;
         }
-        jobs[code] = {look, variant, line};
+        jobs[code] = {look, variant, line, scene};
         return true;
     };
+    std::map<int, Image> scenes; // by legend line
     const LegendSection section = kind == SheetKind::Far ? LegendSection::Far : LegendSection::Near;
     for (const auto& [c, e] : legend.Entries(section)) {
         if (e.code <= 0)
@@ -75,6 +88,19 @@ bool DrawTileSheet(const TileLegend& legend, const TileStyle& style, SheetKind k
                     (e.code >= 992 ? "codes from 992 are glow tiles and need a glow look"
                                    : "glow looks need codes from 992 (drawn additively)");
             return false;
+        }
+        if (IsSceneLook(*look) != (e.sceneColumns > 0)) {
+            error = legend.Name() + ":" + std::to_string(e.line) + ": " +
+                    (e.sceneColumns > 0 ? "a scene needs a look whose painter draws whole pictures (backdrop)"
+                                        : "look '" + e.look + "' paints a whole picture: give it a scene entry");
+            return false;
+        }
+        if (e.sceneColumns > 0) {
+            const Image& scene = scenes[e.line] = PaintScene(*look, e.sceneColumns, e.sceneRows);
+            for (int v = 0; v < e.sceneColumns * e.sceneRows; ++v)
+                if (!add(e.code + v, look, v, e.line, &scene))
+                    return false;
+            continue;
         }
         for (int v = 0; v < (e.autoTile ? AutoCellCount : 1); ++v)
             if (!add(e.code + v, look, e.autoTile ? v : 0, e.line))
@@ -97,7 +123,8 @@ bool DrawTileSheet(const TileLegend& legend, const TileStyle& style, SheetKind k
         }
     sheet = Image(SheetPixels, SheetPixels);
     for (const auto& [code, job] : jobs)
-        PlaceCell(sheet, PaintTile(*job.look, job.variant, code), code, IsGlowLook(*job.look));
+        PlaceCell(sheet, job.scene ? SceneCell(*job.scene, job.variant) : PaintTile(*job.look, job.variant, code), code,
+                  IsGlowLook(*job.look));
     for (const auto& [name, look] : style.looks)
         if (!look.Problems().empty()) {
             error = style.path + ":" + std::to_string(look.Line()) + ": " + look.Problems()[0];
