@@ -112,10 +112,38 @@ bool SeekVideo(VideoDecoder& decoder, int64_t position)
     return sought;
 }
 
+namespace {
+
+bool SkipToNextPicture(VideoDecoder& decoder, bool loop)
+{
+    bool restarted = false;
+    for (;;) {
+        if (decoder.api->av_read_frame(decoder.format, decoder.pending) < 0) {
+            if (!loop) {
+                decoder.finished = true;
+                return false;
+            }
+            if (restarted)
+                return false;
+            SeekVideo(decoder, 0);
+            restarted = true;
+            continue;
+        }
+        const bool picture = decoder.pending->stream_index == decoder.streamIndex;
+        decoder.api->av_packet_unref(decoder.pending);
+        if (picture)
+            return true;
+    }
+}
+
+} // namespace
+
 bool NextFrame(VideoDecoder& decoder, bool loop)
 {
     if (!decoder.codec || decoder.finished)
         return false;
+    if (decoder.countOnly)
+        return SkipToNextPicture(decoder, loop);
     // A looping clip restarts at most once per call: a file with no decodable picture cannot
     // keep the call spinning.
     bool restarted = false;
