@@ -6,6 +6,7 @@
 #include "engine/screenshot.hpp"
 #include "engine/trace_writer.hpp"
 #include "graphics/gl_draw.hpp"
+#include "graphics/pass_timer.hpp"
 #include "input/event_routing.hpp"
 
 #include <GL/gl.h>
@@ -52,6 +53,7 @@ void Engine::RunFrameLoop()
             RenderFrame(paused ? 1.0f : accumulator / TickLength);
             const double swapStart = Seconds();
             SDL_GL_SwapBuffers();
+            EndPassFrame("swap");
             const double wait = pacer.AfterSwap(swapStart, Seconds());
             SDL_Delay(wait > 0.001 ? static_cast<Uint32>(wait * 1000.0) : 1);
         }
