@@ -10,7 +10,7 @@ FUZZ_SECONDS ?= 600
 
 ASAN_DIR ?= build-asan
 
-.PHONY: all deps configure build run test test-asan fuzz install uninstall clean
+.PHONY: all deps configure build run test test-asan fuzz install uninstall deb clean
 
 all: build
 
@@ -59,6 +59,12 @@ install: build
 
 uninstall:
 	@scripts/uninstall $(BUILD_DIR)/install_manifest.txt "$(DESTDIR)"
+
+# A Debian binary package from debian/, built from a copy of the sources with this build's
+# content, into $(BUILD_DIR)/deb/; lintian checks it.
+deb: build
+	@scripts/install-deps --deb
+	@scripts/build-deb $(BUILD_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)
