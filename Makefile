@@ -60,8 +60,8 @@ install: build
 uninstall:
 	@scripts/uninstall $(BUILD_DIR)/install_manifest.txt "$(DESTDIR)"
 
-# A Debian binary package from debian/, built from a copy of the sources with this build's
-# content, into $(BUILD_DIR)/deb/; lintian checks it.
+# The Debian packages of debian/, built from a copy of the sources with this build's
+# content, into $(BUILD_DIR)/deb/; lintian checks them.
 deb: build
 	@scripts/install-deps --deb
 	@scripts/build-deb $(BUILD_DIR)
