@@ -32,7 +32,7 @@ bool VideoTexture::LoadVideo(const std::string& file, bool loop, int width, int 
     if (!decoder_)
         return false;
     // A headless run only needs to know when a clip ends.
-    decoder_->countOnly = !GlAvailable();
+    decoder_->countOnly = !GlAvailable() && !DecodeVideoWithoutScreen;
 
     SeekVideo(*decoder_, 0);
     NextFrame(*decoder_, true);
