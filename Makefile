@@ -1,5 +1,7 @@
 # Thin wrapper over CMake: `make run`, `make test`, and `make` to build everything.
 BUILD_DIR ?= build
+PREFIX ?= /usr/local
+DESTDIR ?=
 JOBS ?= $(shell nproc)
 ARGS ?=
 
@@ -8,7 +10,7 @@ FUZZ_SECONDS ?= 600
 
 ASAN_DIR ?= build-asan
 
-.PHONY: all deps configure build run test test-asan fuzz clean
+.PHONY: all deps configure build run test test-asan fuzz install uninstall deb clean
 
 all: build
 
@@ -48,6 +50,21 @@ fuzz: deps
 	  -DCMAKE_CXX_FLAGS="-g -fsanitize=fuzzer-no-link,address" >/dev/null
 	@cmake --build $(FUZZ_DIR) --target map_fuzzer ent_fuzzer dem_fuzzer -j $(JOBS)
 	@scripts/run-fuzz $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+# The game under PREFIX, staged under DESTDIR when it is given (see packaging/CMakeLists.txt
+# for the layout); CMake records the files in $(BUILD_DIR)/install_manifest.txt, which
+# `make uninstall` removes again (give it the same DESTDIR).
+install: build
+	@DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
+
+uninstall:
+	@scripts/uninstall $(BUILD_DIR)/install_manifest.txt "$(DESTDIR)"
+
+# The Debian packages of debian/, built from a copy of the sources with this build's
+# content, into $(BUILD_DIR)/deb/; lintian checks them.
+deb: build
+	@scripts/install-deps --deb
+	@scripts/build-deb $(BUILD_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)

@@ -91,6 +91,7 @@ bool Engine::StartUp()
     scanLines = ReadFlag("ScanLines");
     bloom = ReadFlag("Bloom");
     fullscreen = ReadFlag("Fullscreen");
+    vsync = ReadFlag("Vsync");
 
     // step: joystick discovery
     joystickPresent = !headless && DiscoverJoysticks();

@@ -59,7 +59,7 @@ public:
     bool quitRequested = false;
     // While set, the render operation receives a fraction of exactly 1.0.
     bool paused = false;
-    bool scanLines = false, showFps = false, bloom = false, fullscreen = false;
+    bool scanLines = false, showFps = false, bloom = false, fullscreen = false, vsync = false;
     int startStage = 1;
     bool acceptInput = true;
     bool fromEditor = false;

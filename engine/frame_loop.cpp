@@ -1,17 +1,29 @@
 #include "core/automation.hpp"
 #include "core/screen_size.hpp"
 #include "engine/engine.hpp"
+#include "engine/frame_pacer.hpp"
 #include "core/process_flags.hpp"
 #include "engine/screenshot.hpp"
 #include "engine/trace_writer.hpp"
 #include "graphics/gl_draw.hpp"
+#include "graphics/pass_timer.hpp"
 #include "input/event_routing.hpp"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
 #include <SDL/SDL.h>
+#include <chrono>
 #include <cstdio>
 #include <string>
+
+namespace {
+
+double Seconds()
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+} // namespace
 
 void Engine::RunFrameLoop()
 {
@@ -20,6 +32,8 @@ void Engine::RunFrameLoop()
         return;
     const AutomationOptions& automation = Automation();
     bool quitTickReached = false;
+    // A virtual clock keeps no display time: scripted runs go as fast as they can.
+    FramePacer pacer(vsync && !automation.fixedStep);
     do {
         clock.UpdateClock();
         accumulator += clock.Delta();
@@ -37,8 +51,11 @@ void Engine::RunFrameLoop()
 
         if (!automation.headless) {
             RenderFrame(paused ? 1.0f : accumulator / TickLength);
+            const double swapStart = Seconds();
             SDL_GL_SwapBuffers();
-            SDL_Delay(1);
+            EndPassFrame("swap");
+            const double wait = pacer.AfterSwap(swapStart, Seconds());
+            SDL_Delay(wait > 0.001 ? static_cast<Uint32>(wait * 1000.0) : 1);
         }
     } while (!quitRequested);
 }

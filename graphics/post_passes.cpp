@@ -1,4 +1,6 @@
 #include "graphics/post_passes.hpp"
+
+#include "graphics/pass_timer.hpp"
 #include "core/screen_size.hpp"
 
 #include "core/process_flags.hpp"
@@ -176,6 +178,7 @@ void PostPass(ShaderSet& shaders, RenderTargets& targets, bool greyscale, float 
         shaders.UseProgram(0);
         BindWindowFrameBuffer();
     }
+    MarkPass("greyscale");
     if (bloom) {
         targets.Swap(shaders, true);
         SetProjection(ScreenWidth, ScreenHeight);
@@ -191,6 +194,7 @@ void PostPass(ShaderSet& shaders, RenderTargets& targets, bool greyscale, float 
         UnbindUnits();
         BindWindowFrameBuffer();
     }
+    MarkPass("bloom");
 }
 
 void Present(ShaderSet& shaders, RenderTargets& targets, bool scanLines, bool fullscreen)

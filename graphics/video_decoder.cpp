@@ -112,12 +112,46 @@ bool SeekVideo(VideoDecoder& decoder, int64_t position)
     return sought;
 }
 
+namespace {
+
+// At the end of the clip: true when the call goes on from the clip's start. A looping clip
+// restarts at most once per call, so a file with no picture cannot keep the call spinning;
+// the first picture then follows the last in the same call, and the loop shows no gap.
+bool Restart(VideoDecoder& decoder, bool loop, bool& restarted)
+{
+    if (!loop)
+        decoder.finished = true;
+    if (!loop || restarted)
+        return false;
+    SeekVideo(decoder, 0);
+    restarted = true;
+    return true;
+}
+
+bool SkipToNextPicture(VideoDecoder& decoder, bool loop)
+{
+    bool restarted = false;
+    for (;;) {
+        if (decoder.api->av_read_frame(decoder.format, decoder.pending) < 0) {
+            if (Restart(decoder, loop, restarted))
+                continue;
+            return false;
+        }
+        const bool picture = decoder.pending->stream_index == decoder.streamIndex;
+        decoder.api->av_packet_unref(decoder.pending);
+        if (picture)
+            return true;
+    }
+}
+
+} // namespace
+
 bool NextFrame(VideoDecoder& decoder, bool loop)
 {
     if (!decoder.codec || decoder.finished)
         return false;
-    // A looping clip restarts at most once per call: a file with no decodable picture cannot
-    // keep the call spinning.
+    if (decoder.countOnly)
+        return SkipToNextPicture(decoder, loop);
     bool restarted = false;
     for (;;) {
         const int received = decoder.api->avcodec_receive_frame(decoder.codec, decoder.frame);
@@ -125,16 +159,9 @@ bool NextFrame(VideoDecoder& decoder, bool loop)
             return true;
         // A drained decoder that still asks for input has nothing more to give either.
         if (received == AVERROR_EOF || (received == AVERROR(EAGAIN) && decoder.draining)) {
-            if (!loop) {
-                decoder.finished = true;
-                return false;
-            }
-            if (restarted)
-                return false;
-            // The first picture follows the last in the same call, so the loop shows no gap.
-            SeekVideo(decoder, 0);
-            restarted = true;
-            continue;
+            if (Restart(decoder, loop, restarted))
+                continue;
+            return false;
         }
         if (received != AVERROR(EAGAIN)) {
             ReportDecodeError();

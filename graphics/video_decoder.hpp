@@ -29,6 +29,10 @@ struct VideoDecoder {
     // The end of the file was reached and the decoder has been told to drain.
     bool draining = false;
     SwsContext* scaler = nullptr;
+    // Without a screen a picture is only counted, never decoded: one packet of the video
+    // stream is one picture of our clips (the encoder holds no frame back), so a clip still
+    // ends on the same call.
+    bool countOnly = false;
 
     VideoDecoder() = default;
     ~VideoDecoder();
@@ -41,8 +45,9 @@ struct VideoDecoder {
 
 // Opens the file and its first video stream; logs the step that failed and returns null.
 std::unique_ptr<VideoDecoder> OpenVideo(const std::string& file);
-// Decodes until one complete picture is available. At the end of the file a looping decoder
-// starts again from the beginning (any frame accepted); otherwise it sets `finished`.
+// Decodes until one complete picture is available (with `countOnly`, reads the next one's
+// packet). At the end of the file a looping decoder starts again from the beginning (any
+// frame accepted); otherwise it sets `finished`.
 bool NextFrame(VideoDecoder& decoder, bool loop);
 // Converts the last decoded picture into the RGB frame; false when there is none yet.
 bool ConvertToRgb(VideoDecoder& decoder);

@@ -31,6 +31,8 @@ bool VideoTexture::LoadVideo(const std::string& file, bool loop, int width, int 
     decoder_ = OpenVideo(file);
     if (!decoder_)
         return false;
+    // A headless run only needs to know when a clip ends.
+    decoder_->countOnly = !GlAvailable() && !DecodeVideoWithoutScreen;
 
     SeekVideo(*decoder_, 0);
     NextFrame(*decoder_, true);

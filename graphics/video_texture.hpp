@@ -8,6 +8,10 @@
 #include <memory>
 #include <string>
 
+// A run without a screen only counts a clip's pictures (VideoDecoder::countOnly); tests that
+// look at the pictures themselves without a GL context set this.
+inline bool DecodeVideoWithoutScreen = false;
+
 class VideoTexture {
 public:
     VideoTexture() = default;

@@ -8,6 +8,7 @@
 #include "engine/play/play_render.hpp"
 #include "graphics/effects_drawing.hpp"
 #include "graphics/gl_draw.hpp"
+#include "graphics/pass_timer.hpp"
 #include "world/entity.hpp"
 #include "engine/play/stage_drawing.hpp"
 
@@ -33,6 +34,7 @@ void DrawBackLayer(Engine& engine, int layer, float f)
 void DrawPlayLayer(Engine& engine, float f)
 {
     engine.DrawTiles(3, f);
+    MarkPass("play layer: tiles");
     engine.DrawLayer(3, f, 0, true);
 
     PushLayerView(engine.world, 3, f);
@@ -61,7 +63,9 @@ void DrawPlayLayer(Engine& engine, float f)
     DrawEmitters(engine.effects, f, engine.sheets.particleSheet);
     glDisable(GL_BLEND);
     glPopMatrix();
+    MarkPass("play layer: sprites, shots, effects");
     engine.DrawExplosions(3, f);
+    MarkPass("play layer: explosions");
 }
 
 void DrawFrontLayer(Engine& engine, float f)
@@ -69,13 +73,16 @@ void DrawFrontLayer(Engine& engine, float f)
     engine.DrawTiles(4, f);
     engine.DrawLayer(4, f, 0, true);
     engine.DrawLayer(4, f, 0, false);
+    MarkPass("front layer: tiles and sprites");
     engine.DrawExplosions(4, f);
+    MarkPass("front layer: explosions");
 }
 
 } // namespace
 
 void DrawPlayScene(Engine& engine, float f, bool withHud)
 {
+    BeginPassFrame();
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
     // With render targets the composition covers the whole window: clearing it as well would
     // cost a full-screen fill for nothing the player sees.
@@ -86,14 +93,17 @@ void DrawPlayScene(Engine& engine, float f, bool withHud)
     engine.SwapTarget(false);
     glClear(GL_COLOR_BUFFER_BIT);
 
+    MarkPass("clear");
     DrawBackLayer(engine, 1, f);
     DrawBackLayer(engine, 2, f);
+    MarkPass("far and middle layers");
     DrawPlayLayer(engine, f);
 
     if (!LowSpecMode)
         BindWindowFrameBuffer();
     const StageWorld& world = engine.world;
     engine.WaterPass(f, world.visibleWater, world.previousWaterScroll, world.waterScroll);
+    MarkPass("water");
     engine.SwapTarget(false);
     engine.SwapTarget(false);
     DrawFrontLayer(engine, f);
@@ -101,8 +111,10 @@ void DrawPlayScene(Engine& engine, float f, bool withHud)
         BindWindowFrameBuffer();
 
     engine.ShockwavePass();
+    MarkPass("shock waves");
     engine.PostPass();
     engine.Present();
+    MarkPass("present (scan lines, composition)");
 
     if (engine.fromEditor)
         DrawDebugOverlay(engine);
@@ -115,4 +127,5 @@ void Engine::RenderPlay(float fraction)
     DrawPlayScene(*this, gameOverFade ? 1.0f : fraction, false);
     DrawFades();
     DrawHud(*this);
+    MarkPass("fades and HUD");
 }

@@ -25,12 +25,14 @@ protected:
         GameLog().SetEnabled(true);
         RegisterVideoFormats();
         wasHeadless_ = Automation().headless;
-        Automation().headless = true; // no GL context in unit tests
+        Automation().headless = true; // no GL context in unit tests...
+        DecodeVideoWithoutScreen = true; // ...but the pictures are what is tested
         ASSERT_TRUE(video_test::MakeClip(dir_ / "clip.avi", "mpeg4", ClipFrames));
     }
     void TearDown() override
     {
         Automation().headless = wasHeadless_;
+        DecodeVideoWithoutScreen = false;
         std::filesystem::current_path(previous_);
     }
 

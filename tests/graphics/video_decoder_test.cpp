@@ -90,6 +90,29 @@ TEST_F(VideoDecoderTest, LoopingClipReturnsToItsFirstFrameRightAfterItsLast)
     EXPECT_NEAR(reds[2 * ClipFrames], reds[0], 4);
 }
 
+// Counting without decoding (a headless run) ends a clip on the same call as decoding, and
+// loops as it does; nothing is decoded.
+TEST_F(VideoDecoderTest, ACountedClipEndsOnTheCallADecodedOneDoes)
+{
+    for (const char* encoder : {"mjpeg", "mpeg4"}) {
+        auto decoded = OpenVideo(Clip(encoder));
+        auto counted = OpenVideo(Clip(encoder));
+        ASSERT_TRUE(decoded && counted) << encoder;
+        counted->countOnly = true;
+        int calls = 0;
+        for (bool more = true; more && calls < 100; ++calls) {
+            more = NextFrame(*decoded, false);
+            EXPECT_EQ(NextFrame(*counted, false), more) << encoder << " call " << calls;
+        }
+        EXPECT_EQ(calls, ClipFrames + 1) << encoder;
+        EXPECT_TRUE(counted->finished);
+        EXPECT_FALSE(ConvertToRgb(*counted)) << "no picture was decoded";
+        ASSERT_TRUE(SeekVideo(*counted, 0));
+        for (int i = 0; i < ClipFrames * 2 + 1; ++i)
+            ASSERT_TRUE(NextFrame(*counted, true)) << encoder << " looping, call " << i;
+    }
+}
+
 TEST_F(VideoDecoderTest, NonLoopingClipFinishesAndKeepsItsLastPicture)
 {
     auto decoder = OpenVideo(Clip("mjpeg"));

@@ -42,6 +42,7 @@ protected:
         std::filesystem::current_path(dir_.Path());
         wasHeadless_ = Automation().headless;
         Automation().headless = true; // no GL context: the cache decodes without uploading
+        DecodeVideoWithoutScreen = true;
         GameLog().SetConsoleEcho(false);
         GameLog().SetEnabled(true);
     }
@@ -51,6 +52,7 @@ protected:
         GameLog().SetEnabled(false);
         GameLog().SetConsoleEcho(true);
         Automation().headless = wasHeadless_;
+        DecodeVideoWithoutScreen = false;
         std::filesystem::current_path(previousDir_);
     }
 

@@ -1,7 +1,9 @@
 // skyreaver_art: writes one picture of the game's content from its source description.
-//   skyreaver_art PALETTE SOURCE OUTDIR
+//   skyreaver_art PALETTE SOURCE OUTDIR [INPUTDIR]
 // The source's "output" line names the file under OUTDIR; its "kind" line the generator.
-// Pre-rendered sprites (kind "prerender") name several outputs made from one scene.
+// Pre-rendered sprites (kind "prerender") name several outputs made from one scene. The
+// desktop icon (kind "app-icon") is made from generated pictures, read under INPUTDIR.
+#include "tools/art/app_icon.hpp"
 #include "tools/art/art_source.hpp"
 #include "tools/art/generator.hpp"
 #include "tools/art/image_files.hpp"
@@ -27,8 +29,8 @@ AlphaMode ModeOf(const std::string& word)
 
 int main(int argc, char** argv)
 {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: skyreaver_art PALETTE SOURCE OUTDIR\n");
+    if (argc != 4 && argc != 5) {
+        std::fprintf(stderr, "usage: skyreaver_art PALETTE SOURCE OUTDIR [INPUTDIR]\n");
         return 2;
     }
     const std::string palettePath = argv[1], sourcePath = argv[2], outDir = argv[3];
@@ -44,6 +46,8 @@ int main(int argc, char** argv)
     ArtContext context{source, std::filesystem::path(sourcePath).parent_path().string(), palette, errors};
 
     const std::string output = source.Text("output"), kind = source.Text("kind");
+    if (kind == "app-icon")
+        return RunAppIcon(context, sourcePath, argc == 5 ? argv[4] : outDir, outDir);
     if (context.Width() <= 0 || context.Height() <= 0 || context.Width() > 4096 || context.Height() > 4096) {
         std::fprintf(stderr, "%s: 'size' must be two numbers from 1 to 4096\n", sourcePath.c_str());
         return 1;
