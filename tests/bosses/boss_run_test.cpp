@@ -101,7 +101,7 @@ TEST(BossRuns, TheHiveHeartFallsToAScriptedRookieRunAndTheSecondStageStartsFromI
 
 TEST(BossRuns, TheCavernWardenFallsToAScriptedRookieRunAndTheThirdStageStartsFromItsBeginning)
 {
-    const BossRun run{2, "2@6100", "stage2.keys", 1600, 1000};
+    const BossRun run{2, "2@10600", "stage2.keys", 1600, 1000};
     const Outcome outcome = Fly(run);
     ExpectCleanKill(run, outcome);
     ExpectStageBuiltFromItsStart(outcome, 3);
