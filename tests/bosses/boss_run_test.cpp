@@ -93,7 +93,7 @@ void ExpectStageBuiltFromItsStart(const Outcome& outcome, int stage)
 
 TEST(BossRuns, TheHiveHeartFallsToAScriptedRookieRunAndTheSecondStageStartsFromItsBeginning)
 {
-    const BossRun run{1, "1@8700", "stage1.keys", 1900, 1000};
+    const BossRun run{1, "1@11100", "stage1.keys", 1900, 1000};
     const Outcome outcome = Fly(run);
     ExpectCleanKill(run, outcome);
     ExpectStageBuiltFromItsStart(outcome, 2);
