@@ -1,4 +1,5 @@
 #include "graphics/precache.hpp"
+#include "graphics/cell_extents.hpp"
 
 #include "core/automation.hpp"
 #include "graphics/bitmap_font.hpp"
@@ -102,6 +103,10 @@ bool PrecacheGraphics(SharedSheets& sheets, BitmapFont& mainFont, BitmapFont& se
             *entry.texture = texture;
         if (entry.sheet)
             entry.sheet->Setup(texture, entry.layout.columns, entry.layout.rows, entry.layout.width, entry.layout.height);
+    }
+    if (!headless) {
+        MeasureCellExtents(sheets.explosionSheet, CellBlend::Alpha);
+        MeasureCellExtents(sheets.explosionRingSheet, CellBlend::Additive);
     }
     return true;
 }
