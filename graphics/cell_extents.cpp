@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-void MeasureCellExtents(SpriteSheet& sheet, CellBlend blend)
+void MeasureCellExtents(SpriteSheet& sheet)
 {
     sheet.extents.clear();
     if (PlainDrawing() || sheet.cells.empty() || sheet.texture == 0)
@@ -27,8 +27,7 @@ void MeasureCellExtents(SpriteSheet& sheet, CellBlend blend)
         // The sheets repeat: a filter at a cell's outer edge reaches across the texture.
         x = (x % width + width) % width;
         y = (y % height + height) % height;
-        const uint8_t* t = &texels[(static_cast<size_t>(y) * width + x) * 4];
-        return blend == CellBlend::Alpha ? t[3] > 0 : (t[0] | t[1] | t[2]) > 0;
+        return texels[(static_cast<size_t>(y) * width + x) * 4 + 3] > 0;
     };
 
     for (const CellCoord& cell : sheet.cells) {

@@ -5,10 +5,6 @@
 // sample can touch a texel that shows, so a quad cut to it draws the same picture.
 class SpriteSheet;
 
-enum class CellBlend {
-    Alpha,    // source alpha over the picture: a texel shows when its alpha is above 0
-    Additive, // added to the picture: a texel shows when its colour is above black
-};
-
-// Reads the sheet's texture back and fills its extents; a no-op for the plain drawing.
-void MeasureCellExtents(SpriteSheet& sheet, CellBlend blend);
+// Reads the sheet's texture back and fills its extents, for a sheet drawn with source alpha
+// over the picture (a texel shows when its alpha is above 0); a no-op for the plain drawing.
+void MeasureCellExtents(SpriteSheet& sheet);

@@ -105,8 +105,9 @@ bool PrecacheGraphics(SharedSheets& sheets, BitmapFont& mainFont, BitmapFont& se
             entry.sheet->Setup(texture, entry.layout.columns, entry.layout.rows, entry.layout.width, entry.layout.height);
     }
     if (!headless) {
-        MeasureCellExtents(sheets.explosionSheet, CellBlend::Alpha);
-        MeasureCellExtents(sheets.explosionRingSheet, CellBlend::Additive);
+        // The ring sheet is not cut: it is filtered to the nearest texel, and a quad cut from
+        // other corners moves samples at its hard edges onto the neighbouring texel.
+        MeasureCellExtents(sheets.explosionSheet);
     }
     return true;
 }

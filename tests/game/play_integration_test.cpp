@@ -150,9 +150,8 @@ TEST(PlayRun, TheCheaperPassesDrawWhatThePlainDrawingDraws)
             // Bloom folded into the composition rounds once where the blend into a target
             // rounded twice: a step of difference, which the scan lines multiply by up to 2.5.
             // An explosion quad cut to what shows interpolates its texture coordinates from
-            // other corners: now and then a nearest-filtered sample falls on the next texel.
-            // A fault (a copy too small, a wrong target, a cell cut too tight) moves whole
-            // areas by far more.
+            // other corners: now and then a filter weight rounds the other way. A fault (a copy
+            // too small, a wrong target, a cell cut too tight) moves whole areas by far more.
             size_t differing = 0, beyondRounding = 0, lit = 0;
             int largest = 0;
             for (size_t p = 0; p < plain[i].rgb.size(); p += 3) {
