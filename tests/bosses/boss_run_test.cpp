@@ -93,7 +93,7 @@ void ExpectStageBuiltFromItsStart(const Outcome& outcome, int stage)
 
 TEST(BossRuns, TheHiveHeartFallsToAScriptedRookieRunAndTheSecondStageStartsFromItsBeginning)
 {
-    const BossRun run{1, "1@8700", "stage1.keys", 1900, 1000};
+    const BossRun run{1, "1@11100", "stage1.keys", 1900, 1000};
     const Outcome outcome = Fly(run);
     ExpectCleanKill(run, outcome);
     ExpectStageBuiltFromItsStart(outcome, 2);
@@ -101,7 +101,7 @@ TEST(BossRuns, TheHiveHeartFallsToAScriptedRookieRunAndTheSecondStageStartsFromI
 
 TEST(BossRuns, TheCavernWardenFallsToAScriptedRookieRunAndTheThirdStageStartsFromItsBeginning)
 {
-    const BossRun run{2, "2@6100", "stage2.keys", 1600, 1000};
+    const BossRun run{2, "2@10600", "stage2.keys", 1600, 1000};
     const Outcome outcome = Fly(run);
     ExpectCleanKill(run, outcome);
     ExpectStageBuiltFromItsStart(outcome, 3);
@@ -109,7 +109,7 @@ TEST(BossRuns, TheCavernWardenFallsToAScriptedRookieRunAndTheThirdStageStartsFro
 
 TEST(BossRuns, TheFortressGuardianFallsToAScriptedRookieRunAndTheGameEnds)
 {
-    const BossRun run{3, "3@6400", "stage3.keys", 1400, 1500};
+    const BossRun run{3, "3@10000", "stage3.keys", 1400, 1500};
     const Outcome outcome = Fly(run);
     ExpectCleanKill(run, outcome);
     ASSERT_GT(outcome.cleared, 0);
@@ -118,20 +118,26 @@ TEST(BossRuns, TheFortressGuardianFallsToAScriptedRookieRunAndTheGameEnds)
     EXPECT_EQ(Number(next, "stageIndex"), 4.0);
 }
 
-// The claw beast mid-fight in stage 2, on every difficulty: its 500 is paid in one tick as
-// it dies, and the ship has not gone down before.
-TEST(BossRuns, TheClawBeastFallsToScriptedRunsOfTheMkIAlone)
+// The mid-bosses, each on every difficulty the Mk I alone can bring it down: the dock gunship
+// in stage 1 and again in the fortress, the claw beast in stage 2. The pay (500) comes in
+// one tick as it dies, and the ship has not gone down before.
+TEST(BossRuns, EveryMidBossFallsToScriptedRunsOfTheMkIAlone)
 {
-    for (const BossRun& run : {BossRun{2, "2@4100", "midboss2.keys", 1000, 500, 0},
+    for (const BossRun& run : {BossRun{1, "1@4500", "midboss1.keys", 1400, 500, 0},
+                               BossRun{1, "1@4500", "midboss1_novice.keys", 1400, 500, 1},
+                               BossRun{1, "1@4500", "midboss1_expert.keys", 1400, 500, 2},
+                               BossRun{2, "2@4100", "midboss2.keys", 1000, 500, 0},
                                BossRun{2, "2@4100", "midboss2_novice.keys", 1200, 500, 1},
-                               BossRun{2, "2@4100", "midboss2_expert.keys", 1300, 500, 2}}) {
+                               BossRun{2, "2@4100", "midboss2_expert.keys", 1300, 500, 2},
+                               BossRun{3, "3@7650", "midboss3.keys", 1300, 500, 0},
+                               BossRun{3, "3@7650", "midboss3_novice.keys", 1300, 500, 1}}) {
         const Outcome outcome = Fly(run);
         ASSERT_EQ(outcome.trace.size(), static_cast<size_t>(run.ticks));
         long killed = -1;
         for (size_t i = 1; i < outcome.trace.size() && killed < 0; ++i)
             if (Number(outcome.trace[i], "score") - Number(outcome.trace[i - 1], "score") == run.score)
                 killed = static_cast<long>(i);
-        ASSERT_GT(killed, 0) << run.keys << ": the claw beast was never killed";
+        ASSERT_GT(killed, 0) << run.keys << ": the mid-boss was never killed";
         EXPECT_TRUE(outcome.firstDeath < 0 || outcome.firstDeath > killed)
             << run.keys << ": the ship went down at tick " << outcome.firstDeath + 1 << ", before the kill at "
             << killed + 1;

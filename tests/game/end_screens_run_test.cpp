@@ -159,7 +159,7 @@ TEST(EndScreenRuns, FireOnTheContinueScreenRestartsAtTheCheckpointAndTheNextLoss
 TEST(EndScreenRuns, TheLastBossFallsAndTheEndingRollsIntoGameOverAndTheIntro)
 {
     const std::string keys = ReadFile(std::string(SKYREAVER_FIXTURES) + "/boss_runs/stage3.keys");
-    const std::vector<TraceTick> trace = PlayAndTrace("ending", "--play 3@6400 --difficulty 0 --ship 0", keys, 5200);
+    const std::vector<TraceTick> trace = PlayAndTrace("ending", "--play 3@10000 --difficulty 0 --ship 0", keys, 5200);
     const long ending = First(trace, EndingState);
     ASSERT_GT(ending, 0) << "the last stage was never cleared";
     EXPECT_EQ(trace[size_t(ending)].stageIndex, 4);

@@ -70,7 +70,7 @@ TEST(NameEntryRun, ALostGameAboveTheTenthEntryTakesANameThenOffersTheContinue)
         tick += 10;
     }
     WriteFile(dir / "keys.txt", script);
-    const RunResult run = RunGame(dir, "--play 1@8700 --difficulty 0 --ship 0 --headless --quit-after 4700 "
+    const RunResult run = RunGame(dir, "--play 1@11100 --difficulty 0 --ship 0 --headless --quit-after 4700 "
                                        "--input keys.txt --trace trace.jsonl");
     ASSERT_EQ(run.exitStatus, 0) << run.output;
     const auto trace = ReadLines(dir / "trace.jsonl");

@@ -27,7 +27,7 @@ double Number(const std::string& line, const std::string& key)
 }
 
 // The draft stage 1's camera halts for the boss at this time index (content/stages/stage1).
-constexpr long PathEnd = 8900;
+constexpr long PathEnd = 11300;
 
 struct Picture {
     int width = 0;
@@ -91,7 +91,7 @@ TEST(PlayRun, TheWholeCameraPathOfStageOneRunsHeadless)
     // be hit (it flies in untouchable for 150 ticks, so every run gains ground).
     long start = 0;
     int runs = 0;
-    while (start < PathEnd && runs < 60) {
+    while (start < PathEnd && runs < 90) {
         ++runs;
         ScratchDir dir("path");
         const RunResult run = RunGame(dir, "--play 1@" + std::to_string(start) +
