@@ -195,8 +195,8 @@ TEST_F(StageTextTest, StageOneScrollsToItsBossArenaOverItsLake)
     EXPECT_EQ(CameraAtTime(world.scrollManipulators, 0), (CameraPoint{0.0f, 60.0f}));
     EXPECT_EQ(CameraAtTime(world.scrollManipulators, 2999).x, 2999.0f);
     EXPECT_EQ(CameraAtTime(world.scrollManipulators, 5000), (CameraPoint{5000.0f, 0.0f}));
-    EXPECT_EQ(CameraAtTime(world.scrollManipulators, 8900), (CameraPoint{8900.0f, 60.0f}));
-    EXPECT_EQ(CameraAtTime(world.scrollManipulators, 20000), (CameraPoint{8900.0f, 60.0f}));
+    EXPECT_EQ(CameraAtTime(world.scrollManipulators, 11300), (CameraPoint{11300.0f, 60.0f}));
+    EXPECT_EQ(CameraAtTime(world.scrollManipulators, 20000), (CameraPoint{11300.0f, 60.0f}));
     ASSERT_EQ(world.water.size(), 1u);
     EXPECT_EQ(world.water[0].top, 510.0f);
 }
