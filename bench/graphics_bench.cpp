@@ -3,6 +3,7 @@
 // glFinish included).
 #include "core/process_flags.hpp"
 #include "graphics/gl_draw.hpp"
+#include "graphics/bloom_present.hpp"
 #include "graphics/post_passes.hpp"
 #include "graphics/render_targets.hpp"
 #include "graphics/shader_programs.hpp"
@@ -81,6 +82,7 @@ void BM_FullPostEffectFrame(benchmark::State& state)
         state.SkipWithError("shaders or render targets unavailable");
         return;
     }
+    BuildBloomPresentPrograms(shaders);
     const GLuint map = SolidTexture(160, 128, 0, 255, 64);
     const GLuint surface = SolidTexture(40, 80, 120, 255, 32);
     SpriteSheet sheet;
@@ -101,7 +103,7 @@ void BM_FullPostEffectFrame(benchmark::State& state)
         BindWindowFrameBuffer();
         ShockwavePass(shaders, targets, waves, map);
         PostPass(shaders, targets, true, 0.5f, true);
-        Present(shaders, targets, true, false);
+        Present(shaders, targets, true, false, true);
         SDL_GL_SwapBuffers();
         glFinish();
         ++frame;

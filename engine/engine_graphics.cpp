@@ -3,10 +3,17 @@
 #include "core/automation.hpp"
 #include "engine/engine.hpp"
 #include "core/math_utils.hpp"
+#include "graphics/bloom_present.hpp"
 #include "graphics/post_passes.hpp"
 #include "graphics/shader_programs.hpp"
 
-bool Engine::BuildShaders() { return ::BuildShaders(shaders); }
+bool Engine::BuildShaders()
+{
+    if (!::BuildShaders(shaders))
+        return false;
+    BuildBloomPresentPrograms(shaders);
+    return true;
+}
 
 bool Engine::CreateRenderTargets() { return renderTargets.Create(width, height); }
 
@@ -22,4 +29,4 @@ void Engine::WaterPass(float fraction, const std::vector<WaterRect>& water, floa
 
 void Engine::PostPass() { ::PostPass(shaders, renderTargets, greyscale, greyscaleAmount, bloom); }
 
-void Engine::Present() { ::Present(shaders, renderTargets, scanLines, fullscreen); }
+void Engine::Present() { ::Present(shaders, renderTargets, scanLines, fullscreen, bloom); }

@@ -16,6 +16,11 @@ bool InitVideo(const char* title, int width, int height, int bitsPerPixel, bool 
     Log& log = GameLog();
     log.Write("\n[Initializing Video Settings]\n");
     setenv("SDL_VIDEO_CENTERED", "center", 1);
+    // A window is made at the size asked for, so the SDL 1.2 layer's scaling frame buffer
+    // would only add a full-screen copy to every swap (a few milliseconds on a software
+    // renderer). Full screen keeps it: there the display's mode may differ from ours.
+    if (!fullscreen)
+        setenv("SDL12COMPAT_OPENGL_SCALING", "0", 0);
 
     if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_VIDEO | SDL_INIT_NOPARACHUTE) < 0 || !SDL_GetVideoInfo()) {
         log.Write("\n[Failed to initialize Video Settings]\n");

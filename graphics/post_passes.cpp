@@ -4,12 +4,15 @@
 #include "core/screen_size.hpp"
 
 #include "core/process_flags.hpp"
+#include "graphics/bloom_present.hpp"
 #include "graphics/full_screen_quad.hpp"
 #include "graphics/gl_draw.hpp"
+#include "graphics/plain_drawing.hpp"
 #include "graphics/render_targets.hpp"
 #include "graphics/shader_set.hpp"
 
 #include <GL/glew.h>
+#include <cmath>
 
 namespace {
 
@@ -37,6 +40,31 @@ void UnbindUnits()
     glDisable(GL_TEXTURE_2D);
 }
 
+// A distortion pass draws over part of the scene with samples of the scene displaced by up to
+// `reach` target pixels. Plainly it swaps targets, which copies the whole scene; instead the
+// parts it can sample (each rectangle it draws, widened by the reach and a pixel for the
+// filter) are copied into the other target and the pass draws into the scene's own target.
+// Either way the other target's texture is the one to sample.
+void BeginDistortion(ShaderSet& shaders, RenderTargets& targets)
+{
+    if (PlainDrawing())
+        targets.Swap(shaders, true);
+    else
+        targets.Rebind();
+}
+
+void CopySampledPart(RenderTargets& targets, float left, float top, float right, float bottom, float reach)
+{
+    if (PlainDrawing())
+        return;
+    const float sx = static_cast<float>(targets.width) / ScreenWidth;
+    const float sy = static_cast<float>(targets.height) / ScreenHeight;
+    const float margin = reach + 2.0f;
+    // Target rows count from the bottom.
+    targets.CopyToOther(left * sx - margin, targets.height - bottom * sy - margin, right * sx + margin,
+                        targets.height - top * sy + margin);
+}
+
 } // namespace
 
 void ShockwavePass(ShaderSet& shaders, RenderTargets& targets, const std::vector<ShockWave>& waves, uint32_t shockWaveMap)
@@ -44,7 +72,9 @@ void ShockwavePass(ShaderSet& shaders, RenderTargets& targets, const std::vector
     if (LowSpecMode || !ShadersEnabled || waves.empty())
         return;
     for (const ShockWave& wave : waves) {
-        targets.Swap(shaders, true);
+        BeginDistortion(shaders, targets);
+        CopySampledPart(targets, wave.x - wave.radius, wave.y - wave.radius, wave.x + wave.radius, wave.y + wave.radius,
+                        std::fabs(wave.intensity));
         glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
         glDisable(GL_DEPTH_TEST);
         glDisable(GL_BLEND);
@@ -83,7 +113,10 @@ void WaterPass(ShaderSet& shaders, RenderTargets& targets, const std::vector<Wat
         return;
     const float w = scroll;
     if (!LowSpecMode) {
-        targets.Swap(shaders, true);
+        BeginDistortion(shaders, targets);
+        // The ripple map moves a sample by up to 5 target pixels either way.
+        for (const WaterRect& r : water)
+            CopySampledPart(targets, r.left, r.top, r.right, r.bottom, 5.0f);
         glDisable(GL_DEPTH_TEST);
         glDisable(GL_BLEND);
         SetProjection(ScreenWidth, ScreenHeight);
@@ -166,7 +199,9 @@ void PostPass(ShaderSet& shaders, RenderTargets& targets, bool greyscale, float 
         glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
         glDisable(GL_DEPTH_TEST);
         glDisable(GL_BLEND);
-        targets.Swap(shaders, true);
+        // The quad replaces every pixel of the new target: nothing to copy into it first, and
+        // nothing to copy back after.
+        targets.Swap(shaders, PlainDrawing());
         SetProjection(ScreenWidth, ScreenHeight);
         shaders.Use(ShaderProgram::ToGreyscale);
         BeginRectangleUnit0();
@@ -174,12 +209,13 @@ void PostPass(ShaderSet& shaders, RenderTargets& targets, bool greyscale, float 
         shaders.SetFloat("amount", greyscaleAmount);
         DrawFullScreenQuad(targets.width, targets.height);
         UnbindUnits();
-        targets.Swap(shaders, true);
+        if (PlainDrawing())
+            targets.Swap(shaders, true);
         shaders.UseProgram(0);
         BindWindowFrameBuffer();
     }
     MarkPass("greyscale");
-    if (bloom) {
+    if (bloom && !BloomInPresent(shaders)) {
         targets.Swap(shaders, true);
         SetProjection(ScreenWidth, ScreenHeight);
         shaders.UseProgram(0);
@@ -197,7 +233,7 @@ void PostPass(ShaderSet& shaders, RenderTargets& targets, bool greyscale, float 
     MarkPass("bloom");
 }
 
-void Present(ShaderSet& shaders, RenderTargets& targets, bool scanLines, bool fullscreen)
+void Present(ShaderSet& shaders, RenderTargets& targets, bool scanLines, bool fullscreen, bool bloom)
 {
     if (LowSpecMode)
         return;
@@ -206,7 +242,12 @@ void Present(ShaderSet& shaders, RenderTargets& targets, bool scanLines, bool fu
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_BLEND);
     SetProjection(ScreenWidth, ScreenHeight);
-    shaders.Use(scanLines ? ShaderProgram::ScanlineRectangle : ShaderProgram::PassThroughRectangle);
+    if (bloom && BloomInPresent(shaders)) {
+        shaders.Use(scanLines ? ShaderProgram::BloomScanlinePresent : ShaderProgram::BloomPresent);
+        shaders.SetVec2("size", static_cast<float>(targets.width), static_cast<float>(targets.height));
+    } else {
+        shaders.Use(scanLines ? ShaderProgram::ScanlineRectangle : ShaderProgram::PassThroughRectangle);
+    }
     shaders.SetFloat("scan", fullscreen ? 2.0f : 3.0f);
     BeginRectangleUnit0();
     targets.BindTexture(shaders, 0, false);

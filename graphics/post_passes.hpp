@@ -28,5 +28,7 @@ void ShockwavePass(ShaderSet& shaders, RenderTargets& targets, const std::vector
 // scroll: the water scroll offset already interpolated for this frame.
 void WaterPass(ShaderSet& shaders, RenderTargets& targets, const std::vector<WaterRect>& water, float scroll,
                uint32_t waterMap, uint32_t waterSurface);
+// Bloom is drawn here only where Present cannot add it (graphics/bloom_present): give both
+// the same flag.
 void PostPass(ShaderSet& shaders, RenderTargets& targets, bool greyscale, float greyscaleAmount, bool bloom);
-void Present(ShaderSet& shaders, RenderTargets& targets, bool scanLines, bool fullscreen);
+void Present(ShaderSet& shaders, RenderTargets& targets, bool scanLines, bool fullscreen, bool bloom);

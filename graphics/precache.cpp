@@ -1,4 +1,5 @@
 #include "graphics/precache.hpp"
+#include "graphics/cell_extents.hpp"
 
 #include "core/automation.hpp"
 #include "graphics/bitmap_font.hpp"
@@ -102,6 +103,11 @@ bool PrecacheGraphics(SharedSheets& sheets, BitmapFont& mainFont, BitmapFont& se
             *entry.texture = texture;
         if (entry.sheet)
             entry.sheet->Setup(texture, entry.layout.columns, entry.layout.rows, entry.layout.width, entry.layout.height);
+    }
+    if (!headless) {
+        // The ring sheet is not cut: it is filtered to the nearest texel, and a quad cut from
+        // other corners moves samples at its hard edges onto the neighbouring texel.
+        MeasureCellExtents(sheets.explosionSheet);
     }
     return true;
 }

@@ -8,6 +8,8 @@
 #include "graphics/shader_set.hpp"
 
 #include <GL/glew.h>
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -131,6 +133,29 @@ void RenderTargets::Swap(ShaderSet& shaders, bool copyPrevious)
     glMatrixMode(GL_MODELVIEW);
     glPopMatrix();
     glPopAttrib();
+}
+
+void RenderTargets::Rebind()
+{
+    if (LowSpecMode)
+        return;
+    glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, current ? frameBufferA : frameBufferB);
+    glViewport(0, 0, width, height);
+}
+
+void RenderTargets::CopyToOther(float left, float bottom, float right, float top)
+{
+    if (LowSpecMode)
+        return;
+    const int x0 = std::max(0, static_cast<int>(std::floor(left)));
+    const int y0 = std::max(0, static_cast<int>(std::floor(bottom)));
+    const int x1 = std::min(width, static_cast<int>(std::ceil(right)));
+    const int y1 = std::min(height, static_cast<int>(std::ceil(top)));
+    if (x1 <= x0 || y1 <= y0)
+        return;
+    glBindTexture(GL_TEXTURE_RECTANGLE_ARB, OtherTexture());
+    glCopyTexSubImage2D(GL_TEXTURE_RECTANGLE_ARB, 0, x0, y0, x0, y0, x1 - x0, y1 - y0);
+    glBindTexture(GL_TEXTURE_RECTANGLE_ARB, 0);
 }
 
 void RenderTargets::BindTexture(ShaderSet& shaders, int unit, bool other)

@@ -17,6 +17,11 @@ public:
     // Drawing goes into the current target from now on and the other one becomes current;
     // with copyPrevious the new target starts as a copy of the other target's image.
     void Swap(ShaderSet& shaders, bool copyPrevious);
+    // Drawing goes into the texture of the last Swap again (after the window was bound).
+    void Rebind();
+    // Copies the part of the bound target between the corners (target pixels, rows from the
+    // bottom; clipped to the target) into the other target's texture, at the same place.
+    void CopyToOther(float left, float bottom, float right, float top);
     // Binds, as texUnit0 on the unit, the texture being drawn into (other false) or the other
     // target's texture (other true).
     void BindTexture(ShaderSet& shaders, int unit, bool other);

@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-// The game's fourteen programs, in build order (the numbers callers know them by).
+// The game's fourteen programs, in build order (the numbers callers know them by), then the
+// programs of the cheaper passes (graphics/bloom_present), built after them.
 enum class ShaderProgram {
     PassThrough = 1,
     PassThroughTexture,
@@ -22,8 +23,11 @@ enum class ShaderProgram {
     Saturation,
     TwoAlpha,
     RedMask,
+    BloomPresent,
+    BloomScanlinePresent,
 };
 constexpr int ShaderProgramCount = 14;
+constexpr int AllShaderProgramCount = 16;
 
 class ShaderSet {
 public:
@@ -73,6 +77,6 @@ private:
     int idCounter_ = 0;
     std::vector<Object> shaders_;
     std::vector<Object> programs_;
-    std::array<int, ShaderProgramCount + 1> programIds_{};
+    std::array<int, AllShaderProgramCount + 1> programIds_{};
     int current_ = -1; // index into programs_, -1 for the fixed pipeline
 };

@@ -5,6 +5,7 @@
 void SpriteSheet::Setup(uint32_t texture_, int columns_, int rows_, int textureWidth_, int textureHeight_)
 {
     cells.clear();
+    extents.clear();
     cellCount = 0;
     texture = texture_;
     textureWidth = textureWidth_;
@@ -38,4 +39,11 @@ CellCoord SpriteSheet::Cell(int index) const
     if (cells.empty())
         return {};
     return cells[static_cast<size_t>(std::clamp(index, 0, static_cast<int>(cells.size()) - 1))];
+}
+
+CellExtent SpriteSheet::Extent(int index) const
+{
+    if (extents.empty() || extents.size() != cells.size())
+        return {};
+    return extents[static_cast<size_t>(std::clamp(index, 0, static_cast<int>(extents.size()) - 1))];
 }

@@ -1,6 +1,8 @@
 #include "graphics/texture_loading.hpp"
 
 #include "core/log.hpp"
+#include "graphics/plain_drawing.hpp"
+#include "graphics/software_renderer.hpp"
 
 #include <GL/glew.h>
 #include <IL/il.h>
@@ -11,6 +13,19 @@
 namespace {
 
 int64_t loadedBytes = 0;
+
+// A software rasteriser decodes a compressed texture on every fetch, which makes the large
+// additive sprites and tile layers several times dearer to fill. The bound texture is read
+// back as the driver decoded it and stored again uncompressed: the same pixels on screen,
+// about four times the texture memory.
+void KeepDecompressed(GLenum format, int width, int height, std::vector<uint8_t>& pixels)
+{
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glGetTexImage(GL_TEXTURE_2D, 0, format, GL_UNSIGNED_BYTE, pixels.data());
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    glTexImage2D(GL_TEXTURE_2D, 0, format == GL_RGBA ? GL_RGBA8 : GL_RGB8, width, height, 0, format, GL_UNSIGNED_BYTE,
+                 pixels.data());
+}
 
 } // namespace
 
@@ -109,12 +124,15 @@ uint32_t LoadTexture(const std::string& name, int minFilter, int magFilter, int 
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, wrapT);
     // Rows of 1- and 3-byte pixels are not 4-byte aligned for most widths.
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    if (channels == 1)
+    if (channels == 1) {
         glTexImage2D(GL_TEXTURE_2D, 0, GL_RED, width, height, 0, GL_RED, GL_UNSIGNED_BYTE, pixels.data());
-    else if (channels == 4)
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_COMPRESSED_RGBA_S3TC_DXT5_EXT, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
-    else
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_COMPRESSED_RGB_S3TC_DXT1_EXT, width, height, 0, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    } else {
+        const GLenum format = channels == 4 ? GL_RGBA : GL_RGB;
+        glTexImage2D(GL_TEXTURE_2D, 0, channels == 4 ? GL_COMPRESSED_RGBA_S3TC_DXT5_EXT : GL_COMPRESSED_RGB_S3TC_DXT1_EXT,
+                     width, height, 0, format, GL_UNSIGNED_BYTE, pixels.data());
+        if (SoftwareRenderer() && !PlainDrawing())
+            KeepDecompressed(format, width, height, pixels);
+    }
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     glDisable(GL_TEXTURE_2D);
     return texture;

@@ -7,8 +7,9 @@
 
 // Loads the file into a new DevIL image, left bound; 0 on failure (logged).
 uint32_t LoadImage(const std::string& name);
-// Loads and uploads level 0: 1 channel as red, 3 as DXT1, 4 as DXT5. Palette, BGR, grey-alpha
-// and 16-bit images are converted to 8-bit RGB or RGBA first. 0 on failure.
+// Loads and uploads level 0: 1 channel as red, 3 as DXT1, 4 as DXT5 (on a software renderer
+// kept as the decoded DXT pixels, uncompressed). Palette, BGR, grey-alpha and 16-bit images
+// are converted to 8-bit RGB or RGBA first. 0 on failure.
 uint32_t LoadTexture(const std::string& name, int minFilter, int magFilter, int wrapS, int wrapT);
 // The image library's own upload, used for the distortion maps and font shadows.
 uint32_t LoadTextureAuto(const std::string& name);

@@ -162,23 +162,27 @@ void DrawExplosions(Engine& engine, int layer, float interpolation)
         else
             SetBlend(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
         BindTexture(GL_TEXTURE_2D, sheet.texture);
-        const CellCoord cell = sheet.Cell(static_cast<int>(explosion.frame));
+        const int frame = static_cast<int>(explosion.frame);
+        const CellCoord cell = sheet.Cell(frame);
+        // Only the part of the cell that shows (graphics/cell_extents): the same picture for
+        // a fraction of the fill.
+        const CellExtent part = sheet.Extent(frame);
+        if (part.Empty())
+            continue;
         Vec2 forward, side;
         AngleVectors(explosion.angle, forward, side);
         const float hw = explosion.halfWidth;
         const float hh = explosion.halfHeight;
-        const auto corner = [&](float cx, float cy) {
+        const auto corner = [&](float fx, float fy) {
+            glTexCoord2f(cell.u + fx * sheet.cellU, cell.v + fy * sheet.cellV);
+            const float cx = hw * (2.0f * fx - 1.0f), cy = hh * (2.0f * fy - 1.0f);
             glVertex2f(explosion.x + forward.x * cx + side.x * cy, explosion.y + forward.y * cx + side.y * cy);
         };
         glBegin(GL_QUADS);
-        glTexCoord2f(cell.u, cell.v);
-        corner(-hw, -hh);
-        glTexCoord2f(cell.u + sheet.cellU, cell.v);
-        corner(hw, -hh);
-        glTexCoord2f(cell.u + sheet.cellU, cell.v + sheet.cellV);
-        corner(hw, hh);
-        glTexCoord2f(cell.u, cell.v + sheet.cellV);
-        corner(-hw, hh);
+        corner(part.left, part.top);
+        corner(part.right, part.top);
+        corner(part.right, part.bottom);
+        corner(part.left, part.bottom);
         glEnd();
     }
     glDisable(GL_BLEND);

@@ -169,7 +169,7 @@ TEST_F(PostEffects, PresentShowsTheSceneUnchangedWithoutScanLines)
     BeginScene();
     Quad(0, 0, 320, 480, 1, 0, 0);
     Quad(320, 0, 640, 480, 0, 0, 1);
-    Present(shaders, targets, false, false);
+    Present(shaders, targets, false, false, false);
     EXPECT_EQ(Pixel(10, 10), (std::array<int, 4>{255, 0, 0, 255}));
     EXPECT_EQ(Pixel(630, 470)[2], 255);
     EXPECT_EQ(Pixel(630, 470)[0], 0);
@@ -180,7 +180,7 @@ TEST_F(PostEffects, GreyscaleAtFullAmountTurnsASaturatedQuadGrey)
     BeginScene();
     Quad(0, 0, 640, 480, 1, 0, 0);
     PostPass(shaders, targets, true, 1.0f, false);
-    Present(shaders, targets, false, false);
+    Present(shaders, targets, false, false, false);
     const auto p = Pixel(320, 240);
     EXPECT_NEAR(p[0], 77, 2); // (1 + 0 + 0) * 0.3
     EXPECT_EQ(p[0], p[1]);
@@ -192,7 +192,7 @@ TEST_F(PostEffects, GreyscaleAmountZeroKeepsTheColours)
     BeginScene();
     Quad(0, 0, 640, 480, 1, 0, 0);
     PostPass(shaders, targets, true, 0.0f, false);
-    Present(shaders, targets, false, false);
+    Present(shaders, targets, false, false, false);
     EXPECT_EQ(Pixel(320, 240)[0], 255);
     EXPECT_EQ(Pixel(320, 240)[1], 0);
 }
@@ -202,7 +202,7 @@ TEST_F(PostEffects, ScanLinesWeightRowsByTheirRowModuloThreeInAWindow)
     for (bool fullscreen : {false, true}) {
         BeginScene();
         Quad(0, 0, 640, 480, 0.2f, 0.2f, 0.2f);
-        Present(shaders, targets, true, fullscreen);
+        Present(shaders, targets, true, fullscreen, false);
         const float scan = fullscreen ? 2.0f : 3.0f;
         for (int row = 0; row < 6; ++row) {
             // Target rows count from the bottom; the weight is mod(row centre, scan).
@@ -219,11 +219,11 @@ TEST_F(PostEffects, BloomBrightensBrightPartsAndSpreadsThemByAPixel)
     BeginScene();
     // Near the left edge the one-pixel enlargement moves the block one pixel outwards.
     Quad(2, 100, 60, 200, 0.6f, 0.6f, 0.6f);
-    Present(shaders, targets, false, false);
+    Present(shaders, targets, false, false, false);
     const int before = Pixel(30, 150)[0];
     EXPECT_EQ(Pixel(1, 150)[0], 0);
     PostPass(shaders, targets, false, 0.0f, true);
-    Present(shaders, targets, false, false);
+    Present(shaders, targets, false, false, true);
     // Source weighted by its own colour: (0.75 x 0.6) squared is added.
     EXPECT_NEAR(Pixel(30, 150)[0], before + 0.45f * 0.45f * 255.0f, 4.0f);
     EXPECT_GT(Pixel(1, 150)[0], 40) << "spread beyond the block's edge";
@@ -243,7 +243,7 @@ TEST_F(PostEffects, TwoCopyingSwapsLeaveTheImageUnchanged)
     glColor3f(1, 1, 1);
     glVertex2f(0, 480);
     glEnd();
-    Present(shaders, targets, false, false);
+    Present(shaders, targets, false, false, false);
     std::vector<unsigned char> first(640 * 480 * 4), second(640 * 480 * 4);
     glReadPixels(0, 0, 640, 480, GL_RGBA, GL_UNSIGNED_BYTE, first.data());
     const bool drawnInto = targets.current;
@@ -251,7 +251,7 @@ TEST_F(PostEffects, TwoCopyingSwapsLeaveTheImageUnchanged)
     EXPECT_NE(targets.current, drawnInto);
     targets.Swap(shaders, true);
     EXPECT_EQ(targets.current, drawnInto);
-    Present(shaders, targets, false, false);
+    Present(shaders, targets, false, false, false);
     glReadPixels(0, 0, 640, 480, GL_RGBA, GL_UNSIGNED_BYTE, second.data());
     EXPECT_TRUE(first == second);
 }
@@ -269,7 +269,7 @@ TEST_F(PostEffects, ShockwaveShiftsTheImageInsideItsSquareOnly)
     BeginScene();
     Quad(0, 0, 320, 480, 1, 1, 1); // white left half, edge at x = 320
     ShockwavePass(shaders, targets, {{320.0f, 100.0f, 10.0f, 50.0f}}, map);
-    Present(shaders, targets, false, false);
+    Present(shaders, targets, false, false, false);
     EXPECT_EQ(Pixel(325, 100)[0], 255) << "the edge moved right inside the square";
     EXPECT_EQ(Pixel(335, 100)[0], 0);
     EXPECT_EQ(Pixel(325, 300)[0], 0) << "outside the square nothing moved";
@@ -287,7 +287,7 @@ TEST_F(PostEffects, LowSpecDrawsStraightToTheWindowAndEveryPassIsANoOp)
     targets.Swap(shaders, true);
     ShockwavePass(shaders, targets, {{320, 240, 10, 100}}, 0);
     PostPass(shaders, targets, true, 1.0f, true);
-    Present(shaders, targets, true, false);
+    Present(shaders, targets, true, false, false);
     GLint frameBuffer = -1;
     glGetIntegerv(GL_FRAMEBUFFER_BINDING_EXT, &frameBuffer);
     EXPECT_EQ(static_cast<uint32_t>(frameBuffer), WindowFrameBuffer());
@@ -305,7 +305,7 @@ TEST_F(PostEffects, WaterTintsItsRectangleInEveryMode)
         glClear(GL_COLOR_BUFFER_BIT);
         WaterPass(shaders, targets, {{100, 200, 300, 400}}, 0.0f, 0, 0);
         if (!lowSpec)
-            Present(shaders, targets, false, false);
+            Present(shaders, targets, false, false, false);
         const auto inside = Pixel(200, 390);
         EXPECT_EQ(inside[0], 0) << lowSpec;
         EXPECT_GT(inside[2], 40) << lowSpec;
