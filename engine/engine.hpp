@@ -5,6 +5,7 @@
 #include "audio/sample_table.hpp"
 #include "editor/editor_state.hpp"
 #include "engine/frame_clock.hpp"
+#include "engine/play/far_layer_cache.hpp"
 #include "game/game_state.hpp"
 #include "game/high_score_table.hpp"
 #include "game/menu_pulse.hpp"
@@ -203,6 +204,7 @@ public:
 
     // --- graphics: render targets ---
     RenderTargets renderTargets;
+    FarLayerCache farLayerCache;
     // Per-frame effect state the full-screen passes read: the greyscale set by the game flow
     // (the distortion rings are effects.shockWaves).
     bool greyscale = false;

@@ -11,8 +11,6 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
 GLuint CreateTargetTexture(int width, int height)
 {
     GLuint texture = 0;
@@ -33,8 +31,6 @@ bool AttachTarget(GLuint frameBuffer, GLuint texture)
     glFramebufferTexture2DEXT(GL_FRAMEBUFFER_EXT, GL_COLOR_ATTACHMENT0_EXT, GL_TEXTURE_RECTANGLE_ARB, texture, 0);
     return glCheckFramebufferStatusEXT(GL_FRAMEBUFFER_EXT) == GL_FRAMEBUFFER_COMPLETE_EXT;
 }
-
-} // namespace
 
 namespace {
 GLint windowFrameBuffer = -1;

@@ -43,6 +43,11 @@ private:
     void Release();
 };
 
+// A window-format rectangle texture (linear filtering, clamped) and a frame buffer drawing
+// into it; AttachTarget leaves the frame buffer bound and tells whether it is complete.
+uint32_t CreateTargetTexture(int width, int height);
+bool AttachTarget(uint32_t frameBuffer, uint32_t texture);
+
 // The window's own frame buffer is not always 0: the SDL 1.2 layer may draw the window
 // through a frame buffer of its own, bound when the video mode is set. Its name is taken
 // once, before any target is bound (RenderTargets::Create does this).

@@ -2,6 +2,7 @@
 #include "core/screen_size.hpp"
 
 #include "engine/engine.hpp"
+#include "engine/play/far_layer_cache.hpp"
 #include "graphics/gl_draw.hpp"
 #include "core/math_utils.hpp"
 #include "world/entity.hpp"
@@ -11,6 +12,8 @@
 #include <SDL/SDL.h>
 
 namespace {
+
+constexpr float TieBreak = 0.01f;
 
 CameraPoint InterpolatedLayerCamera(const StageWorld& world, int layer, float t)
 {
@@ -60,6 +63,25 @@ void DrawTilePass(const StageWorld& world, const std::vector<int16_t>& plane, co
     glEnd();
 }
 
+// The plain tiles blended over what is there, then the glowing ones added.
+void DrawTileLayer(const StageWorld& world, const std::vector<int16_t>& plane, const SpriteSheet& sheet,
+                   const TileWindow& window, ShaderSet& shaders)
+{
+    shaders.Use(ShaderProgram::PassThroughTexture);
+    shaders.SetSampler("texUnit0", 0, sheet.texture);
+    glEnable(GL_TEXTURE_2D);
+    BindTexture(GL_TEXTURE_2D, sheet.texture);
+    SetTextureFilter(GL_NEAREST, GL_NEAREST);
+    glEnable(GL_BLEND);
+    SetBlend(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    DrawTilePass(world, plane, sheet, window, false);
+    SetBlend(GL_ONE, GL_ONE);
+    DrawTilePass(world, plane, sheet, window, true);
+    glDisable(GL_BLEND);
+    glDisable(GL_TEXTURE_2D);
+    shaders.UseProgram(0);
+}
+
 } // namespace
 
 // The 640 x 480 view of a layer, translated by its interpolated parallax camera; undone by
@@ -95,21 +117,26 @@ void DrawTiles(Engine& engine, int layer, float interpolation)
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     const CameraPoint camera = PushLayerView(world, layer, interpolation);
     const TileWindow window = VisibleTiles(camera.x, camera.y, world.mapWidth, world.mapHeight);
-
-    engine.shaders.Use(ShaderProgram::PassThroughTexture);
-    engine.shaders.SetSampler("texUnit0", 0, sheet.texture);
-    glEnable(GL_TEXTURE_2D);
-    BindTexture(GL_TEXTURE_2D, sheet.texture);
-    SetTextureFilter(GL_NEAREST, GL_NEAREST);
-    glEnable(GL_BLEND);
-    SetBlend(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    DrawTilePass(world, *plane, sheet, window, false);
-    SetBlend(GL_ONE, GL_ONE);
-    DrawTilePass(world, *plane, sheet, window, true);
-
-    glDisable(GL_BLEND);
-    glDisable(GL_TEXTURE_2D);
-    engine.shaders.UseProgram(0);
+    // A camera half-way between pixels (common: many scroll speeds move a layer half a pixel
+    // a tick) puts pixel centres exactly on texel edges, where rounding picks either texel and
+    // can pick differently tile by tile. A hundredth of a pixel more settles every such tie
+    // the same way, whether the tiles are drawn one by one or through the far layer's cache.
+    glTranslatef(-TieBreak, -TieBreak, 0.0f);
+    FarLayerCache& cache = engine.farLayerCache;
+    if (layer == 1 && cache.Usable()) {
+        bool drawn = !cache.Stale(sheet.texture, window, *plane, world.mapWidth);
+        if (!drawn && cache.BeginRedraw()) {
+            DrawTileLayer(world, *plane, sheet, window, engine.shaders);
+            cache.EndRedraw();
+            drawn = true;
+        }
+        if (drawn) {
+            cache.Draw(engine.shaders);
+            glPopMatrix();
+            return;
+        }
+    }
+    DrawTileLayer(world, *plane, sheet, window, engine.shaders);
     glPopMatrix();
 }
 

@@ -133,13 +133,16 @@ TEST(PlayRun, TheCheaperPassesDrawWhatThePlainDrawingDraws)
     if (!std::getenv("DISPLAY"))
         SKIP_UNLESS_REQUIRED("no display for a windowed run");
     // Ordinary play on the lake and into the hangar (the water with its ripples, the video
-    // panel), and the busy scene's explosion chains over the waterfalls.
+    // panel), the busy scene's explosion chains over the waterfalls, and stage 2's far layer
+    // standing half-way between pixels (the cached far layer must settle those ties as the
+    // tiles drawn one by one do).
     struct Scene {
         const char* play;
         std::vector<int> ticks;
         bool busy;
     };
-    for (const Scene& scene : {Scene{"1@6300", {120, 380}, false}, Scene{"1@5000", {450, 520}, true}}) {
+    for (const Scene& scene : {Scene{"1@6300", {120, 380}, false}, Scene{"1@5000", {450, 520}, true},
+                              Scene{"2@3000", {150}, false}}) {
         const std::vector<Picture> plain = PlayFrames(scene.play, scene.ticks, true, scene.busy);
         const std::vector<Picture> cut = PlayFrames(scene.play, scene.ticks, false, scene.busy);
         for (size_t i = 0; i < scene.ticks.size(); ++i) {
