@@ -1,4 +1,5 @@
 // skyreaver: parses the automation options, then runs the launcher and the game.
+#include <malloc.h>
 #include "core/user_files.hpp"
 #include "engine/automation_options.hpp"
 #include "engine/launch_game.hpp"
@@ -10,6 +11,11 @@
 
 int main(int argc, char** argv)
 {
+    // Blocks of 64 KiB and more (decoded pictures, the driver's texture and conversion
+    // buffers, video frames) are mapped on their own and go back to the system when freed.
+    // Left to itself the allocator raises that bar to the largest block freed so far, and
+    // later such blocks come from the heap, whose freed pages stay resident between live ones.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
     std::error_code noPath;
     if (!LocateGameFiles(std::filesystem::read_symlink("/proc/self/exe", noPath).string()))
         return 1;
