@@ -1,6 +1,7 @@
 #include "core/automation.hpp"
 #include "core/screen_size.hpp"
 #include "engine/engine.hpp"
+#include "engine/frame_count_mark.hpp"
 #include "engine/frame_pacer.hpp"
 #include "core/process_flags.hpp"
 #include "engine/screenshot.hpp"
@@ -54,6 +55,7 @@ void Engine::RunFrameLoop()
             const double swapStart = Seconds();
             SDL_GL_SwapBuffers();
             EndPassFrame("swap");
+            MarkPresentedFrame();
             const double wait = pacer.AfterSwap(swapStart, Seconds());
             SDL_Delay(wait > 0.001 ? static_cast<Uint32>(wait * 1000.0) : 1);
         }

@@ -7,7 +7,7 @@
 
 TextureCache::~TextureCache() { Clear(); }
 
-uint32_t TextureCache::Get(const std::string& name, int wrap)
+uint32_t TextureCache::Get(const std::string& name, int wrap, bool smallSprites)
 {
     if (auto found = textures_.find(name); found != textures_.end())
         return found->second;
@@ -18,7 +18,7 @@ uint32_t TextureCache::Get(const std::string& name, int wrap)
         if (CheckImageFile(name))
             texture = nextStandIn_++;
     } else {
-        texture = LoadTexture(name, GL_LINEAR, GL_LINEAR, wrap, wrap);
+        texture = LoadTexture(name, GL_LINEAR, GL_LINEAR, wrap, wrap, smallSprites);
     }
     if (texture != 0)
         textures_.emplace(name, texture);

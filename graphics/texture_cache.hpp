@@ -12,7 +12,8 @@ public:
     TextureCache& operator=(const TextureCache&) = delete;
 
     // 0 when the file does not load; failures are not remembered, so a later call retries.
-    uint32_t Get(const std::string& name, int wrap);
+    // smallSprites as LoadTexture's, for a picture's first load.
+    uint32_t Get(const std::string& name, int wrap, bool smallSprites = false);
     void Release(const std::string& name);
     void Clear();
 

@@ -99,7 +99,7 @@ bool CopyBoundImagePixels(int channels, int& width, int& height, std::vector<uin
     return true;
 }
 
-uint32_t LoadTexture(const std::string& name, int minFilter, int magFilter, int wrapS, int wrapT)
+uint32_t LoadTexture(const std::string& name, int minFilter, int magFilter, int wrapS, int wrapT, bool smallSprites)
 {
     ILuint image = LoadImage(name);
     if (image == 0)
@@ -130,7 +130,7 @@ uint32_t LoadTexture(const std::string& name, int minFilter, int magFilter, int 
         const GLenum format = channels == 4 ? GL_RGBA : GL_RGB;
         glTexImage2D(GL_TEXTURE_2D, 0, channels == 4 ? GL_COMPRESSED_RGBA_S3TC_DXT5_EXT : GL_COMPRESSED_RGB_S3TC_DXT1_EXT,
                      width, height, 0, format, GL_UNSIGNED_BYTE, pixels.data());
-        if (SoftwareRenderer() && !PlainDrawing())
+        if (SoftwareRenderer() && !PlainDrawing() && !smallSprites)
             KeepDecompressed(format, width, height, pixels);
     }
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);

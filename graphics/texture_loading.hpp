@@ -10,7 +10,10 @@ uint32_t LoadImage(const std::string& name);
 // Loads and uploads level 0: 1 channel as red, 3 as DXT1, 4 as DXT5 (on a software renderer
 // kept as the decoded DXT pixels, uncompressed). Palette, BGR, grey-alpha and 16-bit images
 // are converted to 8-bit RGB or RGBA first. 0 on failure.
-uint32_t LoadTexture(const std::string& name, int minFilter, int magFilter, int wrapS, int wrapT);
+// smallSprites: the picture is only ever drawn as small sprites, whose few pixels a frame cost
+// little to decode, so a software renderer keeps it compressed too (a quarter of the memory).
+uint32_t LoadTexture(const std::string& name, int minFilter, int magFilter, int wrapS, int wrapT,
+                     bool smallSprites = false);
 // The image library's own upload, used for the distortion maps and font shadows.
 uint32_t LoadTextureAuto(const std::string& name);
 

@@ -12,7 +12,10 @@
 
 uint32_t LoadPicture(const SheetSpec& picture)
 {
-    return CurrentPlay().textures.Get(picture.file, picture.repeat ? GL_REPEAT : GL_CLAMP_TO_EDGE);
+    // Cells of 64 x 64 or less are small sprites: the pick-ups, the bugs and the like.
+    const bool small = picture.columns > 0 && picture.rows > 0 && picture.width / picture.columns <= 64 &&
+                       picture.height / picture.rows <= 64;
+    return CurrentPlay().textures.Get(picture.file, picture.repeat ? GL_REPEAT : GL_CLAMP_TO_EDGE, small);
 }
 
 bool LoadSheet(const SheetSpec& picture, SpriteSheet& sheet)
