@@ -27,6 +27,8 @@ public:
     // True when the picture must be drawn again for these tiles of the plane (row-major,
     // mapWidth columns) from this sheet; remembers them as the ones drawn.
     bool Stale(uint32_t sheet, const TileWindow& window, const std::vector<int16_t>& plane, int mapWidth);
+    // The next Stale is true whatever it is given.
+    void Forget() { codes_.clear(); }
     // Binds the cache as the drawing target, cleared to the scene's opaque black, under a view
     // in layer pixels with the window's first tile at its corner. False if it cannot be made,
     // and then it is not used again.

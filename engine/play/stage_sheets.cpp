@@ -32,6 +32,8 @@ bool LoadStageSheets(Engine& engine)
     if (farTexture == 0)
         return false;
     engine.world.farSheet.Setup(farTexture, 32, 32, 1024, 1024);
+    // A new sheet may be given the name of the one it replaces.
+    engine.farLayerCache.Forget();
     return true;
 }
 
