@@ -1,8 +1,8 @@
 #pragma once
 // The far layer as one picture. On a software renderer a screen of small tile quads costs
-// several times the fill of one quad the size of the screen (every quad's edges are
+// about twice the fill of one quad the size of the screen (every quad's edges are
 // rasterised and shaded block by block), and the far layer is a whole screen of them every
-// frame while its tiles change only as the view crosses a tile or an animation steps. So its
+// frame while its tiles change only as the view crosses a tile or a tile is edited. So its
 // visible tiles are drawn into a texture of their own when they change, and each frame draws
 // that texture, unfiltered, at the layer's camera: pixel for pixel the picture the tiles make.
 #include "world/stage_map.hpp"
